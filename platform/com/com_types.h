@@ -2,9 +2,8 @@
 // Windows ones so that the code using them reads like the original design.
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
+#include <QString>
 
 namespace com {
 
@@ -14,7 +13,9 @@ using LCID = std::uint32_t;
 using VARIANT_BOOL = std::int16_t;
 using OLE_COLOR = std::uint32_t;
 
-constexpr HRESULT hresult(std::uint32_t code) { return static_cast<HRESULT>(code); }
+constexpr HRESULT hresult(std::uint32_t code) {
+    return static_cast<HRESULT>(code);
+}
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
@@ -45,9 +46,17 @@ constexpr HRESULT CONNECT_E_NOCONNECTION = hresult(0x80040200);
 constexpr HRESULT CONNECT_E_CANNOTCONNECT = hresult(0x80040202);
 constexpr HRESULT SELFREG_E_TYPELIB = hresult(0x80040200);
 constexpr HRESULT SELFREG_E_CLASS = hresult(0x80040201);
+// Errors of a control's own members, in the automation error range of the form toolkit.
+constexpr HRESULT CTL_E_FILENOTFOUND = hresult(0x800A0035);
+constexpr HRESULT CTL_E_INVALIDPROPERTYVALUE = hresult(0x800A017C);
+constexpr HRESULT CTL_E_INVALIDPICTURE = hresult(0x800A01E1);
 
-constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+constexpr bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr) {
+    return hr < 0;
+}
 
 struct GUID {
     std::uint32_t Data1 = 0;
@@ -119,7 +128,8 @@ struct VARIANT {
     };
     QString bstrVal; // the string of a VT_BSTR value; it owns memory, so it lives outside the union
 
-    VARIANT() : lVal(0) {}
+    VARIANT()
+        : lVal(0) {}
 };
 
 // Arguments of Invoke, in the component model's order: rgvarg[0] is the LAST argument.
@@ -157,6 +167,9 @@ HRESULT toI4(const VARIANT& v, std::int32_t* out);
 HRESULT toR4(const VARIANT& v, float* out);
 HRESULT toBool(const VARIANT& v, VARIANT_BOOL* out);
 HRESULT toBstr(const VARIANT& v, QString* out);
+// A colour travels as a signed or unsigned 32-bit number; both give the same bits (0x800000nn
+// arrives as a negative Long from most callers).
+HRESULT toColour(const VARIANT& v, OLE_COLOR* out);
 
 // A readable text for a status code: "REGDB_E_CLASSNOTREG (0x80040154): Class not registered".
 QString describeHResult(HRESULT hr);

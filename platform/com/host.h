@@ -38,7 +38,7 @@ public:
     using EventHandler = std::function<void(DISPID event, DISPPARAMS& arguments)>;
 
     // Creates the class registered as progId with its widget inside parent. On failure returns
-    // null and gives the status and a readable message.
+    // null and gives the status and a readable message (also kept in lastCreationError()).
     static std::unique_ptr<ControlSite> create(const QString& progId, QWidget* parent,
                                                HRESULT* status = nullptr,
                                                QString* message = nullptr);
@@ -46,7 +46,11 @@ public:
     ControlSite(const ControlSite&) = delete;
     ControlSite& operator=(const ControlSite&) = delete;
 
+    // The control itself, for QueryInterface (a host asks it for the direct-call interface).
+    IUnknown* object() const;
     IDispatch* dispatch() const;
+    // The control's widget, hidden until setVisible(true); null once it was destroyed with
+    // its parent.
     QWidget* widget() const;
     std::uint32_t miscStatus() const;
 

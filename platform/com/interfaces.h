@@ -62,8 +62,12 @@ protected:
 // refuse a size, so the container reads the widget's geometry back after a Move.
 struct IWidgetControl : IUnknown {
     virtual HRESULT GetMiscStatus(std::uint32_t* status) = 0;
-    // Creates the control's widget as a child of parent (or moves it there).
+    // Creates the control's widget as a child of parent, hidden (or moves it there). A null
+    // parent takes the widget out of its container and destroys it; the control keeps its
+    // state and makes a new widget at the next SetParentWidget. Needs a QApplication.
     virtual HRESULT SetParentWidget(QWidget* parent) = 0;
+    // The widget, or null (with S_FALSE) while the control has none; a container may install
+    // event filters on it and its children.
     virtual HRESULT GetWidget(QWidget** widget) = 0;
     // Position and size in pixels of the parent.
     virtual HRESULT Move(std::int32_t left, std::int32_t top, std::int32_t width,

@@ -1,0 +1,166 @@
+#include "registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace com {
+
+namespace {
+
+const QString kSeparator = QStringLiteral(" = ");
+const QByteArray kHeader = "# Motorhall component registry: classes, interfaces and type libraries "
+                           "of the registered server libraries.\n";
+
+bool hasLineBreak(const QString& text) {
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+bool isValidKey(const QString& key) {
+    return !key.isEmpty() && key == key.trimmed() && !key.startsWith(u'#') &&
+           !key.contains(kSeparator) && !key.endsWith(QStringLiteral(" =")) && !hasLineBreak(key);
+}
+
+} // namespace
+
+QString Registry::filePath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty())
+        return {};
+    return folder + QStringLiteral("/motorhall/registry.txt");
+}
+
+bool Registry::load(QString* error) {
+    entries_.clear();
+    const QString path = filePath();
+    if (path.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("there is no configuration folder for the registry");
+        return false;
+    }
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error =
+                QStringLiteral("cannot read the registry %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (file.size() > kMaximumFileSize) {
+        if (error)
+            *error = QStringLiteral("the registry %1 is larger than %2 bytes")
+                         .arg(path)
+                         .arg(kMaximumFileSize);
+        return false;
+    }
+    const QByteArray content = file.read(kMaximumFileSize + 1);
+    if (content.size() > kMaximumFileSize) {
+        if (error)
+            *error = QStringLiteral("the registry %1 is larger than %2 bytes")
+                         .arg(path)
+                         .arg(kMaximumFileSize);
+        return false;
+    }
+    const QString text = QString::fromUtf8(content);
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        QString key, value;
+        const qsizetype at = line.indexOf(kSeparator);
+        if (at >= 0) {
+            key = line.left(at).toString();
+            value = line.mid(at + kSeparator.size()).toString();
+        } else if (line.endsWith(QStringLiteral(" ="))) {
+            key = line.chopped(2).toString();
+        } else {
+            continue;
+        }
+        setValue(key, value);
+    }
+    return true;
+}
+
+bool Registry::save(QString* error) const {
+    const QString path = filePath();
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath())) {
+        if (error)
+            *error = QStringLiteral("cannot create the folder of the registry %1").arg(path);
+        return false;
+    }
+    QByteArray content = kHeader;
+    for (const auto& [lower, entry] : entries_)
+        content += (entry.key + kSeparator + entry.value).toUtf8() + '\n';
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
+        !file.commit()) {
+        if (error)
+            *error =
+                QStringLiteral("cannot write the registry %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> Registry::value(const QString& key) const {
+    const auto found = entries_.find(key.toLower());
+    if (found == entries_.end())
+        return std::nullopt;
+    return found->second.value;
+}
+
+bool Registry::setValue(const QString& key, const QString& value) {
+    if (!isValidKey(key) || hasLineBreak(value))
+        return false;
+    entries_[key.toLower()] = Entry{key, value};
+    return true;
+}
+
+void Registry::removeTree(const QString& key) {
+    const QString lower = key.toLower();
+    const QString below = lower + u'\\';
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        if (it->first == lower || it->first.startsWith(below))
+            it = entries_.erase(it);
+        else
+            ++it;
+    }
+}
+
+QStringList Registry::keys() const {
+    QStringList result;
+    for (const auto& [lower, entry] : entries_)
+        result.append(entry.key);
+    return result;
+}
+
+bool Registry::modify(const std::function<bool(Registry&)>& change, QString* error) {
+    const QString path = filePath();
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath())) {
+        if (error)
+            *error = QStringLiteral("cannot create the folder of the registry %1").arg(path);
+        return false;
+    }
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(10000)) {
+        if (error)
+            *error = QStringLiteral("the registry %1 is locked by another program").arg(path);
+        return false;
+    }
+    Registry registry;
+    if (!registry.load(error))
+        return false;
+    if (!change(registry)) {
+        if (error && error->isEmpty())
+            *error = QStringLiteral("the registry entries could not be made");
+        return false;
+    }
+    return registry.save(error);
+}
+
+} // namespace com

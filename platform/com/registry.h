@@ -1,0 +1,53 @@
+// The registry of classes: a text file in the user's configuration folder,
+// <QStandardPaths::GenericConfigLocation>/motorhall/registry.txt (normally
+// ~/.config/motorhall/registry.txt; XDG_CONFIG_HOME moves it, and so does Qt's test mode).
+// It is shared by every program of the user, like the system registry it stands for: a
+// server's DllRegisterServer writes its entries, the host reads them to create a class.
+//
+// One entry per line, "key = value", where a key is a path of names separated by backslashes
+// ("CLSID\{...}\InprocServer32"). Keys compare without regard to case. Lines starting with '#'
+// and lines that are not entries are skipped.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <QString>
+#include <QStringList>
+
+namespace com {
+
+class Registry {
+public:
+    static QString filePath();
+    // Files larger than this are not a registry we wrote; reading one is refused.
+    static constexpr qint64 kMaximumFileSize = 1 << 20;
+
+    // Reads the file; a file that does not exist is an empty registry. False, with a readable
+    // message, when the file cannot be read or is too large.
+    bool load(QString* error = nullptr);
+    // Writes the file atomically: a temporary file renamed over the old one.
+    bool save(QString* error = nullptr) const;
+
+    std::optional<QString> value(const QString& key) const;
+    // False, with nothing changed, for a key or value that cannot be stored: an empty key, a
+    // key with " = " or surrounding blanks, a line break in either.
+    bool setValue(const QString& key, const QString& value);
+    // Removes the key and every key below it.
+    void removeTree(const QString& key);
+    // Every key, sorted.
+    QStringList keys() const;
+
+    // Reads, lets `change` edit and writes the registry while holding a lock file, so that two
+    // programs registering at the same time do not lose each other's entries.
+    static bool modify(const std::function<bool(Registry&)>& change, QString* error = nullptr);
+
+private:
+    struct Entry {
+        QString key;
+        QString value;
+    };
+    std::map<QString, Entry> entries_; // by the lower-case key
+};
+
+} // namespace com
