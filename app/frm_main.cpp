@@ -1,0 +1,122 @@
+#include "app/frm_main.h"
+
+#include "app/mod_main.h"
+#include "app/settings_file.h"
+
+#include <utility>
+
+frmMain::frmMain(QString programFolder)
+    : programFolder_(std::move(programFolder)) {}
+
+frmMain::~frmMain() {
+    // The cards go before the window that holds their widgets.
+    TesselFiles.reset();
+    TesselGarmin.reset();
+    window_.reset();
+}
+
+std::unique_ptr<frmMain> frmMain::create(const QString& programFolder, QString* error) {
+    std::unique_ptr<frmMain> form(new frmMain(programFolder));
+    if (!form->createControls(error))
+        return nullptr;
+    form->wireEvents();
+    return form;
+}
+
+void frmMain::Show() {
+    window_->show();
+}
+
+void frmMain::Unload() {
+    window_->close();
+}
+
+void frmMain::wireEvents() {
+    window_->Load = [this] { formLoad(); };
+    window_->Activate = [this] { formActivate(); };
+    window_->KeyDown = [this](int keyCode, int shift) { formKeyDown(keyCode, shift); };
+    window_->MouseDown = [this](int b, int s, float x, float y) { formMouseDown(b, s, x, y); };
+    window_->QueryUnload = [this] { formQueryUnload(); };
+    imgMin->MouseDown = [this](int b, int s, float x, float y) { imgMinMouseDown(b, s, x, y); };
+    imgX->MouseDown = [this](int b, int s, float x, float y) { imgXMouseDown(b, s, x, y); };
+    imgX->MouseUp = [this](int b, int s, float x, float y) { imgXMouseUp(b, s, x, y); };
+    imgFindGarmin->MouseDown = [this](int b, int s, float x, float y) {
+        imgFindGarminMouseDown(b, s, x, y);
+    };
+    imgChangeDir->MouseDown = [this](int b, int s, float x, float y) {
+        imgChangeDirMouseDown(b, s, x, y);
+    };
+    imgChangeGarmin->MouseDown = [this](int b, int s, float x, float y) {
+        imgChangeGarminMouseDown(b, s, x, y);
+    };
+    imgRefreshFiles->MouseDown = [this](int b, int s, float x, float y) {
+        imgRefreshFilesMouseDown(b, s, x, y);
+    };
+    imgRefreshFiles->MouseUp = [this](int b, int s, float x, float y) {
+        imgRefreshFilesMouseUp(b, s, x, y);
+    };
+    imgRefreshGarmin->MouseDown = [this](int b, int s, float x, float y) {
+        imgRefreshGarminMouseDown(b, s, x, y);
+    };
+    imgRefreshGarmin->MouseUp = [this](int b, int s, float x, float y) {
+        imgRefreshGarminMouseUp(b, s, x, y);
+    };
+}
+
+void frmMain::formLoad() {
+    // The window has no caption bar; its text is what the taskbar shows.
+    window_->setCaption(QStringLiteral("QRB"));
+    state.keyPressed = 0;
+    state.activated = 0;
+    state.filesReady = 0;
+    state.garminReady = 0;
+}
+
+void frmMain::formActivate() {
+    if (state.activated)
+        return;
+    state.activated = 1;
+
+    bool failed = false;
+    if (findSettingsFile(programFolder_) == SettingsPresence::Present) {
+        if (auto folders = readSettingsFile(programFolder_)) {
+            // An empty line names no folder; like the close request, take the program folder.
+            state.fileDir = folders->fileDir.isEmpty() ? programFolder_ : folders->fileDir;
+            state.garminDir = folders->garminDir.isEmpty() ? programFolder_ : folders->garminDir;
+        } else {
+            failed = true;
+        }
+    } else {
+        state.fileDir = programFolder_;
+        state.garminDir = programFolder_;
+    }
+    if (failed) {
+        // Nothing is scanned at start-up; the folder labels keep their initial text.
+        state.garminDir = programFolder_;
+        state.fileDir = programFolder_;
+        return;
+    }
+
+    lblFileDir->setCaption(ShortenPath(state.fileDir, 30));
+    // The Files pane is listed, scanned and laid out here.
+    lblGarminDir->setCaption(ShortenPath(state.garminDir, 30));
+    // The Garmin pane is listed, scanned and laid out here.
+}
+
+void frmMain::formKeyDown(int keyCode, int) {
+    // A running scan reads it and stops.
+    state.keyPressed = keyCode;
+}
+
+void frmMain::formQueryUnload() {
+    const StoredFolders folders{state.fileDir.isEmpty() ? programFolder_ : state.fileDir,
+                                state.garminDir.isEmpty() ? programFolder_ : state.garminDir};
+    // Nothing is reported when the settings cannot be written: the window closes all the same.
+    writeSettingsFile(programFolder_, folders);
+    // Released also when writing failed: the surfaces go with the window either way.
+    for (auto* surface : {&state.filesStrip, &state.garminStrip, &state.previewBackdrop,
+                          &state.previewCanvas, &state.previewPatch, &state.previewVehicle}) {
+        if (*surface)
+            (*surface)->Destroy();
+    }
+}

@@ -1,0 +1,21 @@
+// Motorhall: creates and shows the main window; the program ends when the window is unloaded.
+#include "app/frm_main.h"
+#include "app/program_folder.h"
+#include "app/startup_failure.h"
+#include "app/termination_signals.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QString error;
+    std::unique_ptr<frmMain> form = frmMain::create(programFolder(), &error);
+    if (!form) {
+        reportStartupFailure(error);
+        return 1;
+    }
+    // A termination request from the session closes the window like any other close request.
+    TerminationSignals termination([&form] { form->Unload(); });
+    form->Show();
+    return application.exec();
+}

@@ -1,0 +1,7 @@
+#include "app/program_folder.h"
+
+#include <QCoreApplication>
+
+QString programFolder() {
+    return QCoreApplication::applicationDirPath();
+}

@@ -1,0 +1,28 @@
+#include "app/toolkit/frame.h"
+
+#include "app/toolkit/ole_colour.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace toolkit {
+
+Frame::Frame(QWidget* container)
+    : QWidget(container)
+    , TwipsGeometry(this) {}
+
+void Frame::setBackColor(std::uint32_t oleColour) {
+    backColor_ = oleColour;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), qColorFromOle(backColor_));
+}
+
+void Frame::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+} // namespace toolkit

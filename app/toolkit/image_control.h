@@ -1,0 +1,43 @@
+// An image control: shows a picture at its own size, unscaled, and takes that size; without a
+// picture it is transparent. It reports mouse presses and releases with the button and the
+// position in twips relative to itself, and can serve as the target of a card drag.
+#pragma once
+
+#include "app/toolkit/drag_source.h"
+#include "app/toolkit/twips_geometry.h"
+
+#include <functional>
+#include <QImage>
+#include <QWidget>
+
+namespace toolkit {
+
+class ImageControl : public QWidget, public TwipsGeometry {
+public:
+    using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+    using DropHandler = std::function<void(const DragSource& source, float x, float y)>;
+
+    explicit ImageControl(QWidget* container);
+
+    // Replaces the picture with the one in the file. A file that is missing or cannot be read
+    // leaves the picture as it was and gives false.
+    bool LoadPictureFile(const QString& path);
+    void setPicture(const QImage& picture);
+    void clearPicture();
+    const QImage& Picture() const { return picture_; }
+
+    MouseHandler MouseDown;
+    MouseHandler MouseUp;
+    // Raised by the automatic drag when a dragged control is released over this image.
+    DropHandler DragDrop;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+};
+
+} // namespace toolkit

@@ -1,0 +1,31 @@
+#include "app/toolkit/message_box.h"
+
+#include <QMessageBox>
+
+namespace toolkit {
+
+namespace {
+
+class QtMessageBox final : public MessageBox {
+public:
+    int askYesNo(QWidget* parent, const QString& prompt, const QString& title) override {
+        const auto answer = QMessageBox::question(
+            parent, title, prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        return answer == QMessageBox::Yes ? vbYes : vbNo;
+    }
+};
+
+MessageBox* installed = nullptr;
+
+} // namespace
+
+MessageBox& messageBox() {
+    static QtMessageBox qtBox;
+    return installed ? *installed : qtBox;
+}
+
+void setMessageBox(MessageBox* box) {
+    installed = box;
+}
+
+} // namespace toolkit

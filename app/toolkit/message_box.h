@@ -1,0 +1,26 @@
+// The Yes/No question box. The form asks through this interface so that tests answer without a
+// person; the program answers with a real dialog.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace toolkit {
+
+constexpr int vbYes = 6;
+constexpr int vbNo = 7;
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    // Yes and No buttons, Yes the default; vbYes or vbNo.
+    virtual int askYesNo(QWidget* parent, const QString& prompt, const QString& title) = 0;
+};
+
+// The box in use: a Qt message box unless one was installed.
+MessageBox& messageBox();
+// Installs another box (not owned); null goes back to the Qt one.
+void setMessageBox(MessageBox* box);
+
+} // namespace toolkit

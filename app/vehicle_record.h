@@ -1,0 +1,15 @@
+// One vehicle of a pane's catalogue: where its thumbnail sits in the pane's strip and the four
+// texts its card shows.
+#pragma once
+
+#include <cstdint>
+#include <QString>
+
+struct VehicleRecord {
+    std::int32_t StripX = 0; // x of the vehicle's 100-pixel cell in the thumbnail strip
+    QString FileName;        // as the folder listing gave it, with extension
+    QString SRFType;
+    QString Size3D; // "80x80"
+    QString Size2D;
+    QString FileDate;
+};

@@ -1,0 +1,113 @@
+#include "app/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+struct ReadCase {
+    const char* name;
+    QByteArray content;
+    bool readable;
+    const char* fileDir;
+    const char* garminDir;
+};
+
+class SettingsReadTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(SettingsReadTest, ReadsTwoLines) {
+    const ReadCase& c = GetParam();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    writeBytes(folder.path() + "/init.ini", c.content);
+    const auto folders = readSettingsFile(folder.path());
+    ASSERT_EQ(folders.has_value(), c.readable);
+    if (!c.readable)
+        return;
+    EXPECT_EQ(folders->fileDir.toStdString(), c.fileDir);
+    EXPECT_EQ(folders->garminDir.toStdString(), c.garminDir);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SettingsReadTest,
+    ::testing::Values(
+        ReadCase{"CrLf", "/home/o/cars\r\n/media/g/Garmin/Vehicle\r\n", true, "/home/o/cars",
+                 "/media/g/Garmin/Vehicle"},
+        ReadCase{"FurtherLinesIgnored", "/a\r\n/b\r\n/c\r\n", true, "/a", "/b"},
+        ReadCase{"LastLineWithoutEnd", "/a\r\n/b", true, "/a", "/b"},
+        ReadCase{"LinuxLineEnds", "/a\n/b\n", true, "/a", "/b"},
+        ReadCase{"BlanksKept", " /my cars \r\n/b \r\n", true, " /my cars ", "/b "},
+        ReadCase{"EmptyLines", "\r\n\r\n", true, "", ""},
+        ReadCase{"Utf8Folder", "/home/j\xc3\xb6rg\r\n/b\r\n", true, "/home/j\xc3\xb6rg", "/b"},
+        ReadCase{"SingleByteFolder", "/home/j\xf6rg\r\n/b\r\n", true, "/home/j\xc3\xb6rg", "/b"},
+        ReadCase{"OneLine", "/a\r\n", false, "", ""},
+        ReadCase{"OneLineWithoutEnd", "/a", false, "", ""}, ReadCase{"Empty", "", false, "", ""},
+        ReadCase{"LineTooLong", QByteArray(40000, 'x') + "\r\n/b\r\n", false, "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsFile, MissingFileIsNotFoundAndNotRead) {
+    QTemporaryDir folder;
+    EXPECT_EQ(findSettingsFile(folder.path()), SettingsPresence::Missing);
+    EXPECT_FALSE(readSettingsFile(folder.path()).has_value());
+}
+
+TEST(SettingsFile, AFolderNamedLikeTheFileIsNotTheFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("init.ini"));
+    EXPECT_EQ(findSettingsFile(folder.path()), SettingsPresence::Missing);
+}
+
+TEST(SettingsFile, WritesBothLinesWithCrLfAndReadsThemBack) {
+    QTemporaryDir folder;
+    const StoredFolders written{QString::fromUtf8("/home/jörg/Fahrzeuge"),
+                                QString::fromUtf8("/media/用户/Garmin/Vehicle")};
+    ASSERT_TRUE(writeSettingsFile(folder.path(), written));
+    EXPECT_EQ(findSettingsFile(folder.path()), SettingsPresence::Present);
+    EXPECT_EQ(readBytes(folder.path() + "/init.ini"),
+              QByteArray("/home/j\xc3\xb6rg/Fahrzeuge\r\n/media/\xe7\x94\xa8\xe6\x88\xb7/Garmin/"
+                         "Vehicle\r\n"));
+    const auto read = readSettingsFile(folder.path());
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->fileDir, written.fileDir);
+    EXPECT_EQ(read->garminDir, written.garminDir);
+}
+
+TEST(SettingsFile, ReplacesTheFileWholeInsteadOfRewritingIt) {
+    QTemporaryDir folder;
+    const QString path = folder.path() + "/init.ini";
+    const QString witness = folder.path() + "/witness";
+    writeBytes(path, "/old/files\r\n/old/garmin\r\n");
+    // A second name for the old file: rewriting the file in place would change it too, replacing
+    // it by a complete new file leaves it alone.
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(witness).constData()),
+              0);
+    ASSERT_TRUE(writeSettingsFile(folder.path(), {"/new/files", "/new/garmin"}));
+    EXPECT_EQ(readBytes(path), QByteArray("/new/files\r\n/new/garmin\r\n"));
+    EXPECT_EQ(readBytes(witness), QByteArray("/old/files\r\n/old/garmin\r\n"));
+    // Nothing else is left behind in the folder.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST(SettingsFile, AFolderThatCannotTakeTheFileGivesFalse) {
+    QTemporaryDir folder;
+    EXPECT_FALSE(writeSettingsFile(folder.path() + "/missing", {"/a", "/b"}));
+}
+
+} // namespace
