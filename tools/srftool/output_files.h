@@ -1,0 +1,26 @@
+// File-system steps of the commands. Each returns the reason it failed, or nothing on success.
+// Files are written through a temporary file beside the target and renamed into place, so a
+// failed write never leaves a half-written file behind.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <QImage>
+#include <string>
+#include <vector>
+
+namespace srftool {
+
+using Failure = std::optional<std::string>;
+
+// The path names a file that exists and can be opened for reading.
+Failure checkReadableFile(const std::string& path);
+
+// Creates the folder (and missing parents) unless it exists; a file in its place is a failure.
+Failure ensureFolder(const std::string& path);
+
+Failure savePng(const QImage& image, const std::string& path);
+
+Failure saveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
+
+} // namespace srftool

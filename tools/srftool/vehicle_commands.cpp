@@ -1,0 +1,97 @@
+#include "tools/srftool/vehicle_commands.h"
+
+#include "surface/alpha_surface.h"
+#include "tools/srftool/output_files.h"
+#include "tools/srftool/surface_image.h"
+#include "tools/srftool/type_string_escape.h"
+
+#include <filesystem>
+#include <QString>
+
+namespace srftool {
+namespace {
+
+// Loads the file into the surface; nothing when it cannot even be opened (the caller has
+// complained then).
+std::optional<std::int32_t> load(cAlphaSurface& surface, const std::string& file,
+                                 const Console& console) {
+    if (const Failure failure = checkReadableFile(file)) {
+        console.complain("cannot read " + file + ": " + *failure);
+        return std::nullopt;
+    }
+    return surface.CreateFromGarminSRF(std::filesystem::path(file));
+}
+
+int statusOf(std::int32_t result) {
+    return result == 1 ? exitLoaded : exitNotLoaded;
+}
+
+void reportIncompleteLoad(const std::string& file, const Console& console) {
+    console.complain(file + " did not load completely (result 0); writing what the surface holds");
+}
+
+} // namespace
+
+int infoCommand(const std::string& file, const Console& console) {
+    cAlphaSurface surface;
+    const std::optional<std::int32_t> result = load(surface, file, console);
+    if (!result)
+        return exitFailure;
+    console.out << "result: " << (*result == 1 ? 1 : 0) << '\n'
+                << "type: " << escapeTypeString(surface.SRFType()) << '\n'
+                << "3d: " << surface.Width3D() << 'x' << surface.Height3D() << '\n'
+                << "2d: " << surface.Width2D() << 'x' << surface.Height2D() << '\n'
+                << "surface: " << surface.Width() << 'x' << surface.Height() << '\n';
+    return statusOf(*result);
+}
+
+int pngCommand(const std::string& file, const std::string& png, const Console& console) {
+    cAlphaSurface surface;
+    const std::optional<std::int32_t> result = load(surface, file, console);
+    if (!result)
+        return exitFailure;
+    if (!surfaceHasPixels(surface)) {
+        console.complain(file + " gave no pixels; " + png + " was not written");
+        return statusOf(*result);
+    }
+    if (*result != 1)
+        reportIncompleteLoad(file, console);
+    const QImage image = surfaceRegionToImage(surface, 0, 0, surface.Width(), surface.Height());
+    if (image.isNull()) {
+        console.complain("cannot write " + png + ": the surface is too large for an image");
+        return exitFailure;
+    }
+    if (const Failure failure = savePng(image, png)) {
+        console.complain("cannot write " + png + ": " + *failure);
+        return exitFailure;
+    }
+    return statusOf(*result);
+}
+
+int framesCommand(const std::string& file, const std::string& folder, const Console& console) {
+    cAlphaSurface surface;
+    const std::optional<std::int32_t> result = load(surface, file, console);
+    if (!result)
+        return exitFailure;
+    if (const Failure failure = ensureFolder(folder)) {
+        console.complain("cannot write to " + folder + ": " + *failure);
+        return exitFailure;
+    }
+    if (*result != 1)
+        reportIncompleteLoad(file, console);
+    const int size = surface.Width3D();
+    const int count = wholeStripFrames(surface);
+    for (int k = 0; k < count; ++k) {
+        const std::string path =
+            (std::filesystem::path(folder) / QString::asprintf("frame-%02d.png", k).toStdString())
+                .string();
+        const QImage frame = surfaceRegionToImage(surface, k * size, 0, size, surface.Height3D());
+        if (const Failure failure = savePng(frame, path)) {
+            console.complain("cannot write " + path + ": " + *failure);
+            return exitFailure;
+        }
+    }
+    return statusOf(*result);
+}
+
+} // namespace srftool

@@ -1,0 +1,20 @@
+// The commands that load one vehicle file into a surface and report or export it.
+#pragma once
+
+#include "tools/srftool/console.h"
+
+#include <string>
+
+namespace srftool {
+
+// Five lines: the load result, the escaped type string and the three sizes.
+int infoCommand(const std::string& file, const Console& console);
+
+// The whole surface as an RGBA PNG, top line first, even after a failed decode; no file when the
+// surface has no pixels.
+int pngCommand(const std::string& file, const std::string& png, const Console& console);
+
+// Every frame of the 3D strip that lies wholly inside the surface, as folder/frame-NN.png.
+int framesCommand(const std::string& file, const std::string& folder, const Console& console);
+
+} // namespace srftool
