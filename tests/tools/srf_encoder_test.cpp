@@ -1,0 +1,158 @@
+#include "surface/alpha_surface.h"
+#include "tests/support/srf_writer.h"
+#include "tools/srftool/srf_encoder.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace srftool;
+
+namespace {
+
+TEST(SrfColourWord, KeepsTheTopFiveBitsOfEachChannelAndLeavesBitFiveClear) {
+    struct Case {
+        std::uint8_t red, green, blue;
+        std::uint16_t word;
+    };
+    const Case cases[] = {
+        {255, 255, 255, 0xFFDF},    {248, 0, 0, 0xF800}, {0, 248, 0, 0x07C0},
+        {0, 0, 248, 0x001F},        {7, 7, 7, 0x0000},   {8, 8, 8, 0x0841},
+        {0x80, 0x40, 0x20, 0x8204},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.red) << ',' << int(c.green) << ',' << int(c.blue));
+        EXPECT_EQ(srfColourWord(c.red, c.green, c.blue), c.word);
+    }
+}
+
+TEST(SrfTransparency, RunsFromOpaqueZeroToFullyTransparent128RoundedToNearest) {
+    const std::pair<int, int> cases[] = {{255, 0},  {254, 1}, {253, 1}, {128, 64},
+                                         {127, 64}, {2, 127}, {1, 127}, {0, 128}};
+    for (const auto& [alpha, t] : cases)
+        EXPECT_EQ(srfTransparency(static_cast<std::uint8_t>(alpha)), t) << "alpha " << alpha;
+}
+
+TEST(SrfImageFromRgba, ConvertsRowsTopDownAndClearsTheColourOfTransparentPixels) {
+    // Two rows of two pixels in lines of 12 bytes: the last 4 bytes of each line are padding
+    // that must be skipped.
+    const std::uint8_t pixels[] = {
+        255, 0,   0,  255, /**/ 10, 200, 30, 128, /**/ 9, 9, 9, 9, //
+        200, 100, 50, 0,   /**/ 0,  0,   0,  1,   /**/ 9, 9, 9, 9,
+    };
+    const SrfImage image = srfImageFromRgba(pixels, 2, 2, 12);
+    EXPECT_EQ(image.width, 2);
+    EXPECT_EQ(image.height, 2);
+    EXPECT_EQ(image.transparency, (std::vector<std::uint8_t>{0, 64, 128, 127}));
+    const std::uint16_t second = srfColourWord(10, 200, 30);
+    EXPECT_EQ(image.colour,
+              (std::vector<std::uint8_t>{0x00, 0xF8, static_cast<std::uint8_t>(second),
+                                         static_cast<std::uint8_t>(second >> 8), 0, 0, 0, 0}));
+}
+
+SrfImage patterned(int width, int height, int seed) {
+    SrfImage image;
+    image.width = width;
+    image.height = height;
+    for (int i = 0; i < width * height; ++i) {
+        image.transparency.push_back(static_cast<std::uint8_t>((i * 37 + seed) % 129));
+        const std::uint16_t word = srfColourWord(static_cast<std::uint8_t>(i * 11 + seed),
+                                                 static_cast<std::uint8_t>(i * 23),
+                                                 static_cast<std::uint8_t>(i * 5 + 3 * seed));
+        image.colour.push_back(static_cast<std::uint8_t>(word));
+        image.colour.push_back(static_cast<std::uint8_t>(word >> 8));
+    }
+    return image;
+}
+
+srftest::Image asWriterImage(const SrfImage& image) {
+    srftest::Image w;
+    w.width = static_cast<std::int16_t>(image.width);
+    w.height = static_cast<std::int16_t>(image.height);
+    w.alpha = image.transparency;
+    w.colour = image.colour;
+    return w;
+}
+
+TEST(EncodeSrf, LaysOutTheRecordsByteForByteLikeTheNavigatorsFiles) {
+    SrfFile file;
+    file.productCode = "006-D0578-XX";
+    file.image3d = patterned(6, 3, 1);
+    file.image2d = patterned(2, 2, 7);
+    const std::vector<std::uint8_t> bytes = encodeSrf(file);
+
+    // The test writer builds the same layout independently, field by field.
+    srftest::File expected;
+    expected.setType("GARMIN BITMAP 01");
+    expected.image3d = asWriterImage(file.image3d);
+    expected.image2d = asWriterImage(file.image2d);
+    EXPECT_EQ(bytes, srftest::bytes(expected));
+
+    // The first image record starts right after the 55 bytes of header records.
+    ASSERT_GT(bytes.size(), 95u);
+    const std::vector<std::uint8_t> record(bytes.begin() + 71, bytes.begin() + 95);
+    EXPECT_EQ(record, (std::vector<std::uint8_t>{0, 0, 0, 0, 16, 0, 0,  0, 0, 0, 0, 0, //
+                                                 3, 0, 6, 0, 16, 8, 12, 0, 0, 0, 0, 0}));
+}
+
+TEST(EncodeSrf, RejectsWhatTheLayoutCannotHold) {
+    struct Case {
+        const char* what;
+        void (*spoil)(SrfFile&);
+    };
+    const Case cases[] = {
+        {"short type", [](SrfFile& f) { f.type = "GARMIN BITMAP"; }},
+        {"long version", [](SrfFile& f) { f.version = "2.400"; }},
+        {"short product code", [](SrfFile& f) { f.productCode = "006"; }},
+        {"zero width", [](SrfFile& f) { f.image2d = patterned(0, 2, 0); }},
+        {"height beyond int16", [](SrfFile& f) { f.image3d.height = 32768; }},
+        {"transparency block short", [](SrfFile& f) { f.image3d.transparency.pop_back(); }},
+        {"colour block long", [](SrfFile& f) { f.image2d.colour.push_back(0); }},
+    };
+    for (const Case& c : cases) {
+        SrfFile file;
+        file.productCode = "MOTORHALL-01";
+        file.image3d = patterned(4, 2, 0);
+        file.image2d = patterned(2, 2, 0);
+        c.spoil(file);
+        EXPECT_THROW(encodeSrf(file), std::invalid_argument) << c.what;
+    }
+}
+
+TEST(EncodeSrf, ReadsBackThroughTheProgramsLoaderWithEveryPixelAsConverted) {
+    // RGBA pixels of a 4 x 2 strip and a 2 x 2 image: opaque, partly and fully transparent.
+    const std::uint8_t strip[] = {
+        255, 255, 255, 255, 17, 130, 250, 200, 99, 1,  2,  0,   0, 0, 0, 128, //
+        12,  34,  56,  1,   0,  0,   0,   255, 80, 80, 80, 254, 1, 2, 3, 77,
+    };
+    const std::uint8_t flat[] = {9, 8, 7, 255, 200, 0, 0, 30, 0, 0, 0, 0, 0, 250, 0, 255};
+    SrfFile file;
+    file.productCode = "MOTORHALL-01";
+    file.image3d = srfImageFromRgba(strip, 4, 2, 16);
+    file.image2d = srfImageFromRgba(flat, 2, 2, 8);
+    const std::vector<std::uint8_t> bytes = encodeSrf(file);
+
+    cAlphaSurface surface;
+    ASSERT_EQ(surface.CreateFromGarminSRFBytes(bytes), 1);
+    EXPECT_EQ(surface.SRFType(), "GARMIN BITMAP 01");
+    ASSERT_EQ(surface.Width(), 4);
+    ASSERT_EQ(surface.Height(), 4);
+    const auto expectPixel = [&](int x, int line, const std::uint8_t* rgba) {
+        const std::uint8_t* p =
+            surface.DIBSectionBitsPtr() + (3 - line) * surface.BytesPerScanLine() + 4 * x;
+        const int t = srfTransparency(rgba[3]);
+        const int alpha = t == 0 ? 255 : 256 - 2 * t;
+        const bool clear = t == 128;
+        EXPECT_EQ(p[2], clear ? 0 : (rgba[0] & 0xF8)) << x << ',' << line;
+        EXPECT_EQ(p[1], clear ? 0 : (rgba[1] & 0xF8)) << x << ',' << line;
+        EXPECT_EQ(p[0], clear ? 0 : (rgba[2] & 0xF8)) << x << ',' << line;
+        EXPECT_EQ(p[3], alpha) << x << ',' << line;
+    };
+    for (int line = 0; line < 2; ++line) {
+        for (int x = 0; x < 4; ++x)
+            expectPixel(x, line, strip + 16 * line + 4 * x);
+        for (int x = 0; x < 2; ++x)
+            expectPixel(x, 2 + line, flat + 8 * line + 4 * x);
+    }
+}
+
+} // namespace

@@ -1,0 +1,54 @@
+// Runs the built tool as a user would, to catch what the in-process cases cannot: the entry
+// point, the streams and the exit status the shell sees.
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Finished {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Finished runTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(SRFTOOL_PATH), arguments);
+    Finished f;
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
+        return f;
+    f.status = process.exitCode();
+    f.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    f.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return f;
+}
+
+TEST(SrftoolProgram, WritesTheSamplesAndReadsThemBack) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Finished samples = runTool({"samples", dir.path()});
+    ASSERT_EQ(samples.status, 0) << samples.err.toStdString();
+    const QStringList files = QDir(dir.path()).entryList({"*.srf"}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    const Finished info = runTool({"info", dir.filePath(files.first())});
+    EXPECT_EQ(info.status, 0);
+    EXPECT_TRUE(info.out.startsWith("result: 1\ntype: GARMIN BITMAP 01\n"))
+        << info.out.toStdString();
+}
+
+TEST(SrftoolProgram, ReportsUsageErrorsOnStandardErrorWithStatusTwo) {
+    const Finished bare = runTool({});
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_TRUE(bare.out.isEmpty());
+    EXPECT_EQ(bare.err.count('\n'), 1) << bare.err.toStdString();
+
+    const Finished help = runTool({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: srftool")) << help.out.toStdString();
+    EXPECT_TRUE(help.err.isEmpty());
+}
+
+} // namespace
