@@ -93,15 +93,17 @@ std::vector<std::uint8_t> imageRecord(const Image& image)
 {
     std::vector<std::uint8_t> out =
         image.headerBytes ? *image.headerBytes : usualHeaderFields(image);
-    putInt32(out, 11); // transparency record tag
+    putInt32(out, static_cast<std::int32_t>(image.transparencyTag));
     putInt32(out, image.declaredAlphaLength.value_or(static_cast<std::int32_t>(image.alpha.size())));
     append(out, image.alpha);
-    putInt32(out, 1); // colour record tag
+    putInt32(out, static_cast<std::int32_t>(image.colourTag));
     putInt32(out,
              image.declaredColourLength.value_or(static_cast<std::int32_t>(image.colour.size())));
     append(out, image.colour);
     return out;
 }
+
+std::vector<std::uint8_t> imageHeader(const Image& image) { return usualHeaderFields(image); }
 
 std::vector<std::uint8_t> bytes(const File& file)
 {

@@ -22,6 +22,9 @@ struct Image {
     // Declared block lengths when they must differ from the blocks' real lengths.
     std::optional<std::int32_t> declaredAlphaLength;
     std::optional<std::int32_t> declaredColourLength;
+    // The four bytes before each block's length, which a reader passes over.
+    std::uint32_t transparencyTag = 11;
+    std::uint32_t colourTag = 1;
 
     // Sets the colour word of pixel (x, y) to v (low byte first) and its transparency to t.
     void set(int x, int y, std::uint16_t v, std::uint8_t t);
@@ -46,6 +49,9 @@ File typical(int frames = 36, int size = 80, int size2d = 80);
 
 std::vector<std::uint8_t> bytes(const File& file);
 std::vector<std::uint8_t> imageRecord(const Image& image);
+// The image header the writer produces for `image` when headerBytes is not given (24 or 28
+// bytes), as a starting point for a header with other bytes in its skipped fields.
+std::vector<std::uint8_t> imageHeader(const Image& image);
 
 // Writes bytes to path (creating or replacing the file); throws std::runtime_error on failure.
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& data);

@@ -1,0 +1,139 @@
+#include "format/file_byte_source.h"
+#include "format/srf_reader.h"
+#include "tests/support/srf_writer.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using srf::SrfReadError;
+using Bytes = std::vector<std::uint8_t>;
+
+std::size_t openDescriptorCount() {
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+class SrfFileSource : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("srf_file_source_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fs::path write(const std::string& name, const Bytes& data) {
+        const fs::path path = folder_ / name;
+        srftest::writeFile(path.string(), data);
+        return path;
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(SrfFileSource, ReadsTheSameRecordAsFromMemoryAndKeepsItWhenMoved) {
+    srftest::File file = srftest::typical(3, 8, 6);
+    file.image2d.longHeader = true;
+    const Bytes data = srftest::bytes(file);
+    srf::SrfReadResult fromFile = srf::readSrfFile(write("a.srf", data));
+    const srf::SrfReadResult fromMemory = srf::readSrfBytes(data);
+    ASSERT_TRUE(fromFile.ok());
+    ASSERT_TRUE(fromMemory.ok());
+    // The blocks of a file read live in the record itself; moving it must keep them.
+    const srf::SrfFile moved = std::move(fromFile.file);
+    for (const auto& [got, want] : {std::pair{&moved.image3d, &fromMemory.file.image3d},
+                                    {&moved.image2d, &fromMemory.file.image2d}}) {
+        EXPECT_EQ(got->height, want->height);
+        EXPECT_EQ(got->width, want->width);
+        EXPECT_EQ(got->longHeader, want->longHeader);
+        EXPECT_EQ(Bytes(got->transparency.begin(), got->transparency.end()),
+                  Bytes(want->transparency.begin(), want->transparency.end()));
+        EXPECT_EQ(Bytes(got->colour.begin(), got->colour.end()),
+                  Bytes(want->colour.begin(), want->colour.end()));
+    }
+}
+
+TEST_F(SrfFileSource, AMissingFileFailsAndIsNotCreated) {
+    const fs::path path = folder_ / "missing.srf";
+    EXPECT_EQ(srf::readSrfFile(path).error, SrfReadError::CannotOpen);
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_EQ(srf::readSrfFile(folder_ / "no folder" / "x.srf").error, SrfReadError::CannotOpen);
+}
+
+TEST_F(SrfFileSource, RefusesWhatIsNotARegularFileWithoutWaiting) {
+    const fs::path pipe = folder_ / "pipe.srf";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // A pipe with no writer would block an ordinary open or read for ever.
+    EXPECT_EQ(srf::readSrfFile(pipe).error, SrfReadError::CannotOpen);
+    EXPECT_EQ(srf::readSrfFile(folder_).error, SrfReadError::CannotOpen);
+    EXPECT_EQ(srf::readSrfFile("/dev/zero").error, SrfReadError::CannotOpen);
+}
+
+TEST_F(SrfFileSource, AFileWithoutReadPermissionFails) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    const fs::path path = write("locked.srf", srftest::bytes(srftest::typical(1, 4, 4)));
+    fs::permissions(path, fs::perms::none);
+    EXPECT_EQ(srf::readSrfFile(path).error, SrfReadError::CannotOpen);
+}
+
+// A hostile length near 2 GiB in a file of a few hundred bytes is refused by its size alone.
+TEST_F(SrfFileSource, ABlockLongerThanTheRestOfTheFileIsRefused) {
+    srftest::File file = srftest::typical(1, 4, 4);
+    file.image3d.declaredColourLength = INT32_MAX;
+    EXPECT_EQ(srf::readSrfFile(write("long.srf", srftest::bytes(file))).error,
+              SrfReadError::BlockBeyondFile);
+    file.image3d.declaredColourLength.reset();
+    const Bytes data = srftest::bytes(file);
+    EXPECT_EQ(srf::readSrfFile(write("cut.srf", Bytes(data.begin(), data.end() - 1))).error,
+              SrfReadError::BlockBeyondFile);
+    EXPECT_EQ(srf::readSrfFile(write("header.srf", Bytes(data.begin(), data.begin() + 80))).error,
+              SrfReadError::Truncated);
+}
+
+TEST_F(SrfFileSource, TheFileIsClosedAfterEveryRead) {
+    srftest::File bad = srftest::typical(1, 4, 4);
+    bad.image2d.declaredAlphaLength = 0;
+    const fs::path paths[] = {write("good.srf", srftest::bytes(srftest::typical(1, 4, 4))),
+                              write("bad.srf", srftest::bytes(bad)),
+                              write("short.srf", Bytes(30, 1)), folder_ / "missing.srf"};
+    const std::size_t before = openDescriptorCount();
+    for (const fs::path& path : paths) {
+        srf::readSrfFile(path);
+        EXPECT_EQ(openDescriptorCount(), before) << path;
+    }
+}
+
+TEST_F(SrfFileSource, ReadsSkipsAndBlocksStopAtTheEndOfTheFile) {
+    srf::FileByteSource source(write("ten.bin", Bytes{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    ASSERT_TRUE(source.isOpen());
+    EXPECT_EQ(source.remaining(), 10u);
+    std::uint8_t two[2];
+    ASSERT_TRUE(source.read(two));
+    EXPECT_EQ(two[1], 1);
+    EXPECT_FALSE(source.skip(9));
+    ASSERT_TRUE(source.skip(3));
+    Bytes storage;
+    EXPECT_FALSE(source.readBlock(6, storage).has_value());
+    EXPECT_TRUE(storage.empty()) << "nothing is allocated for a block beyond the end";
+    const auto block = source.readBlock(5, storage);
+    ASSERT_TRUE(block.has_value());
+    EXPECT_EQ(Bytes(block->begin(), block->end()), (Bytes{5, 6, 7, 8, 9}));
+    EXPECT_EQ(source.remaining(), 0u);
+    EXPECT_FALSE(source.read(std::span(two, 1)));
+    source.close();
+    EXPECT_FALSE(source.isOpen());
+    EXPECT_FALSE(source.skip(0));
+}
+
+} // namespace
