@@ -1,0 +1,147 @@
+// cAlphaSurface: the off-screen 32-bit image with per-pixel alpha through which every picture
+// of the program passes. Pixels are blue, green, red, alpha in memory order, colours not
+// multiplied by alpha, rows stored bottom-up (memory row 0 is the bottom line); drawing-context
+// coordinates are top-down. The surface owns its memory context, its bitmap and its DrawDib
+// instance; the handles and the pixel address it hands out are borrowed and stay valid until
+// the next Create, ClearUp or Destroy.
+//
+// It also carries the type string and the frame sizes of the last SRF file it loaded; Create
+// and ClearUp leave them alone.
+#pragma once
+
+#include "format/srf_pixel.h"
+#include "format/srf_record.h"
+#include "platform/gdi/gdi.h"
+#include "surface/draw_dib.h"
+#include "surface/surface_overflow_error.h"
+
+#include <concepts>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+// Anything holding a bitmap handle that a surface can be made from (the toolkit's pictures).
+template <typename T>
+concept PictureObject = requires(const T& picture) {
+    { picture.Handle() } -> std::convertible_to<gdi::HBITMAP>;
+};
+
+class cAlphaSurface {
+public:
+    cAlphaSurface();
+    ~cAlphaSurface(); // runs Destroy
+    cAlphaSurface(const cAlphaSurface&) = delete;
+    cAlphaSurface& operator=(const cAlphaSurface&) = delete;
+
+    // Sizes of the last SRF file loaded: the 3D frames are square, Width3D = Height3D = the
+    // strip's height, and likewise for the 2D image.
+    std::int32_t Width3D() const { return width3D_; }
+    std::int32_t Height3D() const { return height3D_; }
+    std::int32_t Width2D() const { return width2D_; }
+    std::int32_t Height2D() const { return height2D_; }
+    void Width3D(std::int32_t value) { width3D_ = value; }
+    void Height3D(std::int32_t value) { height3D_ = value; }
+    void Width2D(std::int32_t value) { width2D_ = value; }
+    void Height2D(std::int32_t value) { height2D_ = value; }
+
+    // The 16 bytes of the last SRF file's type string as they stand (NUL bytes kept); empty
+    // until the first load.
+    const std::string& SRFType() const { return srfType_; }
+
+    // True while a DrawDib instance is open; painting then goes through DrawDib.
+    bool UseDrawDib() const { return drawDib_ != 0; }
+    void UseDrawDib(bool on);
+
+    // Fills the bitmap information for width x height and creates a 32-bit DIB section for
+    // `dc`, storing its pixel address in this surface. `bitmap` receives the handle, 0 on
+    // failure. Width, Height and BytesPerScanLine describe the request afterwards, even when it
+    // fails. Throws SurfaceOverflowError when 4 x width or the image size leaves the signed
+    // 32-bit range. A height of zero or below fails: the rows are always bottom-up.
+    bool CreateDIB(gdi::HDC dc, std::int32_t width, std::int32_t height, gdi::HBITMAP& bitmap);
+
+    // (Re)creates an empty surface, all bytes zero, releasing the previous image first (the
+    // DrawDib switch stays as it was). False when the context or the bitmap cannot be had;
+    // the surface is then empty. Throws SurfaceOverflowError as CreateDIB does, leaving the
+    // surface empty and nothing leaked.
+    bool Create(std::int32_t width, std::int32_t height);
+
+    // Creates the surface at the bitmap's size and copies the bitmap into it; a 24-bit bitmap
+    // arrives with alpha 0. Reports nothing: the surface stays empty when it cannot be created
+    // (an invalid handle gives an empty 0 x 0 surface) and all zero when the copy cannot be
+    // made. A bitmap selected into some other context cannot be read and leaves it all zero.
+    void CreateFromHBitmap(gdi::HBITMAP bitmap);
+
+    // CreateFromHBitmap with the picture's bitmap handle; a null picture leaves an empty
+    // surface.
+    template <PictureObject Picture>
+    void CreateFromPicture(const Picture& picture) {
+        CreateFromHBitmap(picture.Handle());
+    }
+    template <PictureObject Picture>
+    void CreateFromPicture(const Picture* picture) {
+        CreateFromHBitmap(picture ? picture->Handle() : 0);
+    }
+
+    // Loads an SRF vehicle file: its 3D strip on top, its 2D image below, both from column 0,
+    // the columns right of the narrower image filled opaque in the colour of the last pixel
+    // decoded. 1 on success, 0 on failure; never throws. A failed read leaves the surface
+    // exactly as it was; a failure while decoding leaves the new sizes and type string, the
+    // pixels written before the failing one, and zeros from there on.
+    std::int32_t CreateFromGarminSRF(const std::filesystem::path& path);
+    // The same from a file's bytes in memory.
+    std::int32_t CreateFromGarminSRFBytes(std::span<const std::uint8_t> bytes);
+
+    // The size last requested from CreateDIB, even after ClearUp or a failed Create.
+    std::int32_t Width() const { return info_.bmiHeader.biWidth; }
+    std::int32_t Height() const { return info_.bmiHeader.biHeight; }
+    // 4 x Width; 0 when that leaves the 32-bit range.
+    std::int32_t BytesPerScanLine() const { return bytesPerScanLine_; }
+
+    // In the copy and paint operations a negative width or height stands for the surface's own
+    // Width or Height. Failures of the drawing layer are not reported.
+
+    // Copies the rectangle at (sx, sy) of `source` to (0, 0) of this surface.
+    void LoadPictureBlt(gdi::HDC source, std::int32_t sx, std::int32_t sy, std::int32_t width,
+                        std::int32_t height, gdi::DWORD rop = gdi::SRCCOPY);
+    // Copies the rectangle at (sx, sy) of this surface to (dx, dy) of `destination`.
+    void PaintPicture(gdi::HDC destination, std::int32_t dx, std::int32_t dy, std::int32_t width,
+                      std::int32_t height, std::int32_t sx, std::int32_t sy,
+                      gdi::DWORD rop = gdi::SRCCOPY);
+    // Blends the rectangle at (sx, sy) of this surface over (dx, dy) of `destination` with the
+    // per-pixel alpha, source over, the source taken as premultiplied, everything scaled by
+    // `constantAlpha`.
+    void AlphaPaintPicture(gdi::HDC destination, std::int32_t dx, std::int32_t dy,
+                           std::int32_t width, std::int32_t height, std::int32_t sx,
+                           std::int32_t sy, std::uint8_t constantAlpha = 255);
+
+    gdi::HDC hDC() const { return hDC_; }
+    gdi::HBITMAP hDIB() const { return hDIB_; }
+    std::uint8_t* DIBSectionBitsPtr() const { return bits_; }
+
+    // Releases the context, the bitmap and the DrawDib instance; safe on an empty surface.
+    void ClearUp();
+    void Destroy() { ClearUp(); }
+
+    // The system's message text for a Win32 error code, exactly as the system gives it (ending
+    // in CR LF), or an empty string when it has none.
+    static std::string ApiErrorText(std::uint32_t code);
+
+private:
+    std::int32_t loadSrf(const srf::SrfReadResult& read);
+    bool decodeSrfImage(const srf::SrfImage& image, std::int32_t firstLine,
+                        srf::Rgb& currentColour);
+
+    std::int32_t width3D_ = 0;
+    std::int32_t height3D_ = 0;
+    std::int32_t width2D_ = 0;
+    std::int32_t height2D_ = 0;
+    gdi::HBITMAP hDIB_ = 0;
+    gdi::HGDIOBJ previousBitmap_ = 0;
+    gdi::HDC hDC_ = 0;
+    drawdib::HDRAWDIB drawDib_ = 0;
+    std::uint8_t* bits_ = nullptr;
+    std::string srfType_;
+    gdi::BITMAPINFO info_{};
+    std::int32_t bytesPerScanLine_ = 0;
+};

@@ -1,0 +1,72 @@
+// Loading an SRF vehicle into a surface: the file is read completely first and the surface is
+// touched only after that succeeded; then the 2D image is decoded before the 3D strip, writing
+// straight into the pixel memory.
+#include "format/srf_pixel_run.h"
+#include "format/srf_reader.h"
+#include "surface/alpha_surface.h"
+
+#include <algorithm>
+
+std::int32_t cAlphaSurface::CreateFromGarminSRF(const std::filesystem::path& path) {
+    return loadSrf(srf::readSrfFile(path));
+}
+
+std::int32_t cAlphaSurface::CreateFromGarminSRFBytes(std::span<const std::uint8_t> bytes) {
+    return loadSrf(srf::readSrfBytes(bytes));
+}
+
+std::int32_t cAlphaSurface::loadSrf(const srf::SrfReadResult& read) {
+    if (!read.ok())
+        return 0;
+    const srf::SrfFile& file = read.file;
+    srfType_.assign(file.type.begin(), file.type.end());
+    width3D_ = height3D_ = file.image3d.height;
+    width2D_ = height2D_ = file.image2d.height;
+
+    const std::int32_t width = std::max(file.image3d.width, file.image2d.width);
+    const std::int32_t height = std::int32_t{file.image3d.height} + file.image2d.height;
+    try {
+        if (!Create(width, height))
+            return 0;
+    } catch (const SurfaceOverflowError&) {
+        return 0;
+    }
+    // The colour of the last pixel decoded carries over from row to row and from the 2D image
+    // to the 3D strip: it paints the fill columns.
+    srf::Rgb currentColour;
+    if (!decodeSrfImage(file.image2d, file.image3d.height, currentColour))
+        return 0;
+    if (!decodeSrfImage(file.image3d, 0, currentColour))
+        return 0;
+    return 1;
+}
+
+bool cAlphaSurface::decodeSrfImage(const srf::SrfImage& image, std::int32_t firstLine,
+                                   srf::Rgb& currentColour) {
+    const std::int64_t width = image.width;
+    const std::int64_t surfaceWidth = Width();
+    // Pixels whose transparency byte and both colour bytes lie inside their blocks.
+    const std::int64_t available =
+        std::min<std::int64_t>(static_cast<std::int64_t>(image.transparency.size()),
+                               static_cast<std::int64_t>(image.colour.size() / 2));
+    for (std::int64_t row = 0; row < image.height; ++row) {
+        const std::int64_t line = firstLine + row;
+        std::uint8_t* out = bits_ + (Height() - 1 - line) * std::int64_t{BytesPerScanLine()};
+        const std::int64_t start = row * width;
+        const std::int64_t present = std::clamp<std::int64_t>(available - start, 0, width);
+        std::size_t decoded = 0;
+        if (present > 0)
+            decoded = srf::decodePixelRun(image.colour.data() + 2 * start,
+                                          image.transparency.data() + start,
+                                          static_cast<std::size_t>(present), out);
+        if (decoded > 0) {
+            const std::uint8_t* last = out + 4 * (decoded - 1);
+            currentColour = {last[2], last[1], last[0]};
+        }
+        if (static_cast<std::int64_t>(decoded) < width)
+            return false;
+        srf::fillPixelRun(out + 4 * width, static_cast<std::size_t>(surfaceWidth - width),
+                          currentColour.blue, currentColour.green, currentColour.red, 255);
+    }
+    return true;
+}
