@@ -133,6 +133,13 @@ void frmMain::createTopLevelControls() {
     imgGarminFiles->LoadPictureFile(imagePath(QStringLiteral("GarminFiles.gif")));
     imgGarminCardsArea = place<toolkit::ImageControl>(form, 6270, 1215, 4740, 6930);
     VScrollGarmin = place<toolkit::VScrollBar>(form, 11025, 1215, 330, 6930);
+    // The card columns take cards dragged from the other pane.
+    for (toolkit::ImageControl* area : {imgFilesCardsArea, imgGarminCardsArea}) {
+        drag->addDropTarget(area, [area](const toolkit::DragSource& source, float x, float y) {
+            if (area->DragDrop)
+                area->DragDrop(source, x, y);
+        });
+    }
 
     lblLocalFiles = paneTitle(form, 1860, QStringLiteral("Local Files"));
     imgRefreshFiles = place<toolkit::ImageControl>(form, 2265, 8490, 1125, 375);
@@ -177,9 +184,11 @@ bool frmMain::createCardArrays(QString* error) {
     const toolkit::CardArray::EventIds ids{tessel::DIID___Tessel, tessel::DISPID_MouseDown,
                                            tessel::DISPID_Click};
     TesselFiles = std::make_unique<toolkit::CardArray>(QStringLiteral("TesselFiles"),
-                                                       tessel::ProgId, ids, window_.get(), drag);
+                                                       QString::fromLatin1(tessel::kProgId), ids,
+                                                       window_.get(), drag);
     TesselGarmin = std::make_unique<toolkit::CardArray>(QStringLiteral("TesselGarmin"),
-                                                        tessel::ProgId, ids, window_.get(), drag);
+                                                        QString::fromLatin1(tessel::kProgId), ids,
+                                                        window_.get(), drag);
     const struct {
         toolkit::CardArray* array;
         int left;
@@ -194,7 +203,7 @@ bool frmMain::createCardArrays(QString* error) {
                 *error = QStringLiteral("The card control \"%1\" cannot be created: it is not "
                                         "registered or its library is missing.\n\n%2\n\n"
                                         "Register it, then start the program again:\n%3 %4")
-                             .arg(tessel::ProgId, reason, regsvr, library);
+                             .arg(QString::fromLatin1(tessel::kProgId), reason, regsvr, library);
             }
             return false;
         }

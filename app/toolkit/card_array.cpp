@@ -92,6 +92,8 @@ com::HRESULT CardArray::Load(int index, QString* message) {
             element->widget()->stackUnder(lowest->widget());
     }
     if (QWidget* widget = element->widget()) {
+        // The container's tab stop: a card takes the focus by tab and by click.
+        widget->setFocusPolicy(Qt::StrongFocus);
         if (!elements_.empty()) {
             QWidget* previous = elements_.rbegin()->second->widget();
             if (previous && index > elements_.rbegin()->first)

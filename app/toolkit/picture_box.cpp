@@ -23,7 +23,8 @@ PictureBox::PictureBox(QWidget* container)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-gdi::HDC PictureBox::hDC() const {
+gdi::HDC PictureBox::hDC() {
+    fitImages();
     return autoRedraw_ ? persistent_.hDC() : screen_.hDC();
 }
 
@@ -33,6 +34,7 @@ void PictureBox::setBackColor(std::uint32_t oleColour) {
 }
 
 void PictureBox::Cls() {
+    fitImages();
     if (autoRedraw_)
         persistent_.fill(colourRef(backColor_));
     screen_.copyFrom(persistent_);
@@ -40,11 +42,12 @@ void PictureBox::Cls() {
 }
 
 void PictureBox::Refresh() {
+    fitImages();
     screen_.copyFrom(persistent_);
     repaint();
 }
 
-void PictureBox::resizeEvent(QResizeEvent*) {
+void PictureBox::fitImages() {
     if (width() == persistent_.width() && height() == persistent_.height())
         return;
     if (persistent_.create(width(), height()))
@@ -54,6 +57,7 @@ void PictureBox::resizeEvent(QResizeEvent*) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    fitImages();
     QPainter painter(this);
     const QImage image = screen_.toImage();
     if (image.isNull())

@@ -17,7 +17,7 @@ public:
 
     // The context drawing goes into: the persistent image while AutoRedraw is on, else the
     // screen image. 0 while the box has no size.
-    gdi::HDC hDC() const;
+    gdi::HDC hDC();
     bool AutoRedraw() const { return autoRedraw_; }
     void setAutoRedraw(bool on) { autoRedraw_ = on; }
     void setBackColor(std::uint32_t oleColour);
@@ -28,11 +28,13 @@ public:
     void Refresh();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The images follow the box's size, also while it is hidden and gets no resize events.
+    void fitImages();
+
     DibContext persistent_;
     DibContext screen_;
     bool autoRedraw_ = false;

@@ -1,24 +1,34 @@
-// Gives a GUI test program its QApplication: linked into a test, it creates the application
-// before the first test and deletes it after the last. Tests run on the platform the CTest helper
-// sets (offscreen).
+// Gives a GUI test program its QApplication and a configuration folder of its own (so the
+// component registry it writes is its own): linked into a test, it sets both up before the first
+// test and removes them after the last. Tests run on the platform the CTest helper sets
+// (offscreen).
 #include <gtest/gtest.h>
+#include <memory>
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
 class QtApplicationEnvironment final : public ::testing::Environment {
 public:
-    void SetUp() override { application_ = new QApplication(argc_, argv_); }
+    void SetUp() override {
+        configuration_ = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(configuration_->isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration_->path()));
+        application_ = std::make_unique<QApplication>(argc_, argv_);
+    }
     void TearDown() override {
-        delete application_;
-        application_ = nullptr;
+        application_.reset();
+        configuration_.reset();
     }
 
 private:
     int argc_ = 1;
     char programName_[16] = "motorhall-test";
     char* argv_[2] = {programName_, nullptr};
-    QApplication* application_ = nullptr;
+    std::unique_ptr<QTemporaryDir> configuration_;
+    std::unique_ptr<QApplication> application_;
 };
 
 [[maybe_unused]] ::testing::Environment* const environment =

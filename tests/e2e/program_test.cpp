@@ -1,0 +1,102 @@
+// Starts the built program as a user would, from a program folder of its own, and ends it the
+// way a session does, with a termination signal.
+#include <csignal>
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(programFolder.isValid());
+        ASSERT_TRUE(configuration.isValid());
+        for (const char* file : {MOTORHALL_PATH, REGSVR_PATH, TESSEL_PATH, COM_PATH, GDI_PATH}) {
+            const QString source = QString::fromUtf8(file);
+            const QString target = folder() + "/" + QFileInfo(source).fileName();
+            ASSERT_TRUE(QFile::copy(source, target)) << file;
+        }
+        const QDir images(QFileInfo(QString::fromUtf8(MOTORHALL_PATH)).absolutePath() + "/Images");
+        QDir(folder()).mkdir("Images");
+        for (const QString& name : images.entryList(QDir::Files))
+            QFile::copy(images.filePath(name), folder() + "/Images/" + name);
+    }
+
+    QString folder() const { return programFolder.path(); }
+
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", configuration.path());
+        return env;
+    }
+
+    void registerCards() {
+        QProcess regsvr;
+        regsvr.setProcessEnvironment(environment());
+        regsvr.start(folder() + "/regsvr", {folder() + "/libtessel.so"});
+        ASSERT_TRUE(regsvr.waitForFinished(60000));
+        ASSERT_EQ(regsvr.exitCode(), 0) << regsvr.readAll().toStdString();
+    }
+
+    // The program is up once it has its handler for termination requests in place.
+    static bool handlesTermination(qint64 pid) {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly))
+            return false;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("SigCgt:")) {
+                bool ok = false;
+                const qulonglong caught = line.mid(7).trimmed().toULongLong(&ok, 16);
+                return ok && (caught & (1ull << (SIGTERM - 1)));
+            }
+        }
+        return false;
+    }
+
+    QTemporaryDir programFolder;
+    QTemporaryDir configuration;
+};
+
+TEST_F(ProgramTest, ATerminationRequestClosesTheWindowAndSavesTheSettings) {
+    registerCards();
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(folder() + "/motorhall");
+    ASSERT_TRUE(program.waitForStarted(60000));
+    // Bounded wait for start-up; a slow (sanitized) build only takes longer.
+    for (int i = 0; i < 1200 && !handlesTermination(program.processId()); ++i) {
+        ASSERT_EQ(program.state(), QProcess::Running);
+        QThread::msleep(50);
+    }
+    ASSERT_TRUE(handlesTermination(program.processId()));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    QFile settings(folder() + "/init.ini");
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray line = QFile::encodeName(folder()) + "\r\n";
+    EXPECT_EQ(settings.readAll(), line + line);
+}
+
+TEST_F(ProgramTest, WithoutTheCardClassTheProgramSaysHowToRegisterItAndFails) {
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.start(folder() + "/motorhall");
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(program.exitCode(), 0);
+    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_TRUE(error.contains("Project1.Tessel")) << error.toStdString();
+    EXPECT_TRUE(error.contains(folder() + "/regsvr " + folder() + "/libtessel.so"))
+        << error.toStdString();
+    EXPECT_FALSE(QFile::exists(folder() + "/init.ini"));
+}
+
+} // namespace
