@@ -1,9 +1,11 @@
 #include "app/toolkit/image_control.h"
 
 #include "app/toolkit/mouse_codes.h"
+#include "app/toolkit/picture_image.h"
 #include "app/toolkit/twips.h"
+#include "platform/picture/picture.h"
 
-#include <QImageReader>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,11 +16,13 @@ ImageControl::ImageControl(QWidget* container)
     , TwipsGeometry(this) {}
 
 bool ImageControl::LoadPictureFile(const QString& path) {
-    QImageReader reader(path);
-    QImage picture;
-    if (!reader.read(&picture) || picture.isNull())
+    const std::unique_ptr<::Picture> picture = LoadPicture(QFile::encodeName(path).toStdString());
+    if (!picture)
         return false;
-    setPicture(picture);
+    const QImage image = imageFromPicture(*picture);
+    if (image.isNull())
+        return false;
+    setPicture(image);
     return true;
 }
 
