@@ -62,8 +62,7 @@ struct Table {
     HGDIOBJ stock[NULL_PEN + 1] = {};
     HBITMAP stockBitmap = 0;
 
-    HGDIOBJ add(Object object)
-    {
+    HGDIOBJ add(Object object) {
         // Handles are never reused, so a stale handle can never reach a newer object.
         if (nextHandle == INT32_MAX)
             return 0;
@@ -73,8 +72,7 @@ struct Table {
     }
 
     template <typename T>
-    T* find(HGDIOBJ handle)
-    {
+    T* find(HGDIOBJ handle) {
         auto it = objects.find(handle);
         return it == objects.end() ? nullptr : std::get_if<T>(&it->second);
     }
@@ -82,8 +80,7 @@ struct Table {
 
 HBITMAP makeStockBitmap(Table& t);
 
-Table& table()
-{
+Table& table() {
     static Table* instance = [] {
         auto* t = new Table; // never destroyed: handles may be released during exit
         auto addStock = [t](Object o) {
@@ -103,8 +100,7 @@ Table& table()
     return *instance;
 }
 
-HBITMAP makeStockBitmap(Table& t)
-{
+HBITMAP makeStockBitmap(Table& t) {
     BitmapObject b;
     b.width = 1;
     b.height = 1;
@@ -114,8 +110,7 @@ HBITMAP makeStockBitmap(Table& t)
     return t.add(std::move(b));
 }
 
-BitmapObject* selectedBitmap(Table& t, const DcObject& dc)
-{
+BitmapObject* selectedBitmap(Table& t, const DcObject& dc) {
     return dc.screen ? nullptr : t.find<BitmapObject>(dc.bitmap);
 }
 
@@ -127,8 +122,7 @@ struct Span {
 
 Span clip(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h, std::int64_t targetW,
           std::int64_t targetH, std::int64_t sx, std::int64_t sy, std::int64_t sourceW,
-          std::int64_t sourceH)
-{
+          std::int64_t sourceH) {
     const std::int64_t left = std::max({std::int64_t{0}, x, x - sx});
     const std::int64_t right = std::min({targetW, x + w, x + (sourceW - sx)});
     const std::int64_t top = std::max({std::int64_t{0}, y, y - sy});
@@ -145,11 +139,12 @@ Span clip(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h, std::i
     return s;
 }
 
-inline std::uint32_t div255(std::uint32_t v) { return (v + 128 + ((v + 128) >> 8)) >> 8; }
+inline std::uint32_t div255(std::uint32_t v) {
+    return (v + 128 + ((v + 128) >> 8)) >> 8;
+}
 
 void copyRow(const BitmapObject& from, const std::uint8_t* src, const BitmapObject& to,
-             std::uint8_t* dst, int count)
-{
+             std::uint8_t* dst, int count) {
     if (from.bitsPerPixel == to.bitsPerPixel) {
         std::memmove(dst, src, static_cast<std::size_t>(count) * (to.bitsPerPixel / 8));
     } else if (from.bitsPerPixel == 24) {
@@ -168,8 +163,7 @@ void copyRow(const BitmapObject& from, const std::uint8_t* src, const BitmapObje
     }
 }
 
-void fillSpan(const BitmapObject& b, int left, int top, int right, int bottom, COLORREF colour)
-{
+void fillSpan(const BitmapObject& b, int left, int top, int right, int bottom, COLORREF colour) {
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, b.width);
@@ -194,8 +188,7 @@ void fillSpan(const BitmapObject& b, int left, int top, int right, int bottom, C
 
 } // namespace
 
-HDC CreateCompatibleDC(HDC reference)
-{
+HDC CreateCompatibleDC(HDC reference) {
     Table& t = table();
     if (reference != 0 && !t.find<DcObject>(reference))
         return 0;
@@ -206,8 +199,7 @@ HDC CreateCompatibleDC(HDC reference)
     return t.add(dc);
 }
 
-bool DeleteDC(HDC handle)
-{
+bool DeleteDC(HDC handle) {
     Table& t = table();
     DcObject* dc = t.find<DcObject>(handle);
     if (!dc || dc->screen)
@@ -219,8 +211,7 @@ bool DeleteDC(HDC handle)
 }
 
 HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, std::uint32_t usage, void** bits, void*,
-                         DWORD)
-{
+                         DWORD) {
     if (bits)
         *bits = nullptr;
     if (!info || usage != DIB_RGB_COLORS)
@@ -240,7 +231,8 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, std::uint32_t usage, void*
     b.topDown = h.biHeight < 0;
     b.bitsPerPixel = h.biBitCount;
     b.stride = static_cast<int>(stride);
-    b.bits.reset(static_cast<std::uint8_t*>(std::calloc(static_cast<std::size_t>(stride * rows), 1)));
+    b.bits.reset(
+        static_cast<std::uint8_t*>(std::calloc(static_cast<std::size_t>(stride * rows), 1)));
     if (!b.bits)
         return 0;
     void* address = b.bits.get();
@@ -250,8 +242,7 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, std::uint32_t usage, void*
     return handle;
 }
 
-HGDIOBJ SelectObject(HDC handle, HGDIOBJ object)
-{
+HGDIOBJ SelectObject(HDC handle, HGDIOBJ object) {
     Table& t = table();
     DcObject* dc = t.find<DcObject>(handle);
     if (!dc)
@@ -276,8 +267,7 @@ HGDIOBJ SelectObject(HDC handle, HGDIOBJ object)
     return 0;
 }
 
-bool DeleteObject(HGDIOBJ object)
-{
+bool DeleteObject(HGDIOBJ object) {
     Table& t = table();
     auto it = t.objects.find(object);
     if (it == t.objects.end() || std::holds_alternative<DcObject>(it->second))
@@ -298,15 +288,13 @@ bool DeleteObject(HGDIOBJ object)
     return true;
 }
 
-HGDIOBJ GetStockObject(int index)
-{
+HGDIOBJ GetStockObject(int index) {
     if (index < 0 || index > NULL_PEN)
         return 0;
     return table().stock[index];
 }
 
-int GetObject(HGDIOBJ object, int cb, void* out)
-{
+int GetObject(HGDIOBJ object, int cb, void* out) {
     const BitmapObject* b = table().find<BitmapObject>(object);
     if (!b)
         return 0;
@@ -326,8 +314,7 @@ int GetObject(HGDIOBJ object, int cb, void* out)
     return sizeof(BITMAP);
 }
 
-HGDIOBJ GetCurrentObject(HDC handle, std::int32_t type)
-{
+HGDIOBJ GetCurrentObject(HDC handle, std::int32_t type) {
     const DcObject* dc = table().find<DcObject>(handle);
     if (!dc)
         return 0;
@@ -343,10 +330,11 @@ HGDIOBJ GetCurrentObject(HDC handle, std::int32_t type)
     }
 }
 
-HWND GetDesktopWindow() { return desktopWindow; }
+HWND GetDesktopWindow() {
+    return desktopWindow;
+}
 
-HDC GetDC(HWND window)
-{
+HDC GetDC(HWND window) {
     if (window != 0 && window != desktopWindow)
         return 0;
     Table& t = table();
@@ -357,8 +345,7 @@ HDC GetDC(HWND window)
     return t.add(dc);
 }
 
-int ReleaseDC(HWND, HDC handle)
-{
+int ReleaseDC(HWND, HDC handle) {
     Table& t = table();
     const DcObject* dc = t.find<DcObject>(handle);
     if (!dc || !dc->screen)
@@ -368,8 +355,7 @@ int ReleaseDC(HWND, HDC handle)
 }
 
 bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
-            int sourceY, DWORD rop)
-{
+            int sourceY, DWORD rop) {
     Table& t = table();
     const DcObject* target = t.find<DcObject>(destination);
     if (!target)
@@ -385,8 +371,8 @@ bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
     if (!to)
         return true; // the screen: nothing to draw on
     if (rop != SRCCOPY) {
-        const Span s = clip(x, y, width, height, to->width, to->height, 0, 0, INT64_MAX / 4,
-                            INT64_MAX / 4);
+        const Span s =
+            clip(x, y, width, height, to->width, to->height, 0, 0, INT64_MAX / 4, INT64_MAX / 4);
         if (!s.empty())
             fillSpan(*to, s.targetX, s.targetY, s.targetX + s.width, s.targetY + s.height,
                      rop == WHITENESS ? 0x00FFFFFF : 0);
@@ -406,16 +392,16 @@ bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
     const bool upwards = (to == src) && s.targetY > s.sourceY;
     for (int i = 0; i < s.height; ++i) {
         const int row = upwards ? s.height - 1 - i : i;
-        copyRow(*src, sv.line(s.sourceY + row) + static_cast<std::ptrdiff_t>(s.sourceX) * sourceBytes,
-                *to, tv.line(s.targetY + row) + static_cast<std::ptrdiff_t>(s.targetX) * targetBytes,
-                s.width);
+        copyRow(
+            *src, sv.line(s.sourceY + row) + static_cast<std::ptrdiff_t>(s.sourceX) * sourceBytes,
+            *to, tv.line(s.targetY + row) + static_cast<std::ptrdiff_t>(s.targetX) * targetBytes,
+            s.width);
     }
     return true;
 }
 
 bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
-                int sourceY, int sourceWidth, int sourceHeight, BLENDFUNCTION blend)
-{
+                int sourceY, int sourceWidth, int sourceHeight, BLENDFUNCTION blend) {
     Table& t = table();
     const DcObject* target = t.find<DcObject>(destination);
     const DcObject* from = t.find<DcObject>(source);
@@ -443,7 +429,8 @@ bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source
     const bool upwards = (to == src) && s.targetY > s.sourceY;
     for (int i = 0; i < s.height; ++i) {
         const int row = upwards ? s.height - 1 - i : i;
-        const std::uint8_t* sp = sv.line(s.sourceY + row) + static_cast<std::ptrdiff_t>(s.sourceX) * 4;
+        const std::uint8_t* sp =
+            sv.line(s.sourceY + row) + static_cast<std::ptrdiff_t>(s.sourceX) * 4;
         std::uint8_t* dp =
             tv.line(s.targetY + row) + static_cast<std::ptrdiff_t>(s.targetX) * targetBytes;
         for (int col = 0; col < s.width; ++col, sp += 4, dp += targetBytes) {
@@ -459,20 +446,17 @@ bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source
     return true;
 }
 
-HPEN CreatePen(int style, int width, COLORREF colour)
-{
+HPEN CreatePen(int style, int width, COLORREF colour) {
     if (style != PS_SOLID && style != PS_NULL)
         return 0;
     return table().add(PenObject{style, std::max(width, 1), colour & 0x00FFFFFF, false});
 }
 
-HBRUSH CreateSolidBrush(COLORREF colour)
-{
+HBRUSH CreateSolidBrush(COLORREF colour) {
     return table().add(BrushObject{colour & 0x00FFFFFF, false, false});
 }
 
-bool Rectangle(HDC handle, int left, int top, int right, int bottom)
-{
+bool Rectangle(HDC handle, int left, int top, int right, int bottom) {
     Table& t = table();
     const DcObject* dc = t.find<DcObject>(handle);
     if (!dc)
@@ -500,14 +484,12 @@ bool Rectangle(HDC handle, int left, int top, int right, int bottom)
     return true;
 }
 
-std::size_t LiveObjectCount()
-{
+std::size_t LiveObjectCount() {
     const Table& t = table();
     return t.objects.size() - t.stockCount;
 }
 
-bool GetDibView(HDC handle, DibView* view)
-{
+bool GetDibView(HDC handle, DibView* view) {
     Table& t = table();
     const DcObject* dc = t.find<DcObject>(handle);
     if (!dc || !view)

@@ -155,8 +155,7 @@ struct DibView {
     int stride = 0;
     int bitsPerPixel = 0;
     bool topDown = false;
-    std::uint8_t* line(int y) const
-    {
+    std::uint8_t* line(int y) const {
         return bits + static_cast<std::ptrdiff_t>(topDown ? y : height - 1 - y) * stride;
     }
 };

@@ -5,7 +5,9 @@
 namespace gdi {
 namespace {
 
-constexpr COLORREF rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
+constexpr COLORREF rgb(unsigned r, unsigned g, unsigned b) {
+    return r | (g << 8) | (b << 16);
+}
 
 // Index = system colour number (COLOR_SCROLLBAR = 0 ... COLOR_MENUBAR = 30).
 constexpr std::array<COLORREF, 31> classicDefaults = {
@@ -21,15 +23,13 @@ constexpr std::array<COLORREF, 31> classicDefaults = {
 
 } // namespace
 
-COLORREF GetSysColor(int index)
-{
+COLORREF GetSysColor(int index) {
     if (index < 0 || index >= static_cast<int>(classicDefaults.size()))
         return 0;
     return classicDefaults[static_cast<std::size_t>(index)];
 }
 
-bool OleTranslateColor(std::uint32_t oleColour, COLORREF* out)
-{
+bool OleTranslateColor(std::uint32_t oleColour, COLORREF* out) {
     const std::uint32_t kind = oleColour & 0xFF000000u;
     if (kind == 0) {
         *out = oleColour;

@@ -1,9 +1,8 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/system_colours.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <vector>
 
 using namespace gdi;
@@ -19,8 +18,9 @@ struct Canvas {
     int width = 0, height = 0, bpp = 32;
 
     Canvas(int w, int h, int bitsPerPixel = 32)
-        : width(w), height(h < 0 ? -h : h), bpp(bitsPerPixel)
-    {
+        : width(w)
+        , height(h < 0 ? -h : h)
+        , bpp(bitsPerPixel) {
         dc = CreateCompatibleDC(0);
         BITMAPINFO info{};
         info.bmiHeader.biWidth = w;
@@ -31,27 +31,23 @@ struct Canvas {
         bits = static_cast<std::uint8_t*>(p);
         previous = SelectObject(dc, bitmap);
     }
-    ~Canvas()
-    {
+    ~Canvas() {
         SelectObject(dc, previous);
         DeleteObject(bitmap);
         DeleteDC(dc);
     }
-    std::uint8_t* pixel(int x, int y) const
-    {
+    std::uint8_t* pixel(int x, int y) const {
         DibView v;
         GetDibView(dc, &v);
         return v.line(y) + x * (bpp / 8);
     }
-    void set(int x, int y, std::uint8_t b, std::uint8_t g, std::uint8_t r, std::uint8_t a = 0)
-    {
+    void set(int x, int y, std::uint8_t b, std::uint8_t g, std::uint8_t r, std::uint8_t a = 0) {
         std::uint8_t* p = pixel(x, y);
         p[0] = b, p[1] = g, p[2] = r;
         if (bpp == 32)
             p[3] = a;
     }
-    std::vector<int> at(int x, int y) const
-    {
+    std::vector<int> at(int x, int y) const {
         const std::uint8_t* p = pixel(x, y);
         if (bpp == 24)
             return {p[0], p[1], p[2]};
@@ -59,8 +55,7 @@ struct Canvas {
     }
 };
 
-TEST(GdiObjects, HandlesAreSmallPositiveAndNeverReused)
-{
+TEST(GdiObjects, HandlesAreSmallPositiveAndNeverReused) {
     const HDC a = CreateCompatibleDC(0);
     ASSERT_GT(a, 0);
     ASSERT_TRUE(DeleteDC(a));
@@ -70,8 +65,7 @@ TEST(GdiObjects, HandlesAreSmallPositiveAndNeverReused)
     EXPECT_TRUE(DeleteDC(b));
 }
 
-TEST(GdiObjects, DibSectionIsZeroedAndRowsFollowTheSignOfTheHeight)
-{
+TEST(GdiObjects, DibSectionIsZeroedAndRowsFollowTheSignOfTheHeight) {
     Canvas up(3, 2), down(3, -2);
     ASSERT_NE(up.bitmap, 0);
     ASSERT_NE(down.bitmap, 0);
@@ -84,15 +78,14 @@ TEST(GdiObjects, DibSectionIsZeroedAndRowsFollowTheSignOfTheHeight)
     EXPECT_EQ(down.pixel(0, 0), down.bits);
 }
 
-TEST(GdiObjects, DibSectionRejectsWhatItCannotHold)
-{
+TEST(GdiObjects, DibSectionRejectsWhatItCannotHold) {
     struct Case {
         const char* what;
         std::int32_t width, height;
         std::uint16_t bpp;
     } cases[] = {
-        {"zero width", 0, 10, 32},      {"zero height", 10, 0, 32},
-        {"negative width", -5, 10, 32}, {"16 bits per pixel", 10, 10, 16},
+        {"zero width", 0, 10, 32},          {"zero height", 10, 0, 32},
+        {"negative width", -5, 10, 32},     {"16 bits per pixel", 10, 10, 16},
         {"beyond 2 GiB", 40000, 40000, 32},
     };
     for (const Case& c : cases) {
@@ -107,8 +100,7 @@ TEST(GdiObjects, DibSectionRejectsWhatItCannotHold)
     EXPECT_EQ(CreateDIBSection(0, nullptr, DIB_RGB_COLORS, nullptr, nullptr, 0), 0);
 }
 
-TEST(GdiObjects, GetObjectDescribesBothDepths)
-{
+TEST(GdiObjects, GetObjectDescribesBothDepths) {
     Canvas c32(5, 7), c24(5, -3, 24);
     BITMAP b32, b24;
     ASSERT_EQ(GetObject(c32.bitmap, sizeof b32, &b32), static_cast<int>(sizeof(BITMAP)));
@@ -126,8 +118,7 @@ TEST(GdiObjects, GetObjectDescribesBothDepths)
     EXPECT_EQ(GetObject(c32.bitmap, 4, &b32), 0);
 }
 
-TEST(GdiObjects, SelectionRulesProtectBitmapsInUse)
-{
+TEST(GdiObjects, SelectionRulesProtectBitmapsInUse) {
     Canvas c(4, 4);
     const HDC other = CreateCompatibleDC(0);
     EXPECT_EQ(SelectObject(other, c.bitmap), 0) << "a bitmap lives in one context at a time";
@@ -139,8 +130,7 @@ TEST(GdiObjects, SelectionRulesProtectBitmapsInUse)
     EXPECT_FALSE(DeleteObject(c.dc)) << "contexts are freed with DeleteDC";
 }
 
-TEST(GdiObjects, NothingLeaksThroughACompleteCycle)
-{
+TEST(GdiObjects, NothingLeaksThroughACompleteCycle) {
     const std::size_t before = LiveObjectCount();
     {
         Canvas a(10, 10), b(10, 10);
@@ -157,8 +147,7 @@ TEST(GdiObjects, NothingLeaksThroughACompleteCycle)
     EXPECT_EQ(LiveObjectCount(), before);
 }
 
-TEST(GdiOperations, EveryOperationFailsOnInvalidHandles)
-{
+TEST(GdiOperations, EveryOperationFailsOnInvalidHandles) {
     Canvas c(4, 4);
     const HDC bad = 0x7FFF0000;
     BLENDFUNCTION blend;
@@ -176,16 +165,16 @@ TEST(GdiOperations, EveryOperationFailsOnInvalidHandles)
     EXPECT_FALSE(BitBlt(c.dc, 0, 0, 1, 1, c.dc, 0, 0, 0x00EE0086 /* SRCPAINT */));
 }
 
-TEST(GdiOperations, BitBltClipsToBothBitmaps)
-{
+TEST(GdiOperations, BitBltClipsToBothBitmaps) {
     struct Case {
         int x, y, w, h, sx, sy;
         int copiedX, copiedY; // target pixel that receives source pixel (1, 1), or -1 if none
     } cases[] = {
-        {0, 0, 3, 3, 0, 0, 1, 1},     {-1, -1, 3, 3, 0, 0, 0, 0},   {2, 2, 3, 3, 0, 0, 3, 3},
-        {0, 0, 3, 3, 1, 1, 0, 0},     {0, 0, 100, 100, -1, -1, 2, 2}, {3, 3, 10, 10, 1, 1, 3, 3},
-        {0, 0, 3, 3, 2, 2, -1, -1},   {4, 4, 2, 2, 0, 0, -1, -1},   {INT32_MAX, 0, 5, 5, 0, 0, -1, -1},
-        {0, 0, INT32_MAX, INT32_MAX, INT32_MIN, 0, -1, -1},
+        {0, 0, 3, 3, 0, 0, 1, 1},           {-1, -1, 3, 3, 0, 0, 0, 0},
+        {2, 2, 3, 3, 0, 0, 3, 3},           {0, 0, 3, 3, 1, 1, 0, 0},
+        {0, 0, 100, 100, -1, -1, 2, 2},     {3, 3, 10, 10, 1, 1, 3, 3},
+        {0, 0, 3, 3, 2, 2, -1, -1},         {4, 4, 2, 2, 0, 0, -1, -1},
+        {INT32_MAX, 0, 5, 5, 0, 0, -1, -1}, {0, 0, INT32_MAX, INT32_MAX, INT32_MIN, 0, -1, -1},
     };
     for (const Case& k : cases) {
         Canvas src(3, 3), dst(4, 4);
@@ -203,8 +192,7 @@ TEST(GdiOperations, BitBltClipsToBothBitmaps)
     }
 }
 
-TEST(GdiOperations, BitBltWithinOneBitmapReadsBeforeWriting)
-{
+TEST(GdiOperations, BitBltWithinOneBitmapReadsBeforeWriting) {
     Canvas c(1, 5);
     for (int y = 0; y < 5; ++y)
         c.set(0, y, static_cast<std::uint8_t>(y), 0, 0, 0);
@@ -216,8 +204,7 @@ TEST(GdiOperations, BitBltWithinOneBitmapReadsBeforeWriting)
         EXPECT_EQ(c.at(0, y)[0], y);
 }
 
-TEST(GdiOperations, BitBltConvertsBetweenDepths)
-{
+TEST(GdiOperations, BitBltConvertsBetweenDepths) {
     Canvas c24(2, 2, 24), c32(2, 2);
     c24.set(1, 0, 1, 2, 3);
     c32.set(0, 0, 0xFF, 0xFF, 0xFF, 0xFF); // the copy must clear the alpha byte too
@@ -230,8 +217,7 @@ TEST(GdiOperations, BitBltConvertsBetweenDepths)
     EXPECT_EQ(back.at(0, 1), (std::vector<int>{7, 8, 9}));
 }
 
-TEST(GdiOperations, TheScreenDrawsNowhereAndReadsAsEmpty)
-{
+TEST(GdiOperations, TheScreenDrawsNowhereAndReadsAsEmpty) {
     Canvas c(2, 2);
     c.set(0, 0, 5, 5, 5, 5);
     const HDC screen = GetDC(GetDesktopWindow());
@@ -246,12 +232,11 @@ TEST(GdiOperations, TheScreenDrawsNowhereAndReadsAsEmpty)
     EXPECT_EQ(ReleaseDC(GetDesktopWindow(), screen), 1);
 }
 
-TEST(GdiOperations, AlphaBlendIsSourceOverWithPremultipliedSource)
-{
+TEST(GdiOperations, AlphaBlendIsSourceOverWithPremultipliedSource) {
     struct Case {
-        std::vector<int> source;    // b, g, r, a
+        std::vector<int> source; // b, g, r, a
         std::uint8_t constant;
-        std::vector<int> target;    // before
+        std::vector<int> target; // before
         std::vector<int> expected;
     } cases[] = {
         {{10, 20, 30, 255}, 255, {200, 100, 50, 7}, {10, 20, 30, 255}},
@@ -271,8 +256,7 @@ TEST(GdiOperations, AlphaBlendIsSourceOverWithPremultipliedSource)
     }
 }
 
-TEST(GdiOperations, AlphaBlendNeedsA32BitSourceAndNoStretch)
-{
+TEST(GdiOperations, AlphaBlendNeedsA32BitSourceAndNoStretch) {
     Canvas src24(2, 2, 24), src(2, 2), dst(2, 2);
     BLENDFUNCTION blend;
     EXPECT_FALSE(AlphaBlend(dst.dc, 0, 0, 2, 2, src24.dc, 0, 0, 2, 2, blend));
@@ -280,14 +264,13 @@ TEST(GdiOperations, AlphaBlendNeedsA32BitSourceAndNoStretch)
     EXPECT_TRUE(AlphaBlend(dst.dc, -5, -5, 2, 2, src.dc, 0, 0, 2, 2, blend)) << "clipped away";
 }
 
-TEST(GdiOperations, RectangleLeavesTheRightColumnAndBottomRowUnpainted)
-{
+TEST(GdiOperations, RectangleLeavesTheRightColumnAndBottomRowUnpainted) {
     Canvas c(6, 6);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 6; ++x)
             c.set(x, y, 1, 1, 1, 99);
-    const HPEN pen = CreatePen(PS_SOLID, 1, 0x000000FF);        // red outline
-    const HBRUSH brush = CreateSolidBrush(0x00FF0000);          // blue interior
+    const HPEN pen = CreatePen(PS_SOLID, 1, 0x000000FF); // red outline
+    const HBRUSH brush = CreateSolidBrush(0x00FF0000);   // blue interior
     const HGDIOBJ oldPen = SelectObject(c.dc, pen), oldBrush = SelectObject(c.dc, brush);
     ASSERT_TRUE(Rectangle(c.dc, 1, 1, 5, 5));
     const std::vector<int> untouched{1, 1, 1, 99}, red{0, 0, 255, 0}, blue{255, 0, 0, 0};
@@ -303,8 +286,7 @@ TEST(GdiOperations, RectangleLeavesTheRightColumnAndBottomRowUnpainted)
     DeleteObject(brush);
 }
 
-TEST(GdiOperations, RectangleClipsFarOutsideTheBitmap)
-{
+TEST(GdiOperations, RectangleClipsFarOutsideTheBitmap) {
     Canvas c(3, 3);
     const HBRUSH brush = CreateSolidBrush(0x00FFFFFF);
     const HGDIOBJ old = SelectObject(c.dc, brush);
@@ -314,8 +296,7 @@ TEST(GdiOperations, RectangleClipsFarOutsideTheBitmap)
     DeleteObject(brush);
 }
 
-TEST(SystemColours, ClassicDefaultsAndDirectColours)
-{
+TEST(SystemColours, ClassicDefaultsAndDirectColours) {
     COLORREF out = 0;
     ASSERT_TRUE(OleTranslateColor(0x80000005, &out));
     EXPECT_EQ(out, 0x00FFFFFFu) << "window colour";
