@@ -425,15 +425,19 @@ bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source
     const bool perPixel = blend.AlphaFormat == AC_SRC_ALPHA;
     const int targetBytes = to->bitsPerPixel / 8;
     // Source and target may be the same bitmap; blending in place reads each source pixel
-    // before its own target write, which is what the line order below guarantees for rows.
+    // before its own target write, which is what the line order below guarantees for rows
+    // and the column order for the pixels of one line.
     const bool upwards = (to == src) && s.targetY > s.sourceY;
+    const bool leftwards = (to == src) && s.targetX > s.sourceX;
+    const int firstCol = leftwards ? s.width - 1 : 0;
+    const int colStep = leftwards ? -1 : 1;
     for (int i = 0; i < s.height; ++i) {
         const int row = upwards ? s.height - 1 - i : i;
         const std::uint8_t* sp =
-            sv.line(s.sourceY + row) + static_cast<std::ptrdiff_t>(s.sourceX) * 4;
-        std::uint8_t* dp =
-            tv.line(s.targetY + row) + static_cast<std::ptrdiff_t>(s.targetX) * targetBytes;
-        for (int col = 0; col < s.width; ++col, sp += 4, dp += targetBytes) {
+            sv.line(s.sourceY + row) + static_cast<std::ptrdiff_t>(s.sourceX + firstCol) * 4;
+        std::uint8_t* dp = tv.line(s.targetY + row) +
+                           static_cast<std::ptrdiff_t>(s.targetX + firstCol) * targetBytes;
+        for (int n = 0; n < s.width; ++n, sp += 4 * colStep, dp += targetBytes * colStep) {
             std::uint32_t c[4] = {sp[0], sp[1], sp[2], perPixel ? sp[3] : 255u};
             if (constant != 255)
                 for (auto& v : c)

@@ -256,6 +256,19 @@ TEST(GdiOperations, AlphaBlendIsSourceOverWithPremultipliedSource) {
     }
 }
 
+TEST(GdiOperations, AlphaBlendWithinOneBitmapReadsBeforeWriting) {
+    Canvas c(5, 1);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    for (int x = 0; x < 5; ++x)
+        c.set(x, 0, static_cast<std::uint8_t>(x), 0, 0, 255);
+    ASSERT_TRUE(AlphaBlend(c.dc, 1, 0, 4, 1, c.dc, 0, 0, 4, 1, blend));
+    for (int x = 1; x < 5; ++x)
+        EXPECT_EQ(c.at(x, 0)[0], x - 1);
+    ASSERT_TRUE(AlphaBlend(c.dc, 0, 0, 4, 1, c.dc, 1, 0, 4, 1, blend));
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(c.at(x, 0)[0], x);
+}
+
 TEST(GdiOperations, AlphaBlendNeedsA32BitSourceAndNoStretch) {
     Canvas src24(2, 2, 24), src(2, 2), dst(2, 2);
     BLENDFUNCTION blend;
