@@ -6,6 +6,15 @@
 #include <bit>
 #include <cstring>
 
+// The loops are also built for AVX2, picked at load time where the processor has it: twice the
+// pixels per instruction of the baseline x86-64 build.
+#if defined(__x86_64__) && defined(__linux__) &&                                                   \
+    (defined(__clang__) ? __clang_major__ >= 14 : defined(__GNUC__))
+#define MOTORHALL_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define MOTORHALL_VECTOR_CLONES
+#endif
+
 namespace srf {
 namespace {
 
@@ -36,6 +45,7 @@ std::size_t validPrefixLength(const std::uint8_t* transparency, std::size_t coun
 
 } // namespace
 
+MOTORHALL_VECTOR_CLONES
 std::size_t decodePixelRun(const std::uint8_t* __restrict colour,
                            const std::uint8_t* __restrict transparency, std::size_t count,
                            std::uint8_t* __restrict out) {
@@ -56,6 +66,7 @@ std::size_t decodePixelRun(const std::uint8_t* __restrict colour,
     return valid;
 }
 
+MOTORHALL_VECTOR_CLONES
 void fillPixelRun(std::uint8_t* __restrict out, std::size_t count, std::uint8_t blue,
                   std::uint8_t green, std::uint8_t red, std::uint8_t alpha) {
     const std::uint32_t pixel = packPixel(blue, green, red, alpha);

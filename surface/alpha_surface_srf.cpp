@@ -6,6 +6,7 @@
 #include "surface/alpha_surface.h"
 
 #include <algorithm>
+#include <new>
 
 std::int32_t cAlphaSurface::CreateFromGarminSRF(const std::filesystem::path& path) {
     return loadSrf(srf::readSrfFile(path));
@@ -25,10 +26,14 @@ std::int32_t cAlphaSurface::loadSrf(const srf::SrfReadResult& read) {
 
     const std::int32_t width = std::max(file.image3d.width, file.image2d.width);
     const std::int32_t height = std::int32_t{file.image3d.height} + file.image2d.height;
+    // No error reaches the caller: a size beyond 32 bits, or memory the drawing layer cannot
+    // have for its bookkeeping, is a failed load like any other.
     try {
         if (!Create(width, height))
             return 0;
     } catch (const SurfaceOverflowError&) {
+        return 0;
+    } catch (const std::bad_alloc&) {
         return 0;
     }
     // The colour of the last pixel decoded carries over from row to row and from the 2D image
