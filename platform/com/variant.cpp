@@ -172,10 +172,11 @@ HRESULT numericValue(const VARIANT& v, double* out) {
         }
         bool ok = false;
         const double value = text.toDouble(&ok);
+        // A number too large for a double still reads as infinity, with ok false.
+        if (std::isinf(value))
+            return DISP_E_OVERFLOW;
         if (!ok)
             return DISP_E_TYPEMISMATCH;
-        if (!std::isfinite(value))
-            return DISP_E_OVERFLOW;
         *out = value;
         return S_OK;
     }

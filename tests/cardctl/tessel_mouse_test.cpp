@@ -29,6 +29,10 @@ struct ClickCase {
     std::int16_t buttonCode;
 };
 
+void PrintTo(const ClickCase& c, std::ostream* os) {
+    *os << c.source.part << ' ' << c.name;
+}
+
 class CardClickTest : public CardTest, public ::testing::WithParamInterface<ClickCase> {};
 
 TEST_P(CardClickTest, RaisesMouseDownMouseUpThenClickWithThePartsCoordinates) {

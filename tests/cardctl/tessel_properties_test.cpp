@@ -29,6 +29,10 @@ struct PropertyCase {
     VARIANT written;
 };
 
+void PrintTo(const PropertyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class CardPropertyTest : public CardTest, public ::testing::WithParamInterface<PropertyCase> {};
 
 TEST_P(CardPropertyTest, StartsFromItsDesignValueAndReadsBackWhatWasWritten) {
@@ -101,6 +105,10 @@ struct DispatchError {
     std::vector<VARIANT> arguments; // natural order
     HRESULT expected;
 };
+
+void PrintTo(const DispatchError& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CardDispatchErrorTest : public CardTest,
                               public ::testing::WithParamInterface<DispatchError> {};

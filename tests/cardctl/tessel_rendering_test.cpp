@@ -85,6 +85,10 @@ struct CopyCase {
     QPoint source;
 };
 
+void PrintTo(const CopyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ThumbnailCopyTest : public CardTest, public ::testing::WithParamInterface<CopyCase> {};
 
 TEST_P(ThumbnailCopyTest, CopiesTheBlockExactlyToSixSix) {
@@ -162,11 +166,8 @@ TEST_F(CardTest, SelectedShowsAndHidesTheRedFrame) {
     for (int y = 0; y < 114; ++y) {
         for (int x = 0; x < 310; ++x) {
             const bool onLine = frame.contains(x, y) && !inside.contains(x, y);
-            if (onLine)
-                ASSERT_EQ(selected.pixel(x, y), kRed) << "at (" << x << ", " << y << ")";
-            else
-                ASSERT_EQ(selected.pixel(x, y), unselected.pixel(x, y))
-                    << "at (" << x << ", " << y << ")";
+            const QRgb expected = onLine ? kRed : unselected.pixel(x, y);
+            ASSERT_EQ(selected.pixel(x, y), expected) << "at (" << x << ", " << y << ")";
         }
     }
     ASSERT_EQ(put(DISPID_Selected, variantBool(false)), S_OK);

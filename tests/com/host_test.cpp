@@ -164,6 +164,10 @@ struct CreationFailure {
     const char* messagePart;
 };
 
+void PrintTo(const CreationFailure& c, std::ostream* os) {
+    *os << c.name;
+}
+
 void addClass(const QString& progId, const QString& clsid, const QString& library) {
     ASSERT_TRUE(Registry::modify([&](Registry& r) {
         r.setValue(progId + QStringLiteral("\\CLSID"), clsid);
