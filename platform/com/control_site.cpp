@@ -1,3 +1,4 @@
+#include "creation_error.h"
 #include "event_sink.h"
 #include "host.h"
 
@@ -17,12 +18,11 @@ struct ControlSite::Impl {
 
 namespace {
 
-HRESULT failCreation(HRESULT hr, const QString& message, HRESULT* status, QString* text) {
+void report(HRESULT hr, HRESULT* status, QString* message) {
     if (status)
         *status = hr;
-    if (text)
-        *text = message;
-    return hr;
+    if (message)
+        *message = SUCCEEDED(hr) ? QString() : lastCreationError();
 }
 
 } // namespace
@@ -34,30 +34,25 @@ std::unique_ptr<ControlSite> ControlSite::create(const QString& progId, QWidget*
     HRESULT hr = CLSIDFromProgID(progId, &clsid);
     if (SUCCEEDED(hr))
         hr = CoCreateInstance(clsid, nullptr, IID_IUnknown, impl->object.putVoid());
-    if (FAILED(hr)) {
-        failCreation(hr, lastCreationError(), status, message);
-        return nullptr;
+    if (SUCCEEDED(hr)) {
+        hr = impl->object.as(IID_IWidgetControl, &impl->control);
+        if (SUCCEEDED(hr))
+            hr = impl->object.as(IID_IDispatch, &impl->dispatch);
+        if (FAILED(hr))
+            recordCreationFailure(
+                hr, QStringLiteral("\"%1\" is not a control: it lacks the widget or the "
+                                   "dispatch interface")
+                        .arg(progId));
     }
-    hr = impl->object.as(IID_IWidgetControl, &impl->control);
-    if (SUCCEEDED(hr))
-        hr = impl->object.as(IID_IDispatch, &impl->dispatch);
-    if (FAILED(hr)) {
-        failCreation(hr,
-                     QStringLiteral("\"%1\" is not a control: it lacks the widget or the "
-                                    "dispatch interface [%2]")
-                         .arg(progId, describeHResult(hr)),
-                     status, message);
-        return nullptr;
+    if (SUCCEEDED(hr) && parent) {
+        hr = impl->control->SetParentWidget(parent);
+        if (FAILED(hr))
+            recordCreationFailure(hr,
+                                  QStringLiteral("\"%1\" could not make its widget").arg(progId));
     }
-    hr = impl->control->SetParentWidget(parent);
-    if (FAILED(hr)) {
-        failCreation(hr,
-                     QStringLiteral("\"%1\" could not make its widget [%2]")
-                         .arg(progId, describeHResult(hr)),
-                     status, message);
+    report(hr, status, message);
+    if (FAILED(hr))
         return nullptr;
-    }
-    failCreation(S_OK, QString(), status, message);
     return std::unique_ptr<ControlSite>(new ControlSite(std::move(impl)));
 }
 

@@ -1,5 +1,6 @@
 #include "host.h"
 
+#include "creation_error.h"
 #include "loaded_libraries.h"
 #include "registry.h"
 
@@ -10,11 +11,15 @@ namespace {
 thread_local QString lastError;
 
 HRESULT fail(HRESULT hr, const QString& message) {
-    lastError = message + QStringLiteral(" [") + describeHResult(hr) + u']';
-    return hr;
+    return recordCreationFailure(hr, message);
 }
 
 } // namespace
+
+HRESULT recordCreationFailure(HRESULT hr, const QString& message) {
+    lastError = message + QStringLiteral(" [") + describeHResult(hr) + u']';
+    return hr;
+}
 
 QString lastCreationError() {
     return lastError;

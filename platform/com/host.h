@@ -37,8 +37,9 @@ public:
     // own (by reference where the control passes them so), in the component model's order.
     using EventHandler = std::function<void(DISPID event, DISPPARAMS& arguments)>;
 
-    // Creates the class registered as progId with its widget inside parent. On failure returns
-    // null and gives the status and a readable message (also kept in lastCreationError()).
+    // Creates the class registered as progId with its widget inside parent, hidden (a null
+    // parent gives a control without a widget). On failure returns null and gives the status
+    // and a readable message (also kept in lastCreationError()).
     static std::unique_ptr<ControlSite> create(const QString& progId, QWidget* parent,
                                                HRESULT* status = nullptr,
                                                QString* message = nullptr);

@@ -65,6 +65,15 @@ TEST_F(HostTest, CreatesTheControlByItsProgIdWithItsWidgetHiddenInTheParent) {
     EXPECT_TRUE(site->widget()->isHidden());
 }
 
+TEST_F(HostTest, WithoutAParentTheControlHasNoWidgetButWorks) {
+    HRESULT hr = E_FAIL;
+    auto site = ControlSite::create(kProgId, nullptr, &hr);
+    ASSERT_TRUE(site);
+    EXPECT_EQ(site->widget(), nullptr);
+    EXPECT_TRUE(FAILED(site->setVisible(true)));
+    EXPECT_EQ(DispatchPut(site->dispatch(), counter::DISPID_Label, variantBstr("x")), S_OK);
+}
+
 TEST_F(HostTest, DrivesTheControlByDispidAndTheSinkMayChangeByReferenceArguments) {
     auto site = createCounter();
     ASSERT_TRUE(site);
