@@ -1,5 +1,6 @@
 #include "persistent_image.h"
 
+#include <algorithm>
 #include <QPainter>
 
 namespace tessel {

@@ -1,5 +1,6 @@
 #include "rectangle_outline.h"
 
+#include <algorithm>
 #include <QPainter>
 
 namespace tessel {

@@ -100,7 +100,6 @@ HRESULT TesselControl::put_BackColor(OLE_COLOR* value) {
     // The colour shows where the background picture does not reach; a thumbnail already
     // copied in stays.
     image_.fill(QRect(0, kBackgroundHeight, kCardWidth, kCardHeight - kBackgroundHeight), rgb);
-    image_.fill(QRect(kBackgroundWidth, 0, kCardWidth - kBackgroundWidth, kCardHeight), rgb);
     if (widget_)
         widget_->update();
     return com::S_OK;

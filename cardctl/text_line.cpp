@@ -5,9 +5,7 @@
 namespace tessel {
 
 TextLine::TextLine(InputRelay* relay, QWidget* parent)
-    : MouseSource(relay, parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
+    : MouseSource(relay, parent) {}
 
 QFont TextLine::font() {
     QFont font(QStringLiteral("Arial"));

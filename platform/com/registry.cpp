@@ -41,9 +41,16 @@ bool Registry::load(QString* error) {
             *error = QStringLiteral("there is no configuration folder for the registry");
         return false;
     }
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         return true;
+    // Only a plain file: opening a pipe or a device would block or never end.
+    if (!info.isFile()) {
+        if (error)
+            *error = QStringLiteral("the registry %1 is not a plain file").arg(path);
+        return false;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error =

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 using namespace com;
 
@@ -108,6 +109,17 @@ TEST_F(RegistryTest, AFileTooLargeToBeARegistryIsRefusedAndNotOverwritten) {
               REGDB_E_WRITEREGDB);
     EXPECT_TRUE(report.contains(QStringLiteral("larger than"))) << report.toStdString();
     EXPECT_EQ(QFileInfo(Registry::filePath()).size(), Registry::kMaximumFileSize + 1);
+}
+
+TEST_F(RegistryTest, APathThatIsNotAPlainFileIsRefusedWithoutWaiting) {
+    const QByteArray path = QFile::encodeName(Registry::filePath());
+    ASSERT_EQ(mkfifo(path.constData(), 0600), 0);
+    Registry r;
+    QString error;
+    EXPECT_FALSE(r.load(&error));
+    EXPECT_TRUE(error.contains(QStringLiteral("not a plain file"))) << error.toStdString();
+    EXPECT_FALSE(Registry::modify([](Registry&) { return true; }));
+    QFile::remove(Registry::filePath());
 }
 
 TEST_F(RegistryTest, AServersRegistrationRoundTripsAndLeavesOthersAlone) {
