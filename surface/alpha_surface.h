@@ -70,6 +70,7 @@ public:
     // arrives with alpha 0. Reports nothing: the surface stays empty when it cannot be created
     // (an invalid handle gives an empty 0 x 0 surface) and all zero when the copy cannot be
     // made. A bitmap selected into some other context cannot be read and leaves it all zero.
+    // A bitmap too wide for a 32-bit surface raises SurfaceOverflowError as Create does.
     void CreateFromHBitmap(gdi::HBITMAP bitmap);
 
     // CreateFromHBitmap with the picture's bitmap handle; a null picture leaves an empty

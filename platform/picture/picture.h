@@ -1,6 +1,7 @@
 // A picture: an image held as a 24-bit bitmap of the drawing layer, as a picture loaded from a
 // bitmap file is held on Windows. Surfaces are made from its bitmap handle, and the window
-// toolkit shows it in its image controls. The picture owns the bitmap and deletes it.
+// toolkit shows it in its image controls. The picture owns the bitmap and deletes it, so the
+// bitmap must not be left selected into a context when the picture goes.
 #pragma once
 
 #include "platform/gdi/gdi.h"
