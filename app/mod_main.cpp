@@ -23,3 +23,11 @@ QString ShortenPath(const QString& path, std::int16_t limit) {
     }
     return path.left(head) + QStringLiteral("...") + path.right(f + 1);
 }
+
+QString GetBaseName(const QString& path) {
+    const qsizetype separator =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    const QString name = path.mid(separator + 1);
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
