@@ -61,6 +61,32 @@ void frmMain::wireEvents() {
     imgRefreshGarmin->MouseUp = [this](int b, int s, float x, float y) {
         imgRefreshGarminMouseUp(b, s, x, y);
     };
+    wirePaneEvents(FilesPane);
+    wirePaneEvents(GarminPane);
+}
+
+void frmMain::wirePaneEvents(std::uint8_t paneByte) {
+    const Pane pane = paneOf(paneByte);
+    pane.scroll->Change = [this, paneByte] { VScrollChange(paneByte); };
+    pane.scroll->Scroll = [this, paneByte] { VScrollScroll(paneByte); };
+    pane.cards->MouseDown = [this, paneByte](int index, int b, int s, float x, float y) {
+        TesselMouseDown(paneByte, index, b, s, x, y);
+    };
+    pane.cards->Click = [this, paneByte](int index) { TesselClick(paneByte, index); };
+    // A card, or the column around the cards, takes a card dragged from the other pane. Which
+    // card it was dropped on and where do not matter.
+    const auto copyHere = [this, paneByte](const toolkit::DragSource& source) {
+        if (paneByte == GarminPane)
+            CopyVehicleToGarmin(source);
+        else
+            CopyVehicleFromGarmin(source);
+    };
+    pane.cards->DragDrop = [copyHere](int, const toolkit::DragSource& source, float, float) {
+        copyHere(source);
+    };
+    pane.cardsArea->DragDrop = [copyHere](const toolkit::DragSource& source, float, float) {
+        copyHere(source);
+    };
 }
 
 void frmMain::formLoad() {
@@ -98,9 +124,12 @@ void frmMain::formActivate() {
     }
 
     lblFileDir->setCaption(ShortenPath(state.fileDir, 30));
-    // The Files pane is listed, scanned and laid out here.
+    RefreshPane(FilesPane);
+    // Closed while the Files pane was being read: the Garmin pane is not read any more.
+    if (closed())
+        return;
     lblGarminDir->setCaption(ShortenPath(state.garminDir, 30));
-    // The Garmin pane is listed, scanned and laid out here.
+    RefreshPane(GarminPane);
 }
 
 void frmMain::formKeyDown(int keyCode, int) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/form_state.h"
+#include "app/pane.h"
 #include "app/toolkit/card_array.h"
 #include "app/toolkit/form_window.h"
 #include "app/toolkit/frame.h"
@@ -15,13 +16,15 @@
 #include "app/toolkit/timer.h"
 #include "app/toolkit/vscroll_bar.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <QString>
 
 namespace toolkit {
 class AutomaticDrag;
-}
+struct DragSource;
+} // namespace toolkit
 
 class frmMain {
 public:
@@ -43,6 +46,30 @@ public:
     // value where it was), yields once and repaints it. The caller hides it when done.
     void ShowMessage(std::uint8_t pane, const QString& line1, const QString& line2);
 
+    // The controls and fields of pane 0 (Files) or any other value (Garmin).
+    Pane paneOf(std::uint8_t pane);
+    // Lists the pane's "*.srf" files into its catalogue; for the Garmin pane each is also copied
+    // into the working folder. Any failure leaves the pane's count at 0.
+    void ListVehicleFiles(std::uint8_t pane);
+    // Reads every listed vehicle once: its record, its thumbnail in the pane's strip, the cards it
+    // needs, the scroll range. A key pressed during the scan cancels it.
+    void ScanCatalogue(std::uint8_t pane);
+    // Shows the vehicles from the scroll position on, on cards 1 to 4, and hides the rest.
+    void LayoutCards(std::uint8_t pane);
+    // ListVehicleFiles, ScanCatalogue and LayoutCards of one pane; stops when the window closes
+    // while it yields.
+    void RefreshPane(std::uint8_t pane);
+    // Creates card n of the pane (one that exists already is kept) and places it in the pane's
+    // column: 3 pixels right of the column's left edge, n - 1 card heights below its top.
+    void PlaceCard(std::uint8_t pane, int n);
+    // Where a card dragged from the other pane arrives.
+    void CopyVehicleToGarmin(const toolkit::DragSource& source);
+    void CopyVehicleFromGarmin(const toolkit::DragSource& source);
+    // The window's working folder "temp" below the program folder.
+    QString workingFolder() const;
+    // Whether the window was closed; long work that yields stops when it was.
+    bool closed() const;
+
     // The window's events, public so that the event wiring and tests raise the same code.
     void formLoad();
     void formActivate();
@@ -59,6 +86,11 @@ public:
     void imgRefreshFilesMouseUp(int button, int shift, float x, float y);
     void imgRefreshGarminMouseDown(int button, int shift, float x, float y);
     void imgRefreshGarminMouseUp(int button, int shift, float x, float y);
+    // Events of both panes' cards and scroll bars, with the pane they belong to.
+    void TesselMouseDown(std::uint8_t pane, int index, int button, int shift, float x, float y);
+    void TesselClick(std::uint8_t pane, int index);
+    void VScrollChange(std::uint8_t pane);
+    void VScrollScroll(std::uint8_t pane);
 
     FormState state;
 
@@ -109,6 +141,7 @@ private:
     void arrangeStacking();
     void arrangeTabOrder();
     void wireEvents();
+    void wirePaneEvents(std::uint8_t pane);
     // Shows the picture of a skinned button, read anew from the program folder's Images folder.
     // A missing or unreadable file leaves the picture as it was.
     void SetButtonPicture(toolkit::ImageControl* button, const QString& fileName);
@@ -116,4 +149,7 @@ private:
 
     QString programFolder_;
     std::unique_ptr<toolkit::FormWindow> window_;
+    // Counts the layouts of each pane; a layout that finds a newer one started during its yield
+    // leaves the cards to it.
+    std::array<unsigned, 2> layoutGeneration_{};
 };

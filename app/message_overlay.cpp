@@ -24,5 +24,7 @@ void frmMain::ShowMessage(std::uint8_t pane, const QString& line1, const QString
     }
     fraMessage->setVisible(true);
     toolkit::DoEvents();
+    if (closed())
+        return;
     fraMessage->Refresh();
 }

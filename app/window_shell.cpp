@@ -61,7 +61,7 @@ void frmMain::imgRefreshFilesMouseDown(int, int, float, float) {
     if (isBusy())
         return;
     SetButtonPicture(imgRefreshFiles, ButtonPictures::RefreshDown);
-    // The Files pane is listed, scanned and laid out again here.
+    RefreshPane(FilesPane);
 }
 
 void frmMain::imgRefreshFilesMouseUp(int, int, float, float) {
@@ -72,7 +72,7 @@ void frmMain::imgRefreshGarminMouseDown(int, int, float, float) {
     if (isBusy())
         return;
     SetButtonPicture(imgRefreshGarmin, ButtonPictures::RefreshDown);
-    // The Garmin pane is listed, scanned and laid out again here.
+    RefreshPane(GarminPane);
 }
 
 void frmMain::imgRefreshGarminMouseUp(int, int, float, float) {

@@ -49,7 +49,8 @@ void FormWindow::setVisible(bool visible) {
         if (Load)
             Load();
     }
-    if (visible && !shown_) {
+    const bool first = visible && !shown_;
+    if (first) {
         shown_ = true;
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
@@ -57,6 +58,10 @@ void FormWindow::setVisible(bool visible) {
         }
     }
     QWidget::setVisible(visible);
+    // A window the program opens comes up active, as the form's first activation expects; a
+    // display without a window manager would otherwise never activate it.
+    if (first)
+        activateWindow();
 }
 
 bool FormWindow::event(QEvent* event) {

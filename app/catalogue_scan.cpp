@@ -1,0 +1,112 @@
+// The catalogue scan: every listed vehicle read once into its record and its thumbnail cell.
+#include "app/frm_main.h"
+#include "app/hourglass_cursor.h"
+#include "app/mod_main.h"
+#include "app/thumbnail_cell.h"
+#include "app/toolkit/screen.h"
+#include "app/vehicle_text.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr gdi::COLORREF White = 0x00FFFFFF;
+
+// The file's last change; invalid when the file is gone or cannot be dated.
+QDateTime lastChange(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() ? info.lastModified() : QDateTime();
+}
+
+} // namespace
+
+void frmMain::RefreshPane(std::uint8_t pane) {
+    ListVehicleFiles(pane);
+    ScanCatalogue(pane);
+    if (closed())
+        return;
+    LayoutCards(pane);
+}
+
+void frmMain::ScanCatalogue(std::uint8_t paneByte) {
+    const cHourglassCursor busy;
+    const Pane pane = paneOf(paneByte);
+    // Only a key pressed while this scan runs cancels it, not one pressed at any time before.
+    state.keyPressed = 0;
+    if (pane.count == 0)
+        return;
+    if (pane.ready && pane.strip)
+        pane.strip->Destroy();
+    const std::int32_t listed = std::min(pane.count, CatalogueCapacity);
+    pane.ready = 0;
+    // Fixed for the whole scan: the folder the listing read.
+    const QString folder = pane.folder;
+    const QString readFrom = pane.byte == GarminPane ? workingFolder() : folder;
+
+    if (!pane.strip)
+        pane.strip = std::make_unique<cAlphaSurface>();
+    pane.strip->Create(StripWidth, StripHeight);
+    // Row 0 and column 0 keep the new surface's zero bytes.
+    FillRectangle(pane.strip->hDC(), 1, 1, StripWidth, StripHeight, White);
+    toolkit::DoEvents();
+    if (closed())
+        return;
+    ShowMessage(pane.byte, QString(), QString());
+    if (closed())
+        return;
+
+    // Vehicles whose file is gone by the time the scan reaches them are left out; the others
+    // close up, so entry k and cell k always belong to the k + 1-th vehicle that was read.
+    std::int32_t kept = 0;
+    for (std::int32_t i = 1; i <= listed; ++i) {
+        if (state.keyPressed != 0) {
+            pane.count = 0;
+            state.keyPressed = 0;
+            fraMessage->setVisible(false);
+            return;
+        }
+        toolkit::DoEvents();
+        // The strip is released by the close request; nothing may touch it after that.
+        if (closed())
+            return;
+        lblMessage1->setCaption(QStringLiteral("Loading ") + formatNumber(i) +
+                                QStringLiteral(" of ") + formatNumber(listed));
+        const QString name = pane.catalogue[i - 1].FileName;
+        const QDateTime changed = lastChange(folder + QLatin1Char('/') + name);
+        if (!changed.isValid())
+            continue;
+        VehicleRecord& record = pane.catalogue[kept];
+        record.FileName = name;
+        record.FileDate = fileDateText(changed);
+        lblMessage2->setCaption(GetBaseName(name));
+        fraMessage->Refresh();
+
+        cAlphaSurface vehicle;
+        // A file the reader cannot read leaves the fresh surface's empty type and zero sizes.
+        vehicle.CreateFromGarminSRF(
+            QFile::encodeName(readFrom + QLatin1Char('/') + name).toStdString());
+        record.SRFType = srfTypeText(vehicle.SRFType());
+        record.Size3D = sizeText(vehicle.Width3D(), vehicle.Height3D());
+        record.Size2D = sizeText(vehicle.Width2D(), vehicle.Height2D());
+        record.StripX = kept * StripCellSize;
+        const ThumbnailBlock block =
+            thumbnailBlock(record.StripX, vehicle.Width3D(), vehicle.Height3D());
+        // The first frame is the block at the top left of the decoded vehicle.
+        if (block.width > 0 && block.height > 0)
+            vehicle.AlphaPaintPicture(pane.strip->hDC(), block.x, block.y, block.width,
+                                      block.height, block.sourceX, block.sourceY, 255);
+        ++kept;
+        if (kept >= 2 && kept <= 4)
+            PlaceCard(pane.byte, kept);
+        vehicle.Destroy();
+    }
+    pane.count = kept;
+    fraMessage->setVisible(false);
+    pane.ready = 1;
+    // With the ready flag set, a change of Value raised here lays the pane out.
+    pane.scroll->setMax(static_cast<std::int16_t>(std::max(pane.count - 3, 1)));
+    pane.scroll->setMin(1);
+    pane.scroll->setValue(1);
+    pane.cardsLoaded = pane.count;
+}
