@@ -1,5 +1,7 @@
 // Starts the built program as a user would, from a program folder of its own, and ends it the
 // way a session does, with a termination signal.
+#include "program_copy.h"
+
 #include <csignal>
 #include <gtest/gtest.h>
 #include <QDir>
@@ -15,15 +17,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(programFolder.isValid());
         ASSERT_TRUE(configuration.isValid());
-        for (const char* file : {MOTORHALL_PATH, REGSVR_PATH, TESSEL_PATH, COM_PATH, GDI_PATH}) {
-            const QString source = QString::fromUtf8(file);
-            const QString target = folder() + "/" + QFileInfo(source).fileName();
-            ASSERT_TRUE(QFile::copy(source, target)) << file;
-        }
-        const QDir images(QFileInfo(QString::fromUtf8(MOTORHALL_PATH)).absolutePath() + "/Images");
-        QDir(folder()).mkdir("Images");
-        for (const QString& name : images.entryList(QDir::Files))
-            QFile::copy(images.filePath(name), folder() + "/Images/" + name);
+        QString failed;
+        ASSERT_TRUE(copyProgramFolder(folder(), &failed)) << failed.toStdString();
     }
 
     QString folder() const { return programFolder.path(); }
