@@ -1,6 +1,8 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/system_colours.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
@@ -267,6 +269,43 @@ TEST(GdiOperations, AlphaBlendWithinOneBitmapReadsBeforeWriting) {
     ASSERT_TRUE(AlphaBlend(c.dc, 0, 0, 4, 1, c.dc, 1, 0, 4, 1, blend));
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(c.at(x, 0)[0], x);
+}
+
+TEST(GdiOperations, AlphaBlendOfWholeLinesMatchesTheFormulaForEveryPixel) {
+    // Lines long enough for the four-pixel path, with opaque, transparent black, partly
+    // transparent and over-bright (colour above alpha) pixels mixed in every group.
+    constexpr int width = 23, height = 3;
+    Canvas src(width, height), dst(width, height);
+    std::vector<std::vector<int>> before(width * height);
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int kind = static_cast<int>(next() % 4);
+            const std::uint8_t a = kind == 0   ? 255
+                                   : kind == 1 ? 0
+                                               : static_cast<std::uint8_t>(next());
+            const std::uint8_t b = kind == 1 ? 0 : static_cast<std::uint8_t>(next());
+            src.set(x, y, b, static_cast<std::uint8_t>(next()), static_cast<std::uint8_t>(next()),
+                    a);
+            if (kind == 1)
+                src.set(x, y, 0, 0, 0, 0);
+            dst.set(x, y, static_cast<std::uint8_t>(next()), static_cast<std::uint8_t>(next()),
+                    static_cast<std::uint8_t>(next()), static_cast<std::uint8_t>(next()));
+            before[y * width + x] = dst.at(x, y);
+        }
+    ASSERT_TRUE(
+        AlphaBlend(dst.dc, 0, 0, width, height, src.dc, 0, 0, width, height, BLENDFUNCTION{}));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::vector<int> s = src.at(x, y), d = before[y * width + x];
+            std::vector<int> expected(4);
+            for (int k = 0; k < 4; ++k) {
+                const double scaled = d[k] * (255.0 - s[3]) / 255.0;
+                expected[k] = std::min(255, s[k] + static_cast<int>(std::lround(scaled)));
+            }
+            EXPECT_EQ(dst.at(x, y), expected) << x << "," << y;
+        }
 }
 
 TEST(GdiOperations, AlphaBlendNeedsA32BitSourceAndNoStretch) {
