@@ -102,22 +102,23 @@ void cAlphaSurface::CreateFromHBitmap(gdi::HBITMAP bitmap) {
     gdi::DeleteDC(temporary);
 }
 
-void cAlphaSurface::LoadPictureBlt(gdi::HDC source, std::int32_t sx, std::int32_t sy,
-                                   std::int32_t width, std::int32_t height, gdi::DWORD rop) {
+void cAlphaSurface::wholeSurfaceForNegative(std::int32_t& width, std::int32_t& height) const {
     if (width < 0)
         width = Width();
     if (height < 0)
         height = Height();
+}
+
+void cAlphaSurface::LoadPictureBlt(gdi::HDC source, std::int32_t sx, std::int32_t sy,
+                                   std::int32_t width, std::int32_t height, gdi::DWORD rop) {
+    wholeSurfaceForNegative(width, height);
     gdi::BitBlt(hDC_, 0, 0, width, height, source, sx, sy, rop);
 }
 
 void cAlphaSurface::PaintPicture(gdi::HDC destination, std::int32_t dx, std::int32_t dy,
                                  std::int32_t width, std::int32_t height, std::int32_t sx,
                                  std::int32_t sy, gdi::DWORD rop) {
-    if (width < 0)
-        width = Width();
-    if (height < 0)
-        height = Height();
+    wholeSurfaceForNegative(width, height);
     if (drawDib_ != 0)
         drawdib::DrawDibDraw(drawDib_, destination, dx, dy, width, height, &info_.bmiHeader, bits_,
                              sx, sy, width, height, 0);
@@ -128,10 +129,7 @@ void cAlphaSurface::PaintPicture(gdi::HDC destination, std::int32_t dx, std::int
 void cAlphaSurface::AlphaPaintPicture(gdi::HDC destination, std::int32_t dx, std::int32_t dy,
                                       std::int32_t width, std::int32_t height, std::int32_t sx,
                                       std::int32_t sy, std::uint8_t constantAlpha) {
-    if (width < 0)
-        width = Width();
-    if (height < 0)
-        height = Height();
+    wholeSurfaceForNegative(width, height);
     gdi::BLENDFUNCTION blend;
     blend.BlendOp = gdi::AC_SRC_OVER;
     blend.BlendFlags = 0;

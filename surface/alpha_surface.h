@@ -129,6 +129,8 @@ public:
     static std::string ApiErrorText(std::uint32_t code);
 
 private:
+    // In every copy and paint, a negative width or height stands for the surface's own.
+    void wholeSurfaceForNegative(std::int32_t& width, std::int32_t& height) const;
     std::int32_t loadSrf(const srf::SrfReadResult& read);
     bool decodeSrfImage(const srf::SrfImage& image, std::int32_t firstLine,
                         srf::Rgb& currentColour);

@@ -98,13 +98,7 @@ void FormWindow::paintEvent(QPaintEvent*) {
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    if (MouseDown) {
-        const QPointF p = event->position();
-        MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
-                  static_cast<float>(p.x() * TwipsPerPixel),
-                  static_cast<float>(p.y() * TwipsPerPixel));
-    }
+    raiseMouseEvent(MouseDown, event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,8 @@
 // background, and QueryUnload for every close request, which is never refused.
 #pragma once
 
+#include "app/toolkit/mouse_codes.h"
+
 #include <functional>
 #include <QImage>
 #include <QWidget>
@@ -13,7 +15,7 @@ namespace toolkit {
 
 class FormWindow : public QWidget {
 public:
-    using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+    using MouseHandler = toolkit::MouseHandler;
 
     FormWindow(int clientWidthTwips, int clientHeightTwips);
     ~FormWindow() override;

@@ -2,7 +2,6 @@
 
 #include "app/toolkit/mouse_codes.h"
 #include "app/toolkit/picture_image.h"
-#include "app/toolkit/twips.h"
 #include "platform/picture/picture.h"
 
 #include <QFile>
@@ -46,23 +45,11 @@ void ImageControl::paintEvent(QPaintEvent*) {
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    if (MouseDown) {
-        const QPointF p = event->position();
-        MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
-                  static_cast<float>(p.x() * TwipsPerPixel),
-                  static_cast<float>(p.y() * TwipsPerPixel));
-    }
+    raiseMouseEvent(MouseDown, event);
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (MouseUp) {
-        const QPointF p = event->position();
-        MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()),
-                static_cast<float>(p.x() * TwipsPerPixel),
-                static_cast<float>(p.y() * TwipsPerPixel));
-    }
+    raiseMouseEvent(MouseUp, event);
 }
 
 } // namespace toolkit

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/toolkit/drag_source.h"
+#include "app/toolkit/mouse_codes.h"
 #include "app/toolkit/twips_geometry.h"
 
 #include <functional>
@@ -14,7 +15,7 @@ namespace toolkit {
 
 class ImageControl : public QWidget, public TwipsGeometry {
 public:
-    using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+    using MouseHandler = toolkit::MouseHandler;
     using DropHandler = std::function<void(const DragSource& source, float x, float y)>;
 
     explicit ImageControl(QWidget* container);

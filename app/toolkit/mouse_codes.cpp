@@ -1,7 +1,10 @@
 #include "app/toolkit/mouse_codes.h"
 
+#include "app/toolkit/twips.h"
+
 #include <array>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <utility>
 
 namespace toolkit {
@@ -63,6 +66,15 @@ int keyCode(const QKeyEvent& event) {
     // Any other key still counts as a key press.
     const int low = key & 0xFF;
     return low != 0 ? low : 0xFF;
+}
+
+void raiseMouseEvent(const MouseHandler& handler, QMouseEvent* event) {
+    event->accept();
+    if (!handler)
+        return;
+    const QPointF p = event->position();
+    handler(buttonCode(event->button()), shiftCode(event->modifiers()),
+            static_cast<float>(p.x() * TwipsPerPixel), static_cast<float>(p.y() * TwipsPerPixel));
 }
 
 } // namespace toolkit
