@@ -9,13 +9,13 @@
 #include <QFile>
 #include <QWidget>
 
-void writeVehicle(const QString& path, const VehicleSpec& spec) {
-    srftest::File file = srftest::typical(spec.frames, spec.frameSize, spec.size2d);
-    file.setType(spec.type);
-    file.image3d = srftest::solid(spec.frames * spec.frameSize, spec.frameSize, spec.colour,
-                                  spec.transparency);
-    file.image2d = srftest::solid(spec.size2d, spec.size2d, spec.colour, spec.transparency);
-    if (spec.varied) {
+void writeVehicle(const QString& path, const VehicleLook& look) {
+    srftest::File file = srftest::typical(look.frames, look.frameSize, look.size2d);
+    file.setType(look.type);
+    file.image3d = srftest::solid(look.frames * look.frameSize, look.frameSize, look.colour,
+                                  look.transparency);
+    file.image2d = srftest::solid(look.size2d, look.size2d, look.colour, look.transparency);
+    if (look.varied) {
         for (srftest::Image* image : {&file.image3d, &file.image2d})
             for (int y = 0; y < image->height; ++y)
                 for (int x = 0; x < image->width; ++x)
@@ -26,12 +26,12 @@ void writeVehicle(const QString& path, const VehicleSpec& spec) {
 }
 
 QStringList writeVehicles(const QString& folder, int count, const QString& stem,
-                          const VehicleSpec& spec) {
+                          const VehicleLook& look) {
     QDir().mkpath(folder);
     QStringList names;
     for (int i = 1; i <= count; ++i) {
         const QString name = stem + QStringLiteral("%1.srf").arg(i, 2, 10, QLatin1Char('0'));
-        writeVehicle(folder + "/" + name, spec);
+        writeVehicle(folder + "/" + name, look);
         names.append(name);
     }
     return names;

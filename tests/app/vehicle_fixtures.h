@@ -20,7 +20,7 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
-struct VehicleSpec {
+struct VehicleLook {
     int frameSize = 8; // the 3D frames are square
     int frames = 2;
     int size2d = 4;
@@ -31,11 +31,11 @@ struct VehicleSpec {
     bool varied = false;
 };
 
-void writeVehicle(const QString& path, const VehicleSpec& spec = {});
+void writeVehicle(const QString& path, const VehicleLook& look = {});
 // Writes count vehicles named <stem>01.srf, <stem>02.srf ... into the folder (created when
 // missing) and gives their names.
 QStringList writeVehicles(const QString& folder, int count, const QString& stem = "Car",
-                          const VehicleSpec& spec = {});
+                          const VehicleLook& look = {});
 void setLastChange(const QString& path, const QDateTime& when);
 
 // The folder's "*.srf" files, any letter case, in the order the file system lists them, as
