@@ -185,14 +185,17 @@ HRESULT numericValue(const VARIANT& v, double* out) {
     }
 }
 
+// The number a value stands for, read through a reference.
+HRESULT numberOf(const VARIANT& v, double* out) {
+    VARIANT plain;
+    const HRESULT hr = dereference(v, &plain);
+    return FAILED(hr) ? hr : numericValue(plain, out);
+}
+
 // Rounds half to even, as the component model's integer coercions do, then checks the range.
 HRESULT toWholeNumber(const VARIANT& v, double minimum, double maximum, double* out) {
-    VARIANT plain;
-    HRESULT hr = dereference(v, &plain);
-    if (FAILED(hr))
-        return hr;
     double value = 0;
-    hr = numericValue(plain, &value);
+    const HRESULT hr = numberOf(v, &value);
     if (FAILED(hr))
         return hr;
     if (std::isnan(value))
@@ -204,24 +207,24 @@ HRESULT toWholeNumber(const VARIANT& v, double minimum, double maximum, double* 
     return S_OK;
 }
 
-} // namespace
-
-HRESULT toI2(const VARIANT& v, std::int16_t* out) {
+template <typename Integer>
+HRESULT toInteger(const VARIANT& v, Integer* out) {
     double value = 0;
-    const HRESULT hr = toWholeNumber(v, std::numeric_limits<std::int16_t>::min(),
-                                     std::numeric_limits<std::int16_t>::max(), &value);
+    const HRESULT hr = toWholeNumber(v, std::numeric_limits<Integer>::min(),
+                                     std::numeric_limits<Integer>::max(), &value);
     if (SUCCEEDED(hr))
-        *out = static_cast<std::int16_t>(value);
+        *out = static_cast<Integer>(value);
     return hr;
 }
 
+} // namespace
+
+HRESULT toI2(const VARIANT& v, std::int16_t* out) {
+    return toInteger(v, out);
+}
+
 HRESULT toI4(const VARIANT& v, std::int32_t* out) {
-    double value = 0;
-    const HRESULT hr = toWholeNumber(v, std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max(), &value);
-    if (SUCCEEDED(hr))
-        *out = static_cast<std::int32_t>(value);
-    return hr;
+    return toInteger(v, out);
 }
 
 HRESULT toColour(const VARIANT& v, OLE_COLOR* out) {
@@ -236,12 +239,8 @@ HRESULT toColour(const VARIANT& v, OLE_COLOR* out) {
 }
 
 HRESULT toR4(const VARIANT& v, float* out) {
-    VARIANT plain;
-    HRESULT hr = dereference(v, &plain);
-    if (FAILED(hr))
-        return hr;
     double value = 0;
-    hr = numericValue(plain, &value);
+    const HRESULT hr = numberOf(v, &value);
     if (FAILED(hr))
         return hr;
     if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max())
@@ -251,12 +250,8 @@ HRESULT toR4(const VARIANT& v, float* out) {
 }
 
 HRESULT toBool(const VARIANT& v, VARIANT_BOOL* out) {
-    VARIANT plain;
-    HRESULT hr = dereference(v, &plain);
-    if (FAILED(hr))
-        return hr;
     double value = 0;
-    hr = numericValue(plain, &value);
+    const HRESULT hr = numberOf(v, &value);
     if (FAILED(hr))
         return hr;
     *out = value != 0 ? VARIANT_TRUE : VARIANT_FALSE;
