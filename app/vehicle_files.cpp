@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <sys/stat.h>
 
 QString workingFolder(const QString& programFolder) {
     return programFolder + QStringLiteral("/temp");
@@ -35,16 +36,29 @@ std::optional<QStringList> listVehicleFileNames(const QString& folder) {
     return names;
 }
 
-bool replaceFileCopy(const QString& source, const QString& target) {
-    const QString sourceFile = QFileInfo(source).canonicalFilePath();
-    if (!sourceFile.isEmpty() && sourceFile == QFileInfo(target).canonicalFilePath())
+bool sameFile(const QString& first, const QString& second) {
+    struct stat a {};
+    struct stat b {};
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0 &&
+           ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
+bool replaceFileCopy(const QString& source, const QString& target, QString* reason) {
+    if (sameFile(source, target))
         return true;
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = in.errorString();
         return false;
+    }
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly)) {
+        if (reason)
+            *reason = out.errorString();
         return false;
+    }
     QByteArray chunk(1 << 16, Qt::Uninitialized);
     for (;;) {
         const qint64 read = in.read(chunk.data(), chunk.size());
@@ -59,5 +73,9 @@ bool replaceFileCopy(const QString& source, const QString& target) {
             break;
         }
     }
-    return out.commit();
+    if (out.commit())
+        return true;
+    if (reason)
+        *reason = out.errorString();
+    return false;
 }

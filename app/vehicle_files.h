@@ -21,5 +21,10 @@ std::optional<QStringList> listVehicleFileNames(const QString& folder);
 
 // Copies `source` to `target`, replacing a file of that name. The bytes go into a temporary file
 // beside the target that is renamed over it at the end, so a copy that fails leaves the target as
-// it was. A file copied onto itself stays untouched. False when the copy failed.
-bool replaceFileCopy(const QString& source, const QString& target);
+// it was. A file copied onto itself stays untouched. False when the copy failed; `reason` then
+// receives the system's words for what went wrong.
+bool replaceFileCopy(const QString& source, const QString& target, QString* reason = nullptr);
+
+// Whether the two paths name one file (the same device and inode, links followed). False when
+// either cannot be looked at.
+bool sameFile(const QString& first, const QString& second);
