@@ -72,6 +72,11 @@ void frmMain::PlaceCard(std::uint8_t paneByte, int n) {
         return;
     card->setLeft(pane.anchor->Left() + toolkit::pixelsToTwips(3));
     card->setTop(pane.anchor->Top() + (n - 1) * card->Height());
+    // The message overlay lies over cards 2 and 3 while a pane is scanned, copied to or deleted
+    // from; a card made at run time goes under it (and so under the preview frame too). Card 1
+    // keeps its place above the overlay, which never reaches it.
+    if (n != 1 && card->widget())
+        card->widget()->stackUnder(fraMessage);
 }
 
 void frmMain::TesselMouseDown(std::uint8_t, int, int button, int, float, float) {
