@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <string>
 
@@ -18,5 +19,8 @@ QString formatNumber(std::int32_t value);
 // "80x80": width, the letter x, height.
 QString sizeText(std::int32_t width, std::int32_t height);
 
-// A file's date and time of last change in the system's short date and time format.
-QString fileDateText(const QDateTime& changed);
+// A file's date and time of last change in the locale's general date format: its short date
+// followed by its time with seconds, without a time zone ("5/22/09 2:30:07 PM" in English, US).
+// Two vehicles changed within the same minute thus show apart. The locale is the default one,
+// which follows the system's.
+QString fileDateText(const QDateTime& changed, const QLocale& locale = QLocale());

@@ -65,9 +65,10 @@ TEST_P(SmallFolderTest, ShowsEachVehicleOnItsOwnCard) {
     writeVehicles(cars(), n, "Car", {.frameSize = 8, .frames = 2, .size2d = 4});
     const QStringList order = listedOrder(cars());
     ASSERT_EQ(order.size(), n);
-    const QDateTime first(QDate(2009, 5, 22), QTime(14, 30));
+    // One second apart: the card's date line shows the seconds.
+    const QDateTime first(QDate(2009, 5, 22), QTime(14, 30, 7));
     for (int k = 0; k < n; ++k)
-        setLastChange(cars() + "/" + order[k], first.addSecs(3600 * k));
+        setLastChange(cars() + "/" + order[k], first.addSecs(k));
     startOn(cars(), none(folder()));
 
     EXPECT_EQ(form->state.filesCount, n);
@@ -83,7 +84,7 @@ TEST_P(SmallFolderTest, ShowsEachVehicleOnItsOwnCard) {
         EXPECT_EQ(r.SRFType, "GARMIN BITMAP 01");
         EXPECT_EQ(r.Size3D, "8x8");
         EXPECT_EQ(r.Size2D, "4x4");
-        EXPECT_EQ(r.FileDate, fileDateText(first.addSecs(3600 * k)));
+        EXPECT_EQ(r.FileDate, QString("22 May 2009 14:30:%1").arg(7 + k, 2, 10, QChar('0')));
         EXPECT_EQ(r.StripX, 100 * k);
         const toolkit::CardElement* card = form->TesselFiles->item(k + 1);
         ASSERT_NE(card, nullptr);
@@ -441,8 +442,8 @@ TEST_F(ScanTest, TheGarminPaneReadsTheCopiesInTempAndDatesTheOriginals) {
     const VehicleRecord& r = form->state.garminCatalogue[0];
     EXPECT_EQ(r.Size3D, "40x40");
     EXPECT_EQ(r.Size2D, "20x20");
-    EXPECT_EQ(r.FileDate, fileDateText(onDevice));
-    EXPECT_EQ(cardLine(form->TesselGarmin->item(1), 4), fileDateText(onDevice));
+    EXPECT_EQ(r.FileDate, "22 May 2009 14:30:00");
+    EXPECT_EQ(cardLine(form->TesselGarmin->item(1), 4), "22 May 2009 14:30:00");
 
     // A new listing replaces the copy with the navigator's file.
     form->RefreshPane(1);

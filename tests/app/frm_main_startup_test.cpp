@@ -1,4 +1,3 @@
-#include "app/mod_main.h"
 #include "form_fixture.h"
 
 #include <QScrollBar>
@@ -26,7 +25,9 @@ struct SettingsCase {
     // Expected folders; "<pf>" stands for the program folder.
     const char* fileDir;
     const char* garminDir;
-    bool labelsSet;
+    // The label texts; null where a label keeps "No Directory Selected".
+    const char* fileLabel;
+    const char* garminLabel;
 };
 
 class ActivationTest : public FormFixture, public ::testing::WithParamInterface<SettingsCase> {
@@ -45,27 +46,30 @@ TEST_P(ActivationTest, ReadsTheSettingsAndShowsTheFolders) {
     EXPECT_EQ(form->state.activated, 1);
     EXPECT_EQ(form->state.fileDir, expand(c.fileDir));
     EXPECT_EQ(form->state.garminDir, expand(c.garminDir));
+    // A label shows a folder of up to 30 characters whole, so "<pf>" reads as the folder itself.
+    ASSERT_LE(folder().size(), 30) << "the test's program folder is too long to show whole";
     const QString none = QStringLiteral("No Directory Selected");
-    EXPECT_EQ(form->lblFileDir->Caption(), c.labelsSet ? ShortenPath(expand(c.fileDir), 30) : none);
-    EXPECT_EQ(form->lblGarminDir->Caption(),
-              c.labelsSet ? ShortenPath(expand(c.garminDir), 30) : none);
+    EXPECT_EQ(form->lblFileDir->Caption(), c.fileLabel ? expand(c.fileLabel) : none);
+    EXPECT_EQ(form->lblGarminDir->Caption(), c.garminLabel ? expand(c.garminLabel) : none);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, ActivationTest,
     ::testing::Values(
-        SettingsCase{"NoFile", std::nullopt, "<pf>", "<pf>", true},
+        SettingsCase{"NoFile", std::nullopt, "<pf>", "<pf>", "<pf>", "<pf>"},
         SettingsCase{"TwoLines", QByteArray("/srv/cars\r\n/media/nav/Garmin/Vehicle\r\n"),
-                     "/srv/cars", "/media/nav/Garmin/Vehicle", true},
+                     "/srv/cars", "/media/nav/Garmin/Vehicle", "/srv/cars",
+                     "/media/nav/Garmin/Vehicle"},
         SettingsCase{"LongFolderShortened",
                      QByteArray("/home/owner/Documents/My Vehicles/Collection\r\n/g\r\n"),
-                     "/home/owner/Documents/My Vehicles/Collection", "/g", true},
-        SettingsCase{"OneLine", QByteArray("/srv/cars\r\n"), "<pf>", "<pf>", false},
-        SettingsCase{"EmptyFile", QByteArray(""), "<pf>", "<pf>", false},
+                     "/home/owner/Documents/My Vehicles/Collection", "/g",
+                     "/home/owner/Documents/My V...n", "/g"},
+        SettingsCase{"OneLine", QByteArray("/srv/cars\r\n"), "<pf>", "<pf>", nullptr, nullptr},
+        SettingsCase{"EmptyFile", QByteArray(""), "<pf>", "<pf>", nullptr, nullptr},
         // An empty line names no folder: the program folder stands in, as on close.
-        SettingsCase{"EmptyFolders", QByteArray("\r\n\r\n"), "<pf>", "<pf>", true},
+        SettingsCase{"EmptyFolders", QByteArray("\r\n\r\n"), "<pf>", "<pf>", "<pf>", "<pf>"},
         SettingsCase{"EmptySecondFolder", QByteArray("/srv/cars\r\n\r\n"), "/srv/cars", "<pf>",
-                     true}),
+                     "/srv/cars", "<pf>"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartupTest, OnlyTheFirstActivationReadsTheSettings) {

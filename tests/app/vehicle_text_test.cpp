@@ -31,4 +31,26 @@ TEST(RecordNumbers, ArePlainDecimals) {
     EXPECT_EQ(sizeText(2880, -3), "2880x-3");
 }
 
+struct DateCase {
+    QLocale::Language language;
+    QLocale::Territory territory;
+    const char* text;
+};
+
+class FileDateText : public ::testing::TestWithParam<DateCase> {};
+
+// The short date, then the time with its seconds and without a time zone: two changes within
+// one minute read apart.
+TEST_P(FileDateText, ShowsTheShortDateAndTheTimeWithSeconds) {
+    const DateCase& c = GetParam();
+    const QDateTime changed(QDate(2009, 5, 22), QTime(14, 30, 7));
+    EXPECT_EQ(fileDateText(changed, QLocale(c.language, c.territory)), QString::fromUtf8(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, FileDateText,
+    ::testing::Values(DateCase{QLocale::English, QLocale::UnitedStates, "5/22/09 2:30:07 PM"},
+                      DateCase{QLocale::German, QLocale::Germany, "22.05.09 14:30:07"},
+                      DateCase{QLocale::C, QLocale::AnyTerritory, "22 May 2009 14:30:07"}));
+
 } // namespace

@@ -1,11 +1,12 @@
 // Gives a GUI test program its QApplication and a configuration folder of its own (so the
-// component registry it writes is its own): linked into a test, it sets both up before the first
-// test and removes them after the last. Tests run on the platform the CTest helper sets
-// (offscreen).
+// component registry it writes is its own) and the C locale: linked into a test, it sets both up
+// before the first test and removes them after the last. Tests run on the platform the CTest helper
+// sets (offscreen).
 #include <gtest/gtest.h>
 #include <memory>
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 
 namespace {
@@ -17,6 +18,9 @@ public:
         ASSERT_TRUE(configuration_->isValid());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration_->path()));
         application_ = std::make_unique<QApplication>(argc_, argv_);
+        // Texts the window formats by the locale (the card's date line) read the same on every
+        // machine.
+        QLocale::setDefault(QLocale::c());
     }
     void TearDown() override {
         application_.reset();
