@@ -14,9 +14,7 @@
 
 namespace {
 
-// Larger surfaces only run the same loops over more memory: they would slow the search down,
-// and one near the 2 GiB a file may ask for would make the fuzzer's memory limit the finding
-// instead of a fault.
+// Larger surfaces only run the same loops over more memory: they would slow the search down.
 constexpr std::int64_t maxSurfacePixels = std::int64_t{1} << 18;
 
 // A file beside the fuzzer's other temporary files, removed again when the fuzzer exits.

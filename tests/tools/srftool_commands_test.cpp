@@ -138,6 +138,15 @@ TEST_F(SrftoolCommands, InfoPrintsExactlyFiveLines) {
     readFails.image2d.declaredColourLength = 0;
     srftest::File decodeFails = srftest::typical(3, 5, 4);
     decodeFails.image3d.set(14, 4, 0, 129);
+    // 157 bytes asking for a 32767 x 16383 surface: refused before anything is allocated.
+    srftest::File huge;
+    huge.setType("GARMIN BITMAP 01");
+    huge.image3d.width = 32767;
+    huge.image2d.height = 16383;
+    for (srftest::Image* image : {&huge.image3d, &huge.image2d}) {
+        image->alpha = {0};
+        image->colour = {0, 0};
+    }
 
     struct Case {
         const char* name;
@@ -155,6 +164,8 @@ TEST_F(SrftoolCommands, InfoPrintsExactlyFiveLines) {
         {"read-fails.srf", readFails, "result: 0\ntype: \n3d: 0x0\n2d: 0x0\nsurface: 0x0\n", 1},
         {"decode-fails.srf", decodeFails,
          "result: 0\ntype: GARMIN BITMAP 01\n3d: 5x5\n2d: 4x4\nsurface: 15x9\n", 1},
+        {"huge.srf", huge,
+         "result: 0\ntype: GARMIN BITMAP 01\n3d: 0x0\n2d: 16383x16383\nsurface: 32767x16383\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
