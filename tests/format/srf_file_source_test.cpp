@@ -2,6 +2,7 @@
 #include "format/srf_reader.h"
 #include "tests/support/srf_writer.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -99,6 +100,51 @@ TEST_F(SrfFileSource, ABlockLongerThanTheRestOfTheFileIsRefused) {
               SrfReadError::BlockBeyondFile);
     EXPECT_EQ(srf::readSrfFile(write("header.srf", Bytes(data.begin(), data.begin() + 80))).error,
               SrfReadError::Truncated);
+}
+
+// Sparse files, so that neither case writes or reads 64 MiB.
+TEST_F(SrfFileSource, AFileLargerThan64MiBIsNeverOpened) {
+    struct Case {
+        const char* name;
+        off_t size;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"exactly 64 MiB", 67108864, true},
+        {"one byte more", 67108865, false},
+    };
+    for (const Case& c : cases) {
+        const fs::path path = folder_ / "sparse.srf";
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, c.size), 0);
+        ::close(fd);
+        srf::FileByteSource source(path);
+        EXPECT_EQ(source.isOpen(), c.opens) << c.name;
+        EXPECT_EQ(source.remaining(), c.opens ? 67108864u : 0u) << c.name;
+        // The zeros of the larger file are never looked at; those of the other one make a
+        // transparency block of length 0.
+        EXPECT_EQ(srf::readSrfFile(path).error,
+                  c.opens ? SrfReadError::EmptyBlock : SrfReadError::CannotOpen)
+            << c.name;
+    }
+}
+
+// Bytes appended after the file was opened are not read: the size is the one it had then.
+TEST_F(SrfFileSource, ReadsNoMoreThanTheFileHeldWhenOpened) {
+    const fs::path path = write("growing.bin", Bytes{1, 2, 3, 4});
+    srf::FileByteSource source(path);
+    ASSERT_TRUE(source.isOpen());
+    srftest::writeFile(path.string(), Bytes{1, 2, 3, 4, 5, 6, 7, 8});
+    EXPECT_EQ(source.remaining(), 4u);
+    std::uint8_t five[5];
+    EXPECT_FALSE(source.read(five));
+    Bytes storage;
+    EXPECT_FALSE(source.readBlock(5, storage).has_value());
+    const auto block = source.readBlock(4, storage);
+    ASSERT_TRUE(block.has_value());
+    EXPECT_EQ(Bytes(block->begin(), block->end()), (Bytes{1, 2, 3, 4}));
+    EXPECT_FALSE(source.skip(1));
 }
 
 TEST_F(SrfFileSource, TheFileIsClosedAfterEveryRead) {
