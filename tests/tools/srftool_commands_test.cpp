@@ -214,6 +214,31 @@ TEST_F(SrftoolCommands, RefusesBadArgumentsAndPathsWithOneLineAndStatusTwo) {
     EXPECT_EQ(entries(), before) << "nothing is written for a refused command";
 }
 
+// Only a regular file no larger than any vehicle is read; the sparse file costs no disk space.
+TEST_F(SrftoolCommands, RefusesWhatCannotBeAVehicleFileWithItsReason) {
+    const std::string huge = path("huge.srf");
+    {
+        QFile file(QString::fromStdString(huge));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(67108865));
+    }
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"/dev/null", "it is not a regular file"},
+        {huge, "it is larger than 64 MiB, which no vehicle is"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const Outcome o = run({"info", c.path});
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err, "srftool: cannot read " + c.path + ": " + c.reason + "\n");
+    }
+}
+
 TEST_F(SrftoolCommands, HelpGoesToStandardOutput) {
     const Outcome o = run({"--help"});
     EXPECT_EQ(o.status, 0);
