@@ -1,11 +1,12 @@
-#include "format/srf_pixel.h"
 #include "surface/alpha_surface.h"
+#include "tests/support/srf_expected_pixel.h"
 #include "tests/support/srf_writer.h"
 #include "tests/surface/surface_probe.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -48,15 +49,15 @@ ModelLoad modelLoad(const srftest::File& file) {
                 const std::size_t i = static_cast<std::size_t>(r) * image->width + x;
                 if (2 * i + 1 >= image->colour.size())
                     return m;
-                const srf::Rgb rgb =
-                    srf::SRFPixelToRGB(image->colour[2 * i], image->colour[2 * i + 1]);
-                current = {rgb.blue, rgb.green, rgb.red, 0};
+                const auto [blue, green, red] = srftest::expectedBgr(static_cast<std::uint16_t>(
+                    image->colour[2 * i] | image->colour[2 * i + 1] << 8));
+                current = {blue, green, red, 0};
                 if (i >= image->alpha.size())
                     return m;
-                const auto alpha = srf::SRFAlphaToOpacity(image->alpha[i]);
+                const std::optional<int> alpha = srftest::expectedOpacity(image->alpha[i]);
                 if (!alpha)
                     return m;
-                out = {rgb.blue, rgb.green, rgb.red, *alpha};
+                out = {blue, green, red, *alpha};
             }
         }
     }

@@ -1,3 +1,4 @@
+#include "tests/support/srf_expected_pixel.h"
 #include "tests/support/srf_writer.h"
 #include "tools/srftool/command_line.h"
 
@@ -34,11 +35,10 @@ std::size_t lineCount(const std::string& text) {
 
 // What the loader makes of one colour word and transparency byte: B, G, R, A.
 std::array<std::uint8_t, 4> decoded(std::uint16_t v, std::uint8_t t) {
-    const int lo = v & 0xFF, hi = v >> 8;
-    return {static_cast<std::uint8_t>((lo & 0x1F) * 8),
-            static_cast<std::uint8_t>((hi & 0x07) * 32 + (lo & 0xC0) / 8),
-            static_cast<std::uint8_t>(hi & 0xF8),
-            static_cast<std::uint8_t>(t == 0 ? 255 : 256 - 2 * t)};
+    const auto [blue, green, red] = srftest::expectedBgr(v);
+    return {static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(green),
+            static_cast<std::uint8_t>(red),
+            static_cast<std::uint8_t>(srftest::expectedOpacity(t).value_or(0))};
 }
 
 std::uint16_t wordAt(const srftest::Image& image, int x, int y) {
