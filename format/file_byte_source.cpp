@@ -1,5 +1,7 @@
 #include "format/file_byte_source.h"
 
+#include "format/srf_limits.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <new>
@@ -15,7 +17,9 @@ FileByteSource::FileByteSource(const std::filesystem::path& path) {
     if (fd < 0)
         return;
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0) {
+    // A file larger than any vehicle is never read, so no length in it can cost more.
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0 ||
+        static_cast<std::uint64_t>(status.st_size) > MaxVehicleFileBytes) {
         ::close(fd);
         return;
     }

@@ -1,6 +1,7 @@
 // A byte source over a file opened read-only. The file is never created, truncated or
 // written; anything other than a regular file (a folder, a pipe, a device) is refused so that
-// a read can neither hang nor run without end. The size is taken when the file is opened, and
+// a read can neither hang nor run without end, and so is a file larger than
+// srf::MaxVehicleFileBytes. The size is taken when the file is opened, and
 // blocks are copied into the caller's storage only after they are known to fit in it.
 #pragma once
 
@@ -17,7 +18,8 @@ public:
     FileByteSource(const FileByteSource&) = delete;
     FileByteSource& operator=(const FileByteSource&) = delete;
 
-    // False when the file could not be opened as a regular file; every read then fails.
+    // False when the file could not be opened as a regular file of at most
+    // srf::MaxVehicleFileBytes; every read then fails.
     bool isOpen() const { return descriptor_ >= 0; }
     // Closes the file now rather than at destruction; reads fail afterwards.
     void close();

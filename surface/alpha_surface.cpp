@@ -28,10 +28,7 @@ void cAlphaSurface::UseDrawDib(bool on) {
     }
 }
 
-bool cAlphaSurface::CreateDIB(gdi::HDC dc, std::int32_t width, std::int32_t height,
-                              gdi::HBITMAP& bitmap) {
-    bitmap = 0;
-    bits_ = nullptr;
+std::int32_t cAlphaSurface::fillBitmapInfo(std::int32_t width, std::int32_t height) {
     gdi::BITMAPINFOHEADER& header = info_.bmiHeader;
     header = gdi::BITMAPINFOHEADER{};
     header.biWidth = width;
@@ -44,11 +41,19 @@ bool cAlphaSurface::CreateDIB(gdi::HDC dc, std::int32_t width, std::int32_t heig
     const std::int64_t imageSize = std::int64_t{height} * scanLine;
     if (outsideInt32(imageSize))
         throw SurfaceOverflowError("the image size leaves the 32-bit range");
+    return static_cast<std::int32_t>(imageSize);
+}
+
+bool cAlphaSurface::CreateDIB(gdi::HDC dc, std::int32_t width, std::int32_t height,
+                              gdi::HBITMAP& bitmap) {
+    bitmap = 0;
+    bits_ = nullptr;
+    const std::int32_t imageSize = fillBitmapInfo(width, height);
     // A negative height would turn the rows top-down, and everything that addresses the pixel
     // memory relies on them being bottom-up.
     if (width <= 0 || height <= 0)
         return false;
-    header.biSizeImage = static_cast<std::uint32_t>(imageSize);
+    info_.bmiHeader.biSizeImage = static_cast<std::uint32_t>(imageSize);
     void* address = nullptr;
     bitmap = gdi::CreateDIBSection(dc, &info_, gdi::DIB_RGB_COLORS, &address, nullptr, 0);
     if (bitmap != 0)

@@ -88,7 +88,9 @@ public:
     // the columns right of the narrower image filled opaque in the colour of the last pixel
     // decoded. 1 on success, 0 on failure; never throws. A failed read leaves the surface
     // exactly as it was; a failure while decoding leaves the new sizes and type string, the
-    // pixels written before the failing one, and zeros from there on.
+    // pixels written before the failing one, and zeros from there on. A vehicle whose surface
+    // would hold more than srf::MaxVehicleSurfacePixels pixels fails like one whose size leaves
+    // 32 bits: the new sizes and type string, Width and Height as asked for, and no image.
     std::int32_t CreateFromGarminSRF(const std::filesystem::path& path);
     // The same from a file's bytes in memory.
     std::int32_t CreateFromGarminSRFBytes(std::span<const std::uint8_t> bytes);
@@ -131,6 +133,9 @@ public:
 private:
     // In every copy and paint, a negative width or height stands for the surface's own.
     void wholeSurfaceForNegative(std::int32_t& width, std::int32_t& height) const;
+    // The bitmap information and BytesPerScanLine for width x height, as CreateDIB describes
+    // them; returns the image size. Throws SurfaceOverflowError as CreateDIB does.
+    std::int32_t fillBitmapInfo(std::int32_t width, std::int32_t height);
     std::int32_t loadSrf(const srf::SrfReadResult& read);
     bool decodeSrfImage(const srf::SrfImage& image, std::int32_t firstLine,
                         srf::Rgb& currentColour);

@@ -1,6 +1,7 @@
 // Loading an SRF vehicle into a surface: the file is read completely first and the surface is
 // touched only after that succeeded; then the 2D image is decoded before the 3D strip, writing
 // straight into the pixel memory.
+#include "format/srf_limits.h"
 #include "format/srf_pixel_run.h"
 #include "format/srf_reader.h"
 #include "surface/alpha_surface.h"
@@ -29,6 +30,13 @@ std::int32_t cAlphaSurface::loadSrf(const srf::SrfReadResult& read) {
     // No error reaches the caller: a size beyond 32 bits, or memory the drawing layer cannot
     // have for its bookkeeping, is a failed load like any other.
     try {
+        // A file of a few bytes may ask for 2 GiB; a surface larger than any real vehicle's is
+        // refused before it is allocated, as one that cannot be made at that size.
+        if (std::int64_t{width} * height > srf::MaxVehicleSurfacePixels) {
+            ClearUp();
+            fillBitmapInfo(width, height);
+            return 0;
+        }
         if (!Create(width, height))
             return 0;
     } catch (const SurfaceOverflowError&) {

@@ -2,9 +2,13 @@
 #include "format/srf_reader.h"
 #include "tests/support/srf_writer.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -79,12 +83,45 @@ TEST_F(SrfFileSource, RefusesWhatIsNotARegularFileWithoutWaiting) {
     EXPECT_EQ(srf::readSrfFile("/dev/zero").error, SrfReadError::CannotOpen);
 }
 
+// Reads the file in a child process that, when started as the superuser, first becomes the
+// user "nobody", so that file permissions bind it whoever runs the test. The child's exit
+// status: 0 read, 1 could not be opened, 2 failed otherwise, 3 could not give up its rights.
+int readInAnUnprivilegedChild(const fs::path& path) {
+    const pid_t child = ::fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        constexpr uid_t nobody = 65534;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setresgid(nobody, nobody, nobody) != 0 ||
+             ::setresuid(nobody, nobody, nobody) != 0 || ::geteuid() != nobody))
+            ::_exit(3);
+        const srf::SrfReadResult read = srf::readSrfFile(path);
+        ::_exit(read.ok() ? 0 : read.error == SrfReadError::CannotOpen ? 1 : 2);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0)
+        if (errno != EINTR)
+            return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 TEST_F(SrfFileSource, AFileWithoutReadPermissionFails) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
+    struct Case {
+        const char* name;
+        fs::perms perms;
+        int status;
+    };
+    const Case cases[] = {
+        {"readable by everyone",
+         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read, 0},
+        {"readable by no one", fs::perms::none, 1},
+    };
     const fs::path path = write("locked.srf", srftest::bytes(srftest::typical(1, 4, 4)));
-    fs::permissions(path, fs::perms::none);
-    EXPECT_EQ(srf::readSrfFile(path).error, SrfReadError::CannotOpen);
+    for (const Case& c : cases) {
+        fs::permissions(path, c.perms);
+        EXPECT_EQ(readInAnUnprivilegedChild(path), c.status) << c.name;
+    }
 }
 
 // A hostile length near 2 GiB in a file of a few hundred bytes is refused by its size alone.
@@ -99,6 +136,51 @@ TEST_F(SrfFileSource, ABlockLongerThanTheRestOfTheFileIsRefused) {
               SrfReadError::BlockBeyondFile);
     EXPECT_EQ(srf::readSrfFile(write("header.srf", Bytes(data.begin(), data.begin() + 80))).error,
               SrfReadError::Truncated);
+}
+
+// Sparse files, so that neither case writes or reads 64 MiB.
+TEST_F(SrfFileSource, AFileLargerThan64MiBIsNeverOpened) {
+    struct Case {
+        const char* name;
+        off_t size;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"exactly 64 MiB", 67108864, true},
+        {"one byte more", 67108865, false},
+    };
+    for (const Case& c : cases) {
+        const fs::path path = folder_ / "sparse.srf";
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, c.size), 0);
+        ::close(fd);
+        srf::FileByteSource source(path);
+        EXPECT_EQ(source.isOpen(), c.opens) << c.name;
+        EXPECT_EQ(source.remaining(), c.opens ? 67108864u : 0u) << c.name;
+        // The zeros of the larger file are never looked at; those of the other one make a
+        // transparency block of length 0.
+        EXPECT_EQ(srf::readSrfFile(path).error,
+                  c.opens ? SrfReadError::EmptyBlock : SrfReadError::CannotOpen)
+            << c.name;
+    }
+}
+
+// Bytes appended after the file was opened are not read: the size is the one it had then.
+TEST_F(SrfFileSource, ReadsNoMoreThanTheFileHeldWhenOpened) {
+    const fs::path path = write("growing.bin", Bytes{1, 2, 3, 4});
+    srf::FileByteSource source(path);
+    ASSERT_TRUE(source.isOpen());
+    srftest::writeFile(path.string(), Bytes{1, 2, 3, 4, 5, 6, 7, 8});
+    EXPECT_EQ(source.remaining(), 4u);
+    std::uint8_t five[5];
+    EXPECT_FALSE(source.read(five));
+    Bytes storage;
+    EXPECT_FALSE(source.readBlock(5, storage).has_value());
+    const auto block = source.readBlock(4, storage);
+    ASSERT_TRUE(block.has_value());
+    EXPECT_EQ(Bytes(block->begin(), block->end()), (Bytes{1, 2, 3, 4}));
+    EXPECT_FALSE(source.skip(1));
 }
 
 TEST_F(SrfFileSource, TheFileIsClosedAfterEveryRead) {

@@ -1,6 +1,7 @@
 // Fuzzes the SRF load of the surface. Every input is loaded twice, from memory and from a file,
 // and the two surfaces must agree in result, properties and every pixel; the sanitizers catch
 // any access outside a buffer on the way.
+#include "format/srf_limits.h"
 #include "format/srf_reader.h"
 #include "surface/alpha_surface.h"
 
@@ -14,9 +15,7 @@
 
 namespace {
 
-// Larger surfaces only run the same loops over more memory: they would slow the search down,
-// and one near the 2 GiB a file may ask for would make the fuzzer's memory limit the finding
-// instead of a fault.
+// Larger surfaces only run the same loops over more memory: they would slow the search down.
 constexpr std::int64_t maxSurfacePixels = std::int64_t{1} << 18;
 
 // A file beside the fuzzer's other temporary files, removed again when the fuzzer exits.
@@ -65,17 +64,22 @@ bool samePixels(const cAlphaSurface& a, const cAlphaSurface& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     const srf::SrfReadResult read = srf::readSrfBytes(bytes);
+    std::int64_t pixels = 0;
     if (read.ok()) {
         const std::int64_t width = std::max(read.file.image3d.width, read.file.image2d.width);
         const std::int64_t height =
             std::int64_t{read.file.image3d.height} + read.file.image2d.height;
-        if (width * height > maxSurfacePixels)
+        pixels = width * height;
+        // Surfaces beyond the vehicle limit cost nothing: they are refused unmade.
+        if (pixels > maxSurfacePixels && pixels <= srf::MaxVehicleSurfacePixels)
             return -1;
     }
 
     cAlphaSurface fromMemory;
     const std::int32_t result = fromMemory.CreateFromGarminSRFBytes(bytes);
     require(result == 0 || result == 1);
+    if (pixels > srf::MaxVehicleSurfacePixels)
+        require(result == 0 && fromMemory.hDIB() == 0 && fromMemory.DIBSectionBitsPtr() == nullptr);
     require(result == 0 || read.ok());
     if (!read.ok())
         require(fromMemory.hDC() == 0 && fromMemory.SRFType().empty());

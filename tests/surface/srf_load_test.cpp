@@ -1,11 +1,12 @@
-#include "format/srf_pixel.h"
 #include "surface/alpha_surface.h"
+#include "tests/support/srf_expected_pixel.h"
 #include "tests/support/srf_writer.h"
 #include "tests/surface/surface_probe.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -48,15 +49,15 @@ ModelLoad modelLoad(const srftest::File& file) {
                 const std::size_t i = static_cast<std::size_t>(r) * image->width + x;
                 if (2 * i + 1 >= image->colour.size())
                     return m;
-                const srf::Rgb rgb =
-                    srf::SRFPixelToRGB(image->colour[2 * i], image->colour[2 * i + 1]);
-                current = {rgb.blue, rgb.green, rgb.red, 0};
+                const auto [blue, green, red] = srftest::expectedBgr(static_cast<std::uint16_t>(
+                    image->colour[2 * i] | image->colour[2 * i + 1] << 8));
+                current = {blue, green, red, 0};
                 if (i >= image->alpha.size())
                     return m;
-                const auto alpha = srf::SRFAlphaToOpacity(image->alpha[i]);
+                const std::optional<int> alpha = srftest::expectedOpacity(image->alpha[i]);
                 if (!alpha)
                     return m;
-                out = {rgb.blue, rgb.green, rgb.red, *alpha};
+                out = {blue, green, red, *alpha};
             }
         }
     }
@@ -320,6 +321,10 @@ TEST(SrfLoad, ASurfaceThatCannotBeMadeFailsWithTheNewProperties) {
         {"no columns at all", 5, 0, 6, 0},
         {"4 x W x H beyond 32 bits", 20000, 30000, 0, 1},
         {"4 x W x H beyond 32 bits with the largest sizes", 32767, 32767, 32767, 32767},
+        // 157 bytes on disk, 2 GiB of surface.
+        {"32767 x 16383 from a strip of no lines and a 2D image of no columns", 0, 32767, 16383, 0},
+        {"one pixel more than 16 Mi, 24929 x 673", 0, 24929, 673, 0},
+        {"one pixel more than 16 Mi, lines from both images", 336, 0, 337, 24929},
     };
     for (const Case& c : cases) {
         cAlphaSurface surface;
@@ -340,6 +345,18 @@ TEST(SrfLoad, ASurfaceThatCannotBeMadeFailsWithTheNewProperties) {
     }
 }
 
+// The largest vehicle that loads: 16384 x 1024 pixels, the 2D lines all opaque black fill.
+TEST(SrfLoad, AVehicleOfExactly16MiPixelsLoads) {
+    cAlphaSurface surface;
+    ASSERT_EQ(surface.CreateFromGarminSRFBytes(
+                  srftest::bytes(vehicle(emptyImage(16384, 0), emptyImage(0, 1024)))),
+              1);
+    ASSERT_EQ(surface.Width(), 16384);
+    ASSERT_EQ(surface.Height(), 1024);
+    EXPECT_EQ(pixelAt(surface, 0, 0), (Bgra{0, 0, 0, 255}));
+    EXPECT_EQ(pixelAt(surface, 16383, 1023), (Bgra{0, 0, 0, 255}));
+}
+
 class SrfLoadFromFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -356,6 +373,21 @@ TEST_F(SrfLoadFromFile, AMissingFileFailsAndIsNotCreated) {
     EXPECT_EQ(surface.CreateFromGarminSRF(path), 0);
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(surface.hDC(), 0);
+}
+
+// A few bytes on disk must not make the program hold 2 GiB.
+TEST_F(SrfLoadFromFile, ASmallFileAskingForAHugeSurfaceIsRefused) {
+    const fs::path path = folder_ / "huge.srf";
+    srftest::writeFile(path.string(), vehicle(emptyImage(32767, 0), emptyImage(0, 16383)));
+    ASSERT_EQ(fs::file_size(path), 157u);
+    cAlphaSurface surface;
+    EXPECT_EQ(surface.CreateFromGarminSRF(path), 0);
+    EXPECT_EQ(surface.hDIB(), 0);
+    EXPECT_EQ(surface.DIBSectionBitsPtr(), nullptr);
+    EXPECT_EQ(surface.Width(), 32767);
+    EXPECT_EQ(surface.Height(), 16383);
+    EXPECT_EQ(surface.SRFType(), "GARMIN BITMAP 01");
+    EXPECT_EQ(surface.Height2D(), 16383);
 }
 
 TEST_F(SrfLoadFromFile, AFailedReadDoesNotSpoilTheNextOne) {

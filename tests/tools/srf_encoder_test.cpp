@@ -2,6 +2,7 @@
 #include "tests/support/srf_writer.h"
 #include "tools/srftool/srf_encoder.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -43,10 +44,8 @@ TEST(SrfImageFromRgba, ConvertsRowsTopDownAndClearsTheColourOfTransparentPixels)
     EXPECT_EQ(image.width, 2);
     EXPECT_EQ(image.height, 2);
     EXPECT_EQ(image.transparency, (std::vector<std::uint8_t>{0, 64, 128, 127}));
-    const std::uint16_t second = srfColourWord(10, 200, 30);
-    EXPECT_EQ(image.colour,
-              (std::vector<std::uint8_t>{0x00, 0xF8, static_cast<std::uint8_t>(second),
-                                         static_cast<std::uint8_t>(second >> 8), 0, 0, 0, 0}));
+    // 10, 200, 30 keep 1, 25 and 3 in their top five bits: 0x0800 | 0x0640 | 0x0003.
+    EXPECT_EQ(image.colour, (std::vector<std::uint8_t>{0x00, 0xF8, 0x43, 0x0E, 0, 0, 0, 0}));
 }
 
 SrfImage patterned(int width, int height, int seed) {
@@ -136,22 +135,24 @@ TEST(EncodeSrf, ReadsBackThroughTheProgramsLoaderWithEveryPixelAsConverted) {
     EXPECT_EQ(surface.SRFType(), "GARMIN BITMAP 01");
     ASSERT_EQ(surface.Width(), 4);
     ASSERT_EQ(surface.Height(), 4);
-    const auto expectPixel = [&](int x, int line, const std::uint8_t* rgba) {
-        const std::uint8_t* p =
-            surface.DIBSectionBitsPtr() + (3 - line) * surface.BytesPerScanLine() + 4 * x;
-        const int t = srfTransparency(rgba[3]);
-        const int alpha = t == 0 ? 255 : 256 - 2 * t;
-        const bool clear = t == 128;
-        EXPECT_EQ(p[2], clear ? 0 : (rgba[0] & 0xF8)) << x << ',' << line;
-        EXPECT_EQ(p[1], clear ? 0 : (rgba[1] & 0xF8)) << x << ',' << line;
-        EXPECT_EQ(p[0], clear ? 0 : (rgba[2] & 0xF8)) << x << ',' << line;
-        EXPECT_EQ(p[3], alpha) << x << ',' << line;
+    // What each pixel decodes to, B, G, R, A, lines from the top: colours cut to five bits,
+    // fully transparent pixels black, the columns right of the 2D image opaque in the colour
+    // of its line's last pixel.
+    const std::uint8_t expected[4][4][4] = {
+        {{248, 248, 248, 255}, {248, 128, 16, 200}, {0, 0, 0, 0}, {0, 0, 0, 128}},
+        {{56, 32, 8, 2}, {0, 0, 0, 255}, {80, 80, 80, 254}, {0, 0, 0, 78}},
+        {{0, 8, 8, 255}, {0, 0, 200, 30}, {0, 0, 200, 255}, {0, 0, 200, 255}},
+        {{0, 0, 0, 0}, {0, 248, 0, 255}, {0, 248, 0, 255}, {0, 248, 0, 255}},
     };
-    for (int line = 0; line < 2; ++line) {
-        for (int x = 0; x < 4; ++x)
-            expectPixel(x, line, strip + 16 * line + 4 * x);
-        for (int x = 0; x < 2; ++x)
-            expectPixel(x, 2 + line, flat + 8 * line + 4 * x);
+    for (int line = 0; line < 4; ++line) {
+        for (int x = 0; x < 4; ++x) {
+            const std::uint8_t* p =
+                surface.DIBSectionBitsPtr() + (3 - line) * surface.BytesPerScanLine() + 4 * x;
+            const std::uint8_t* e = expected[line][x];
+            EXPECT_EQ((std::array<int, 4>{p[0], p[1], p[2], p[3]}),
+                      (std::array<int, 4>{e[0], e[1], e[2], e[3]}))
+                << x << ',' << line;
+        }
     }
 }
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace {
 
@@ -14,11 +16,17 @@ struct Finished {
     QString err;
 };
 
-Finished runTool(const QStringList& arguments) {
+// A run that has not ended after `milliseconds` is stopped and counts as not finished.
+Finished runTool(const QStringList& arguments, int milliseconds = -1) {
     QProcess process;
     process.start(QStringLiteral(SRFTOOL_PATH), arguments);
     Finished f;
-    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
+    if (!process.waitForFinished(milliseconds)) {
+        process.kill();
+        process.waitForFinished(-1);
+        return f;
+    }
+    if (process.exitStatus() != QProcess::NormalExit)
         return f;
     f.status = process.exitCode();
     f.out = QString::fromLocal8Bit(process.readAllStandardOutput());
@@ -37,6 +45,19 @@ TEST(SrftoolProgram, WritesTheSamplesAndReadsThemBack) {
     EXPECT_EQ(info.status, 0);
     EXPECT_TRUE(info.out.startsWith("result: 1\ntype: GARMIN BITMAP 01\n"))
         << info.out.toStdString();
+}
+
+// A pipe nobody writes to would hold an ordinary open for ever.
+TEST(SrftoolProgram, RefusesAPipeWithoutWaitingForAWriter) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pipe = dir.filePath("pipe.srf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const Finished info = runTool({"info", pipe}, 30000);
+    EXPECT_EQ(info.status, 2);
+    EXPECT_EQ(info.out.toStdString(), "");
+    EXPECT_EQ(info.err.toStdString(),
+              "srftool: cannot read " + pipe.toStdString() + ": it is not a regular file\n");
 }
 
 TEST(SrftoolProgram, ReportsUsageErrorsOnStandardErrorWithStatusTwo) {

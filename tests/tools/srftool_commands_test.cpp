@@ -1,3 +1,4 @@
+#include "tests/support/srf_expected_pixel.h"
 #include "tests/support/srf_writer.h"
 #include "tools/srftool/command_line.h"
 
@@ -34,11 +35,10 @@ std::size_t lineCount(const std::string& text) {
 
 // What the loader makes of one colour word and transparency byte: B, G, R, A.
 std::array<std::uint8_t, 4> decoded(std::uint16_t v, std::uint8_t t) {
-    const int lo = v & 0xFF, hi = v >> 8;
-    return {static_cast<std::uint8_t>((lo & 0x1F) * 8),
-            static_cast<std::uint8_t>((hi & 0x07) * 32 + (lo & 0xC0) / 8),
-            static_cast<std::uint8_t>(hi & 0xF8),
-            static_cast<std::uint8_t>(t == 0 ? 255 : 256 - 2 * t)};
+    const auto [blue, green, red] = srftest::expectedBgr(v);
+    return {static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(green),
+            static_cast<std::uint8_t>(red),
+            static_cast<std::uint8_t>(srftest::expectedOpacity(t).value_or(0))};
 }
 
 std::uint16_t wordAt(const srftest::Image& image, int x, int y) {
@@ -138,6 +138,15 @@ TEST_F(SrftoolCommands, InfoPrintsExactlyFiveLines) {
     readFails.image2d.declaredColourLength = 0;
     srftest::File decodeFails = srftest::typical(3, 5, 4);
     decodeFails.image3d.set(14, 4, 0, 129);
+    // 157 bytes asking for a 32767 x 16383 surface: refused before anything is allocated.
+    srftest::File huge;
+    huge.setType("GARMIN BITMAP 01");
+    huge.image3d.width = 32767;
+    huge.image2d.height = 16383;
+    for (srftest::Image* image : {&huge.image3d, &huge.image2d}) {
+        image->alpha = {0};
+        image->colour = {0, 0};
+    }
 
     struct Case {
         const char* name;
@@ -155,6 +164,8 @@ TEST_F(SrftoolCommands, InfoPrintsExactlyFiveLines) {
         {"read-fails.srf", readFails, "result: 0\ntype: \n3d: 0x0\n2d: 0x0\nsurface: 0x0\n", 1},
         {"decode-fails.srf", decodeFails,
          "result: 0\ntype: GARMIN BITMAP 01\n3d: 5x5\n2d: 4x4\nsurface: 15x9\n", 1},
+        {"huge.srf", huge,
+         "result: 0\ntype: GARMIN BITMAP 01\n3d: 0x0\n2d: 16383x16383\nsurface: 32767x16383\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -201,6 +212,31 @@ TEST_F(SrftoolCommands, RefusesBadArgumentsAndPathsWithOneLineAndStatusTwo) {
         EXPECT_EQ(o.err.rfind("srftool: ", 0), 0u) << o.err;
     }
     EXPECT_EQ(entries(), before) << "nothing is written for a refused command";
+}
+
+// Only a regular file no larger than any vehicle is read; the sparse file costs no disk space.
+TEST_F(SrftoolCommands, RefusesWhatCannotBeAVehicleFileWithItsReason) {
+    const std::string huge = path("huge.srf");
+    {
+        QFile file(QString::fromStdString(huge));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(67108865));
+    }
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"/dev/null", "it is not a regular file"},
+        {huge, "it is larger than 64 MiB, which no vehicle is"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const Outcome o = run({"info", c.path});
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err, "srftool: cannot read " + c.path + ": " + c.reason + "\n");
+    }
 }
 
 TEST_F(SrftoolCommands, HelpGoesToStandardOutput) {

@@ -1,10 +1,17 @@
 #include "tools/srftool/output_files.h"
 
+#include "format/srf_limits.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace srftool {
 namespace {
@@ -20,14 +27,25 @@ Failure reason(const QString& text) {
 } // namespace
 
 Failure checkReadableFile(const std::string& path) {
-    const QFileInfo info(qtPath(path));
-    if (!info.exists())
-        return "no such file";
-    if (info.isDir())
+    // Opened the way the loader opens a vehicle: a pipe without a writer must not stop the
+    // tool, and only a regular file no larger than any vehicle is read at all.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        const int error = errno;
+        return error == ENOENT ? "no such file" : std::strerror(error);
+    }
+    struct stat status {};
+    const bool described = ::fstat(fd, &status) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!described)
+        return std::strerror(error);
+    if (S_ISDIR(status.st_mode))
         return "it is a folder, not a file";
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return reason(file.errorString());
+    if (!S_ISREG(status.st_mode))
+        return "it is not a regular file";
+    if (static_cast<std::uint64_t>(status.st_size) > srf::MaxVehicleFileBytes)
+        return "it is larger than 64 MiB, which no vehicle is";
     return {};
 }
 

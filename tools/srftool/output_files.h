@@ -13,7 +13,8 @@ namespace srftool {
 
 using Failure = std::optional<std::string>;
 
-// The path names a file that exists and can be opened for reading.
+// The path names a regular file of at most srf::MaxVehicleFileBytes that can be opened for
+// reading; opening it never waits.
 Failure checkReadableFile(const std::string& path);
 
 // Creates the folder (and missing parents) unless it exists; a file in its place is a failure.
