@@ -4,6 +4,7 @@
 #include "tessel_interface.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace tessel {
 
@@ -23,6 +24,11 @@ std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
                                      (modifiers & Qt::AltModifier ? 4 : 0));
 }
 
+// The part that took the last press, and its button, across all cards: the toolkit makes a
+// double click of a second press near the first whichever widget it lands on.
+QPointer<QWidget> lastPressedPart;
+Qt::MouseButton lastPressedButton = Qt::NoButton;
+
 } // namespace
 
 MouseSource::MouseSource(InputRelay* relay, QWidget* parent)
@@ -32,6 +38,8 @@ MouseSource::MouseSource(InputRelay* relay, QWidget* parent)
 }
 
 void MouseSource::mousePressEvent(QMouseEvent* event) {
+    lastPressedPart = this;
+    lastPressedButton = event->button();
     pressedHere_ |= event->button();
     const QPointF at = event->position();
     relay_->mouseEvent(DISPID_MouseDown, buttonCode(event->button()), shiftCode(event->modifiers()),
@@ -53,6 +61,17 @@ void MouseSource::mouseReleaseEvent(QMouseEvent* event) {
                        static_cast<float>(at.x()), static_cast<float>(at.y()));
     if (click)
         relay_->click();
+}
+
+void MouseSource::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The platform reports a double click as MouseDown, MouseUp, Click, MouseUp: the second
+    // press is no press of its own, and without it its release is no click. A double click
+    // whose first press went elsewhere is this part's first press.
+    if (lastPressedPart != this || lastPressedButton != event->button()) {
+        mousePressEvent(event);
+        return;
+    }
+    pressedHere_ &= ~event->button();
 }
 
 } // namespace tessel

@@ -51,6 +51,23 @@ void PersistentImage::fill(const QRect& area, gdi::COLORREF colour) {
     }
 }
 
+void PersistentImage::copyBlock(gdi::HDC source, QPoint sourceAt, const QRect& target) {
+    gdi::BitBlt(dc_, target.x(), target.y(), target.width(), target.height(), source, sourceAt.x(),
+                sourceAt.y(), gdi::SRCCOPY);
+    // The copy brings the source's alpha bytes along, 0 wherever a surface was painted by a
+    // rectangle call. The card is an opaque picture: drawn where alpha counts (a compositor, a
+    // grab with transparency) those pixels would vanish, so the block's alpha becomes 255.
+    QImage pixels = view();
+    if (pixels.isNull())
+        return;
+    const QRect clipped = target & pixels.rect();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            line[x] |= 0xFF000000u;
+    }
+}
+
 void PersistentImage::drawPicture(const QImage& picture, QPoint at) {
     QImage pixels = view();
     if (pixels.isNull())

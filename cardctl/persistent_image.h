@@ -21,6 +21,9 @@ public:
     gdi::HDC dc() const { return dc_; }
 
     void fill(const QRect& area, gdi::COLORREF colour);
+    // A plain block copy from a drawing context to `target`, shown opaque whatever alpha bytes
+    // the source held.
+    void copyBlock(gdi::HDC source, QPoint sourceAt, const QRect& target);
     // Copies a picture in at its own size, clipped to the image.
     void drawPicture(const QImage& picture, QPoint at);
     // The pixels as an image that shares the DIB's memory: valid while this object lives and

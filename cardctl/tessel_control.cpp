@@ -186,8 +186,8 @@ HRESULT TesselControl::BltImageFromContext(std::int32_t* hDC, com::VARIANT* lngS
         return com::S_OK;
     // A context that is not valid makes the copy fail by itself, which is not an error: the
     // persistent image keeps its content and the result is 1.
-    gdi::BitBlt(image_.dc(), kThumbnailLeft, kThumbnailTop, kThumbnailSize, kThumbnailSize, *hDC,
-                sourceX, sourceY, gdi::SRCCOPY);
+    image_.copyBlock(*hDC, QPoint(sourceX, sourceY),
+                     QRect(kThumbnailLeft, kThumbnailTop, kThumbnailSize, kThumbnailSize));
     if (widget_)
         widget_->repaint();
     *result = 1;

@@ -246,11 +246,13 @@ void copyRow(const BitmapObject& from, const std::uint8_t* src, const BitmapObje
     }
 }
 
-void fillSpan(const BitmapObject& b, int left, int top, int right, int bottom, COLORREF colour) {
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, b.width);
-    bottom = std::min(bottom, b.height);
+// Any extent in 64 bits: what lies outside the bitmap is cut off before a pixel is addressed.
+void fillSpan(const BitmapObject& b, std::int64_t fromX, std::int64_t fromY, std::int64_t toX,
+              std::int64_t toY, COLORREF colour) {
+    const int left = static_cast<int>(std::clamp<std::int64_t>(fromX, 0, b.width));
+    const int top = static_cast<int>(std::clamp<std::int64_t>(fromY, 0, b.height));
+    const int right = static_cast<int>(std::clamp<std::int64_t>(toX, 0, b.width));
+    const int bottom = static_cast<int>(std::clamp<std::int64_t>(toY, 0, b.height));
     if (right <= left || bottom <= top)
         return;
     const std::uint8_t red = colour & 0xFF, green = (colour >> 8) & 0xFF,
@@ -496,6 +498,11 @@ bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source
     const BitmapObject* src = selectedBitmap(t, *from);
     if (!src || src->bitsPerPixel != 32)
         return false;
+    // Unlike a copy, a blend is not clipped to its source: a source rectangle that reaches past
+    // the source bitmap refuses the whole call and paints nothing.
+    if (sourceX < 0 || sourceY < 0 || std::int64_t{sourceX} + width > src->width ||
+        std::int64_t{sourceY} + height > src->height)
+        return false;
     const BitmapObject* to = selectedBitmap(t, *target);
     if (!to)
         return true;
@@ -555,23 +562,27 @@ bool Rectangle(HDC handle, int left, int top, int right, int bottom) {
     const BitmapObject* b = selectedBitmap(t, *dc);
     if (!b)
         return true;
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
+    // In 64 bits: the extent of two 32-bit coordinates, and the pen's width added to them, do
+    // not fit in 32.
+    std::int64_t l = left, tp = top, r = right, bt = bottom;
+    if (l > r)
+        std::swap(l, r);
+    if (tp > bt)
+        std::swap(tp, bt);
     const PenObject* pen = t.find<PenObject>(dc->pen);
     const BrushObject* brush = t.find<BrushObject>(dc->brush);
-    int inset = 0;
+    std::int64_t inset = 0;
     if (pen && pen->style != PS_NULL) {
-        const int w = std::min({pen->width, (right - left + 1) / 2, (bottom - top + 1) / 2});
-        fillSpan(*b, left, top, right, top + w, pen->colour);
-        fillSpan(*b, left, bottom - w, right, bottom, pen->colour);
-        fillSpan(*b, left, top + w, left + w, bottom - w, pen->colour);
-        fillSpan(*b, right - w, top + w, right, bottom - w, pen->colour);
+        const std::int64_t w =
+            std::min({std::int64_t{pen->width}, (r - l + 1) / 2, (bt - tp + 1) / 2});
+        fillSpan(*b, l, tp, r, tp + w, pen->colour);
+        fillSpan(*b, l, bt - w, r, bt, pen->colour);
+        fillSpan(*b, l, tp + w, l + w, bt - w, pen->colour);
+        fillSpan(*b, r - w, tp + w, r, bt - w, pen->colour);
         inset = w;
     }
     if (brush && !brush->hollow)
-        fillSpan(*b, left + inset, top + inset, right - inset, bottom - inset, brush->colour);
+        fillSpan(*b, l + inset, tp + inset, r - inset, bt - inset, brush->colour);
     return true;
 }
 

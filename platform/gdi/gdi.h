@@ -131,7 +131,8 @@ bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
 // Source-over blend of a 32-bit source: every source channel c is scaled by the constant alpha s
 // to c' = c * s / 255, then each target channel becomes c' + d * (255 - a') / 255, clamped to
 // 255 (the source is taken as premultiplied). No stretching: the source size must equal the
-// target size.
+// target size. The target is clipped to its bitmap; a source rectangle not wholly inside the
+// source bitmap fails the call and nothing is painted, as with the Windows call.
 bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
                 int sourceY, int sourceWidth, int sourceHeight, BLENDFUNCTION blend);
 

@@ -54,6 +54,21 @@ TEST_F(PanesTest, ARightClickOnCard3AtValue5SelectsVehicle7AndOpensTheMenu) {
               form->state.garminCatalogue[form->state.selectedIndex - 1].FileName);
 }
 
+TEST_F(PanesTest, ARightDoubleClickOnACardOpensTheMenuOnce) {
+    writeVehicles(device(), 3, "Nav");
+    startOn(folder() + "/none", device());
+    MenuWatcher menu;
+    QWidget* card = form->TesselGarmin->item(2)->widget();
+    ASSERT_TRUE(card->isVisible());
+    // What the toolkit delivers for a double click: press, release, double click, release.
+    QTest::mouseClick(card, Qt::RightButton, Qt::NoModifier, QPoint(200, 50));
+    QTest::mouseDClick(card, Qt::RightButton, Qt::NoModifier, QPoint(200, 50));
+    QTest::mouseRelease(card, Qt::RightButton, Qt::NoModifier, QPoint(200, 50));
+    EXPECT_EQ(menu.seen.opened, 1);
+    EXPECT_EQ(form->state.selectedPane, 1);
+    EXPECT_EQ(form->state.selectedIndex, 2);
+}
+
 TEST_F(PanesTest, OtherButtonsSelectWithoutAMenuAndTheSelectionStays) {
     writeVehicles(cars(), 6);
     writeVehicles(device(), 2, "Nav");

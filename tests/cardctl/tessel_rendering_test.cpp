@@ -1,6 +1,7 @@
 // What the card shows: its background, the copied thumbnail, the selection frame, the text
 // lines and a loaded picture, checked by the pixels of its rendering.
 #include "card_fixture.h"
+#include "platform/gdi/gdi.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,6 +133,34 @@ TEST_F(CardTest, TheThumbnailStaysAfterTheSourceIsGoneAndTheCardRepaints) {
     const QImage card = rendering();
     EXPECT_EQ(card.pixel(50, 50), PatternContext::colourAt(144, 144));
     EXPECT_EQ(card.pixel(105, 105), PatternContext::colourAt(199, 199));
+}
+
+TEST_F(CardTest, AThumbnailPaintedWithoutAlphaShowsOpaqueOverATransparentSurface) {
+    // The strip's white is painted by a rectangle call, which leaves 0 in the alpha bytes.
+    PatternContext source(100, 100);
+    const gdi::HPEN pen = gdi::CreatePen(gdi::PS_SOLID, 1, 0x00FFFFFF);
+    const gdi::HBRUSH brush = gdi::CreateSolidBrush(0x00FFFFFF);
+    const gdi::HGDIOBJ previousPen = gdi::SelectObject(source.dc(), pen);
+    const gdi::HGDIOBJ previousBrush = gdi::SelectObject(source.dc(), brush);
+    ASSERT_TRUE(gdi::Rectangle(source.dc(), 0, 0, 100, 100));
+    gdi::SelectObject(source.dc(), previousPen);
+    gdi::SelectObject(source.dc(), previousBrush);
+    gdi::DeleteObject(pen);
+    gdi::DeleteObject(brush);
+    ASSERT_EQ(copyThumbnail(card(), {variantI4(source.dc())}), 1);
+
+    // As a compositor or a grab with transparency draws the card.
+    QImage onto(310, 114, QImage::Format_ARGB32_Premultiplied);
+    onto.fill(Qt::transparent);
+    cardWidget()->render(&onto);
+    for (int y = 6; y <= 105; ++y) {
+        for (int x = 7; x <= 105; ++x)
+            ASSERT_EQ(onto.pixel(x, y), 0xFFFFFFFFu) << "at (" << x << ", " << y << ")";
+    }
+    for (int y = 0; y < 114; ++y) {
+        for (int x = 0; x < 310; ++x)
+            ASSERT_EQ(qAlpha(onto.pixel(x, y)), 255) << "at (" << x << ", " << y << ")";
+    }
 }
 
 TEST_F(CardTest, AContextThatIsNotValidGivesOneAndLeavesThePicture) {

@@ -308,12 +308,66 @@ TEST(GdiOperations, AlphaBlendOfWholeLinesMatchesTheFormulaForEveryPixel) {
         }
 }
 
+TEST(GdiOperations, AlphaBlendClipsToTheTargetButRefusesASourceBeyondItsBitmap) {
+    struct Case {
+        int x, y, w, h, sx, sy;
+        bool blended;
+        int left, top, right, bottom; // the target pixels painted, right and bottom excluded
+        int markX, markY;             // where source pixel (1, 1) lands, or -1
+    } cases[] = {
+        {0, 0, 3, 3, 0, 0, true, 0, 0, 3, 3, 1, 1},
+        {-1, -1, 3, 3, 0, 0, true, 0, 0, 2, 2, 0, 0},
+        {2, 2, 3, 3, 0, 0, true, 2, 2, 4, 4, 3, 3},
+        {1, 0, 2, 2, 1, 1, true, 1, 0, 3, 2, 1, 0},
+        {4, 4, 2, 2, 0, 0, true, 0, 0, 0, 0, -1, -1},
+        {INT32_MAX, 0, 3, 3, 0, 0, true, 0, 0, 0, 0, -1, -1},
+        // A source rectangle that reaches past its bitmap paints nothing at all.
+        {0, 0, 3, 3, 1, 1, false, 0, 0, 0, 0, -1, -1},
+        {0, 0, 3, 3, 0, 1, false, 0, 0, 0, 0, -1, -1},
+        {0, 0, 4, 4, -1, -1, false, 0, 0, 0, 0, -1, -1},
+        {0, 0, 2, 2, -1, 0, false, 0, 0, 0, 0, -1, -1},
+        {0, 0, 100, 100, 0, 0, false, 0, 0, 0, 0, -1, -1},
+        {-5, -5, 2, 2, 2, 2, false, 0, 0, 0, 0, -1, -1},
+        {0, 0, 1, 1, INT32_MAX, 0, false, 0, 0, 0, 0, -1, -1},
+        {0, 0, INT32_MAX, INT32_MAX, INT32_MIN, 0, false, 0, 0, 0, 0, -1, -1},
+    };
+    const std::vector<int> background{1, 2, 3, 4}, grey{5, 5, 5, 255}, mark{10, 20, 30, 255};
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    for (const Case& k : cases) {
+        Canvas src(3, 3), dst(4, 4);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 3; ++x)
+                src.set(x, y, 5, 5, 5, 255);
+        src.set(1, 1, 10, 20, 30, 255);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x)
+                dst.set(x, y, 1, 2, 3, 4);
+        EXPECT_EQ(AlphaBlend(dst.dc, k.x, k.y, k.w, k.h, src.dc, k.sx, k.sy, k.w, k.h, blend),
+                  k.blended)
+            << k.x << "," << k.y << " from " << k.sx << "," << k.sy;
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x) {
+                const bool painted = x >= k.left && x < k.right && y >= k.top && y < k.bottom;
+                const std::vector<int>& expected = !painted                         ? background
+                                                   : (x == k.markX && y == k.markY) ? mark
+                                                                                    : grey;
+                EXPECT_EQ(dst.at(x, y), expected) << "at " << x << "," << y << " for " << k.x << ","
+                                                  << k.y << " from " << k.sx << "," << k.sy;
+            }
+    }
+}
+
 TEST(GdiOperations, AlphaBlendNeedsA32BitSourceAndNoStretch) {
     Canvas src24(2, 2, 24), src(2, 2), dst(2, 2);
     BLENDFUNCTION blend;
     EXPECT_FALSE(AlphaBlend(dst.dc, 0, 0, 2, 2, src24.dc, 0, 0, 2, 2, blend));
     EXPECT_FALSE(AlphaBlend(dst.dc, 0, 0, 2, 2, src.dc, 0, 0, 1, 1, blend));
     EXPECT_TRUE(AlphaBlend(dst.dc, -5, -5, 2, 2, src.dc, 0, 0, 2, 2, blend)) << "clipped away";
+    const HDC screen = GetDC(GetDesktopWindow());
+    EXPECT_TRUE(AlphaBlend(screen, 0, 0, 2, 2, src.dc, 0, 0, 2, 2, blend));
+    EXPECT_FALSE(AlphaBlend(screen, 0, 0, 2, 2, src.dc, 1, 0, 2, 2, blend))
+        << "the source is checked wherever the blend would go";
+    ReleaseDC(GetDesktopWindow(), screen);
 }
 
 TEST(GdiOperations, RectangleLeavesTheRightColumnAndBottomRowUnpainted) {
@@ -346,6 +400,50 @@ TEST(GdiOperations, RectangleClipsFarOutsideTheBitmap) {
     EXPECT_EQ(c.at(1, 1), (std::vector<int>{255, 255, 255, 0}));
     SelectObject(c.dc, old);
     DeleteObject(brush);
+}
+
+TEST(GdiOperations, RectangleClipsEveryExtentUpToThe32BitLimits) {
+    // Rows of a 4 x 4 bitmap: 'R' the red outline, 'B' the blue interior, '.' untouched.
+    struct Case {
+        int left, top, right, bottom, penWidth;
+        const char* rows[4];
+    } cases[] = {
+        {-100000, -100000, 100000, 100000, 1, {"BBBB", "BBBB", "BBBB", "BBBB"}},
+        {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 1, {"BBBB", "BBBB", "BBBB", "BBBB"}},
+        {INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN, 1, {"BBBB", "BBBB", "BBBB", "BBBB"}},
+        {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, INT32_MAX, {"RRRR", "RRRR", "RRRR", "RRRR"}},
+        {INT32_MIN, 1, INT32_MAX, 3, 1, {"....", "RRRR", "RRRR", "...."}},
+        {0, 0, INT32_MAX, INT32_MAX, 1, {"RRRR", "RBBB", "RBBB", "RBBB"}},
+        {2, 2, INT32_MAX, INT32_MAX, 1, {"....", "....", "..RR", "..RB"}},
+        {INT32_MIN, INT32_MIN, 3, 3, 1, {"BBR.", "BBR.", "RRR.", "...."}},
+        {INT32_MIN, INT32_MIN, INT32_MIN + 1, INT32_MAX, 1, {"....", "....", "....", "...."}},
+        {INT32_MAX - 1, 0, INT32_MAX, 4, 1, {"....", "....", "....", "...."}},
+        {1, 1, 3, 3, INT32_MAX, {"....", ".RR.", ".RR.", "...."}},
+    };
+    for (const Case& k : cases) {
+        Canvas c(4, 4);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x)
+                c.set(x, y, 1, 1, 1, 99);
+        const HPEN pen = CreatePen(PS_SOLID, k.penWidth, 0x000000FF);
+        const HBRUSH brush = CreateSolidBrush(0x00FF0000);
+        const HGDIOBJ oldPen = SelectObject(c.dc, pen), oldBrush = SelectObject(c.dc, brush);
+        EXPECT_TRUE(Rectangle(c.dc, k.left, k.top, k.right, k.bottom));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x) {
+                const char kind = k.rows[y][x];
+                const std::vector<int> expected = kind == 'R'   ? std::vector<int>{0, 0, 255, 0}
+                                                  : kind == 'B' ? std::vector<int>{255, 0, 0, 0}
+                                                                : std::vector<int>{1, 1, 1, 99};
+                EXPECT_EQ(c.at(x, y), expected)
+                    << "at " << x << "," << y << " for (" << k.left << ", " << k.top << ", "
+                    << k.right << ", " << k.bottom << ") pen " << k.penWidth;
+            }
+        SelectObject(c.dc, oldPen);
+        SelectObject(c.dc, oldBrush);
+        DeleteObject(pen);
+        DeleteObject(brush);
+    }
 }
 
 TEST(SystemColours, ClassicDefaultsAndDirectColours) {
