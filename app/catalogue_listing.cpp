@@ -1,34 +1,57 @@
 // The listing of a pane's folder into its catalogue.
 #include "app/frm_main.h"
+#include "app/hourglass_cursor.h"
+#include "app/toolkit/screen.h"
 #include "app/vehicle_files.h"
 
 void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
+    // A copy from the navigator yields while it runs; the buttons that start long work wait.
+    const cHourglassCursor busy;
     const Pane pane = paneOf(paneByte);
     const QString temp = workingFolder();
-    // The working folder is made for both panes; without it neither pane shows a vehicle.
-    if (!ensureFolder(temp)) {
-        pane.count = 0;
-        return;
-    }
+    // Made for both panes, but only the navigator's listing needs it: its vehicles are read from
+    // the copies there.
+    const bool haveTemp = ensureFolder(temp);
     pane.count = 0;
+    if (pane.byte == GarminPane && !haveTemp)
+        return;
     const std::optional<QStringList> names = listVehicleFileNames(pane.folder);
     if (!names)
         return;
     const QString folder = pane.folder;
+    // A close request, a termination signal among them, stops a long copy within a piece.
+    const CopyOptions copyOptions{.keepModificationTime = true, .continues = [this] {
+                                      toolkit::DoEvents();
+                                      return !closed();
+                                  }};
     std::int32_t count = 0;
     for (const QString& name : *names) {
-        const std::int32_t k = count++;
-        if (k >= CatalogueCapacity) {
-            pane.count = 0;
-            return;
-        }
-        pane.catalogue[k].FileName = name;
         // The navigator's vehicles are read from local copies; the scan only dates the originals.
-        if (pane.byte == GarminPane &&
-            !replaceFileCopy(folder + QLatin1Char('/') + name, temp + QLatin1Char('/') + name)) {
+        // A copy of the same size and last change as the original is kept, so an unchanged
+        // navigator is not read again.
+        const QString original = folder + QLatin1Char('/') + name;
+        const QString copy = temp + QLatin1Char('/') + name;
+        std::optional<FileStamp> stamp;
+        if (pane.byte == GarminPane) {
+            stamp = vehicleFileStamp(original);
+            // Gone, or no vehicle file any more, since the folder was listed: passed over.
+            if (!stamp)
+                continue;
+        }
+        if (count >= CatalogueCapacity) {
             pane.count = 0;
             return;
         }
+        if (stamp && !copyIsCurrent(*stamp, copy)) {
+            const CopyResult copied = copyVehicleFile(original, copy, copyOptions);
+            if (copied == CopyResult::NotAVehicleFile)
+                continue;
+            if (copied != CopyResult::Copied) {
+                pane.count = 0;
+                return;
+            }
+        }
+        pane.catalogue[count++].FileName = name;
     }
     pane.count = count;
 }

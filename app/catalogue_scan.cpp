@@ -4,19 +4,22 @@
 #include "app/mod_main.h"
 #include "app/thumbnail_cell.h"
 #include "app/toolkit/screen.h"
+#include "app/vehicle_files.h"
 #include "app/vehicle_text.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
 constexpr gdi::COLORREF White = 0x00FFFFFF;
 
-// The file's last change; invalid when the file is gone or cannot be dated.
+// The file's last change; invalid when the file is gone, cannot be dated or is no vehicle file
+// any more (a pipe or a device put in its place is never opened).
 QDateTime lastChange(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() ? info.lastModified() : QDateTime();
+    const std::optional<FileStamp> stamp = vehicleFileStamp(path);
+    if (!stamp)
+        return QDateTime();
+    return QDateTime::fromMSecsSinceEpoch(stamp->seconds * 1000 + stamp->nanoseconds / 1000000);
 }
 
 } // namespace

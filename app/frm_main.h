@@ -48,8 +48,10 @@ public:
 
     // The controls and fields of pane 0 (Files) or any other value (Garmin).
     Pane paneOf(std::uint8_t pane);
-    // Lists the pane's "*.srf" files into its catalogue; for the Garmin pane each is also copied
-    // into the working folder. Any failure leaves the pane's count at 0.
+    // Lists the pane's "*.srf" vehicle files into its catalogue, passing over what is no vehicle
+    // file. For the Garmin pane each is also copied into the working folder, unless a copy of the
+    // same size and last change is there already; a copy yields as it goes and stops when the
+    // window closes. Any failure leaves the pane's count at 0.
     void ListVehicleFiles(std::uint8_t pane);
     // Reads every listed vehicle once: its record, its thumbnail in the pane's strip, the cards it
     // needs, the scroll range. A key pressed during the scan cancels it.

@@ -1,9 +1,15 @@
 #include "app/settings_file.h"
 
+#include "app/replacement_file.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +51,34 @@ QString folderFromBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
+// Where the settings are written: the file itself, or the regular file a link named like it
+// leads to, as editors follow a link. A link to anything else (a device, a pipe, a folder, nothing)
+// and a settings name that is no regular file are not written over: one line on stderr says why.
+std::optional<QString> settingsFileTarget(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0)
+        return path;
+    if (S_ISREG(status.st_mode))
+        return path;
+    const char* why = "it is not a regular file";
+    if (S_ISLNK(status.st_mode)) {
+        char* resolved = ::realpath(name.constData(), nullptr);
+        struct stat reached {};
+        const bool regular =
+            resolved && ::stat(resolved, &reached) == 0 && S_ISREG(reached.st_mode);
+        const QString target = resolved ? QFile::decodeName(resolved) : QString();
+        std::free(resolved);
+        if (regular)
+            return target;
+        why = target.isEmpty() ? "it is a link that leads nowhere"
+                               : "it is a link to something that is not a regular file";
+    }
+    std::fprintf(stderr, "motorhall: the settings are not saved to %s: %s\n", name.constData(),
+                 why);
+    return std::nullopt;
+}
+
 } // namespace
 
 QString settingsFilePath(const QString& programFolder) {
@@ -58,9 +92,19 @@ SettingsPresence findSettingsFile(const QString& programFolder) {
 }
 
 std::optional<StoredFolders> readSettingsFile(const QString& programFolder) {
-    QFile file(settingsFilePath(programFolder));
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without waiting, so a pipe in the file's place cannot hold the start-up, and read only
+    // when it is a regular file.
+    const int descriptor = ::open(QFile::encodeName(settingsFilePath(programFolder)).constData(),
+                                  O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (descriptor < 0)
         return std::nullopt;
+    struct stat status {};
+    QFile file;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
     const std::optional<QByteArray> first = readLine(file);
     if (!first)
         return std::nullopt;
@@ -71,12 +115,12 @@ std::optional<StoredFolders> readSettingsFile(const QString& programFolder) {
 }
 
 bool writeSettingsFile(const QString& programFolder, const StoredFolders& folders) {
-    QSaveFile file(settingsFilePath(programFolder));
-    if (!file.open(QIODevice::WriteOnly))
+    const std::optional<QString> target = settingsFileTarget(settingsFilePath(programFolder));
+    if (!target)
         return false;
+    ReplacementFile file(*target);
     const QByteArray content =
         QFile::encodeName(folders.fileDir) + "\r\n" + QFile::encodeName(folders.garminDir) + "\r\n";
-    if (file.write(content) != content.size())
-        return false;
-    return file.commit();
+    return file.write(content.constData(), static_cast<std::size_t>(content.size())) &&
+           file.commit();
 }

@@ -25,5 +25,8 @@ SettingsPresence findSettingsFile(const QString& programFolder);
 std::optional<StoredFolders> readSettingsFile(const QString& programFolder);
 
 // Writes both lines, each ended by CR LF, into a temporary file beside "init.ini" and renames it
-// over the old one, so an existing file is never left truncated. False when it cannot.
+// over the old one, so an existing file is never left truncated. A link named "init.ini" is
+// followed when it leads to a regular file, which is then replaced the same way in its own folder;
+// anything else in the file's place (a link to a device, a pipe, a folder or nothing, or such a
+// thing itself) is left alone, with one line on stderr. False when nothing was written.
 bool writeSettingsFile(const QString& programFolder, const StoredFolders& folders);

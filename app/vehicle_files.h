@@ -3,6 +3,9 @@
 // truncated file behind.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <QString>
 #include <QStringList>
@@ -14,16 +17,60 @@ QString workingFolder(const QString& programFolder);
 // its place.
 bool ensureFolder(const QString& path);
 
-// The names of the folder's "*.srf" files, matched without regard to letter case (CAR.SRF is a
-// vehicle too), in the order the file system lists them: no sorting. Only normal files count, not
-// folders, hidden (dot) files or dangling links. Nothing when the folder cannot be listed.
+// A file's size and last change, to the full precision the file system keeps.
+struct FileStamp {
+    std::int64_t size = 0;
+    std::int64_t seconds = 0;
+    std::int64_t nanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of a vehicle file, links followed. Nothing when the name is gone or names no vehicle
+// file: only a regular file of at most srf::MaxVehicleFileBytes is one, never a device, pipe,
+// socket or folder, which reading could block on or never finish.
+std::optional<FileStamp> vehicleFileStamp(const QString& path);
+
+// The names of the folder's "*.srf" vehicle files, matched without regard to letter case (CAR.SRF
+// is a vehicle too), in the order the file system lists them: no sorting. Only what
+// vehicleFileStamp takes for a vehicle file counts, and no hidden (dot) files. Nothing when the
+// folder cannot be listed.
 std::optional<QStringList> listVehicleFileNames(const QString& folder);
 
-// Copies `source` to `target`, replacing a file of that name. The bytes go into a temporary file
-// beside the target that is renamed over it at the end, so a copy that fails leaves the target as
-// it was. A file copied onto itself stays untouched. False when the copy failed; `reason` then
-// receives the system's words for what went wrong.
-bool replaceFileCopy(const QString& source, const QString& target, QString* reason = nullptr);
+// The largest piece a copy reads and writes at once; CopyOptions::continues is asked after each.
+inline constexpr std::size_t CopyPieceBytes = std::size_t{1} << 20;
+
+struct CopyOptions {
+    // The copy takes the source's modification time.
+    bool keepModificationTime = false;
+    // Asked after every piece; false stops the copy, which then leaves the target as it was.
+    std::function<bool()> continues;
+};
+
+enum class CopyResult {
+    Copied,
+    // The source is gone, or is not a vehicle file (see vehicleFileStamp).
+    NotAVehicleFile,
+    // CopyOptions::continues said no.
+    Stopped,
+    Failed,
+};
+
+// Copies the vehicle file `source` to `target`, replacing a file of that name. The source is
+// opened without waiting (a pipe cannot block the copy) and copied only when the open file is a
+// regular file of at most srf::MaxVehicleFileBytes; at most the size it had when opened is read.
+// The bytes go into a new file beside the target that is renamed over it at the end, so a copy
+// that fails leaves the target as it was. A file copied onto itself stays untouched. `reason`
+// receives the system's words for what went wrong when the result is not Copied.
+CopyResult copyVehicleFile(const QString& source, const QString& target,
+                           const CopyOptions& options = {}, QString* reason = nullptr);
+
+// copyVehicleFile that tells only whether the copy was made.
+bool replaceFileCopy(const QString& source, const QString& target, QString* reason = nullptr,
+                     const CopyOptions& options = {});
+
+// Whether `copy` is a regular file of its own (not a link) with the stamp `original` has: a copy
+// made with CopyOptions::keepModificationTime of a file that has not changed since.
+bool copyIsCurrent(const FileStamp& original, const QString& copy);
 
 // Whether the two paths name one file (the same device and inode, links followed). False when
 // either cannot be looked at.

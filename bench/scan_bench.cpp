@@ -4,18 +4,14 @@
 //   and a memcpy of its decoded bytes.
 //   layout: one LayoutCards of four cards from the strip.
 // Run: <build>/bench/scan_bench
-#include "app/frm_main.h"
-#include "platform/com/server_exports.h"
+#include "bench_window.h"
 #include "surface/alpha_surface.h"
 #include "tests/support/srf_writer.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLibrary>
-#include <QTemporaryDir>
 #include <vector>
 
 namespace {
@@ -25,15 +21,8 @@ constexpr int frameSize = 80;
 constexpr int frames = 36;
 constexpr std::size_t decodedBytes = std::size_t{frames} * frameSize * (2 * frameSize) * 4;
 
-// A vehicle with varied colours and transparencies, as a real one has.
 std::vector<std::uint8_t> vehicleBytes(int seed) {
-    srftest::File file = srftest::typical(frames, frameSize, frameSize);
-    for (srftest::Image* image : {&file.image3d, &file.image2d})
-        for (int y = 0; y < image->height; ++y)
-            for (int x = 0; x < image->width; ++x)
-                image->set(x, y, static_cast<std::uint16_t>((x + seed) * 2654435761u + y * 40503u),
-                           static_cast<std::uint8_t>((x ^ y ^ seed) % 129));
-    return srftest::bytes(file);
+    return variedVehicleBytes(seed, frames, frameSize);
 }
 
 struct Setup {
@@ -110,55 +99,21 @@ void LayoutFourCards(benchmark::State& state) {
         form.LayoutCards(0);
 }
 
-bool registerCards() {
-    QLibrary library(QStringLiteral(TESSEL_LIBRARY_PATH));
-    const auto registerServer =
-        reinterpret_cast<com::DllRegisterServerFunction>(library.resolve(com::kDllRegisterServer));
-    return registerServer && registerServer() == com::S_OK;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The card library is registered in a configuration folder of the run's own.
-    QTemporaryDir configuration;
-    QTemporaryDir programFolder;
-    if (!configuration.isValid() || !programFolder.isValid())
+    std::unique_ptr<BenchWindow> window = openBenchWindow(argv[0]);
+    if (!window)
         return 1;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration.path()));
-    int qtArgc = 1;
-    QApplication application(qtArgc, argv);
-    if (!registerCards()) {
-        std::fprintf(stderr, "the card library %s cannot be registered\n", TESSEL_LIBRARY_PATH);
-        return 1;
-    }
-
     Setup& s = setup();
-    s.cars = programFolder.path() + "/cars";
+    s.cars = window->programFolder.path() + "/cars";
     QDir().mkpath(s.cars);
     for (int i = 0; i < vehicleCount; ++i) {
         s.vehicles.append(s.cars + QStringLiteral("/Vehicle%1.srf").arg(i, 3, 10, QChar('0')));
         srftest::writeFile(QFile::encodeName(s.vehicles.back()).toStdString(), vehicleBytes(i));
     }
     s.oneVehicleBytes = vehicleBytes(0);
-    // The window starts on empty folders; the benchmarks scan the vehicles.
-    QFile settings(programFolder.path() + "/init.ini");
-    if (!settings.open(QIODevice::WriteOnly))
-        return 1;
-    const QByteArray none = QFile::encodeName(programFolder.path() + "/none");
-    settings.write(none + "\r\n" + none + "\r\n");
-    settings.close();
-    QString error;
-    std::unique_ptr<frmMain> form = frmMain::create(programFolder.path(), &error);
-    if (!form) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    form->Show();
-    QApplication::processEvents();
-    s.form = form.get();
+    s.form = window->form.get();
 
     benchmark::RegisterBenchmark("ScanPerVehicle", ScanPerVehicle)
         ->Unit(benchmark::kMillisecond)
@@ -173,6 +128,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    form.reset();
+    window.reset();
     return 0;
 }

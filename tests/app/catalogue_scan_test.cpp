@@ -2,9 +2,12 @@
 // overlay says while it runs, and what a key, a vanished file or a close request do meanwhile.
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
+#include "app/termination_signals.h"
 #include "app/vehicle_text.h"
+#include "odd_entries.h"
 #include "pane_fixture.h"
 
+#include <csignal>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -328,16 +331,32 @@ TEST_F(ScanTest, ScrollEventsWhileAScanRunsLeaveTheCardsAlone) {
     EXPECT_EQ(shownNames(0), top);
 }
 
-TEST_F(ScanTest, AVehicleGoneBeforeItsTurnIsLeftOut) {
+struct GoneCase {
+    const char* name;
+    // Puts something that is no vehicle file in the place of the file at `path`, or nothing.
+    std::function<void(const QString& path)> replace;
+};
+
+void PrintTo(const GoneCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class VehicleGoneTest : public PaneFixture, public ::testing::WithParamInterface<GoneCase> {};
+
+TEST_P(VehicleGoneTest, AVehicleGoneBeforeItsTurnIsLeftOut) {
     writeVehicles(cars(), 5);
     const QStringList order = listedOrder(cars());
     startOn(none(folder()), none(folder()));
     form->state.fileDir = cars();
     {
         // The yield of vehicle 3.
+        bool gone = false;
         EveryYield probe([&] {
-            if (form->lblMessage1->Caption() == "Loading 2 of 5")
-                QFile::remove(cars() + "/" + order[2]);
+            if (!gone && form->lblMessage1->Caption() == "Loading 2 of 5") {
+                gone = true;
+                ASSERT_TRUE(QFile::remove(cars() + "/" + order[2]));
+                GetParam().replace(cars() + "/" + order[2]);
+            }
         });
         form->RefreshPane(0);
     }
@@ -356,6 +375,22 @@ TEST_F(ScanTest, AVehicleGoneBeforeItsTurnIsLeftOut) {
     EXPECT_EQ(shownNames(0), std::vector<QString>(kept.begin(), kept.end()));
     EXPECT_FALSE(form->fraMessage->isVisible());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, VehicleGoneTest,
+    ::testing::Values(GoneCase{"Removed", [](const QString&) {}},
+                      GoneCase{"ReplacedByAPipe", [](const QString& path) { makePipe(path); }},
+                      GoneCase{"ReplacedByAFolder",
+                               [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }},
+                      GoneCase{"ReplacedByALinkToAPipe",
+                               [](const QString& path) {
+                                   makePipe(path + ".pipe");
+                                   makeLink(path + ".pipe", path);
+                               }},
+                      GoneCase{
+                          "ReplacedByATooLargeFile",
+                          [](const QString& path) { makeSparseFile(path, 64 * 1024 * 1024 + 1); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct CloseCase {
     const char* name;
@@ -492,28 +527,107 @@ TEST_F(ScanTest, AFailedListingEmptiesThePane) {
     form->ListVehicleFiles(0);
     EXPECT_EQ(form->state.filesCount, 0);
 
-    // Without a working folder neither pane lists anything.
+    // A plain file where the working folder goes: only the navigator's listing needs the folder.
     form->state.fileDir = cars();
     ASSERT_TRUE(QDir(temp()).removeRecursively());
     QFile blocker(temp());
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     form->ListVehicleFiles(0);
-    EXPECT_EQ(form->state.filesCount, 0);
+    EXPECT_EQ(form->state.filesCount, 2);
+    form->ListVehicleFiles(1);
+    EXPECT_EQ(form->state.garminCount, 0);
 }
 
-// Counts the openings of files in a folder while it lives.
+TEST_F(ScanTest, APlainFileNamedTempEmptiesOnlyTheGarminPane) {
+    writeVehicles(cars(), 2);
+    writeVehicles(device(), 2, "Nav");
+    QFile blocker(temp());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    startOn(cars(), device());
+    EXPECT_EQ(form->state.filesCount, 2);
+    EXPECT_EQ(shownNames(0),
+              std::vector<QString>({listedOrder(cars())[0], listedOrder(cars())[1]}));
+    EXPECT_EQ(form->state.garminCount, 0);
+    EXPECT_TRUE(shownNames(1).empty());
+    EXPECT_TRUE(QFileInfo(temp()).isFile());
+}
+
+class OddEntriesTest : public PaneFixture, public ::testing::WithParamInterface<std::uint8_t> {};
+
+TEST_P(OddEntriesTest, EntriesThatAreNoVehicleFilesArePassedOver) {
+    const std::uint8_t pane = GetParam();
+    const QString where = pane == 0 ? cars() : device();
+    writeVehicles(where, 2);
+    makeOddEntries(where);
+    makeLink(where + "/Car01.srf", where + "/Linked.srf");
+    startOn(pane == 0 ? where : none(folder()), pane == 1 ? where : none(folder()));
+
+    const Pane shown = form->paneOf(pane);
+    ASSERT_EQ(shown.count, 3);
+    QStringList names;
+    for (int k = 0; k < 3; ++k) {
+        names.append(shown.catalogue[k].FileName);
+        EXPECT_EQ(shown.catalogue[k].Size3D, "8x8") << k;
+    }
+    names.sort();
+    EXPECT_EQ(names, QStringList({"Car01.srf", "Car02.srf", "Linked.srf"}));
+    EXPECT_EQ(shownNames(pane).size(), 3u);
+    if (pane == 1) {
+        // Copies of the vehicles only, and no temporary file left over.
+        EXPECT_EQ(QDir(temp()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                             QDir::NoDotAndDotDot,
+                                         QDir::Name),
+                  QStringList({"Car01.srf", "Car02.srf", "Linked.srf"}));
+        EXPECT_TRUE(QFileInfo(temp() + "/Linked.srf").isFile());
+        EXPECT_FALSE(QFileInfo(temp() + "/Linked.srf").isSymLink());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPanes, OddEntriesTest, ::testing::Values(0, 1), [](const auto& info) {
+    return std::string(info.param == 0 ? "Files" : "Garmin");
+});
+
+TEST_F(ScanTest, VehiclesWithNamesAsLongAsTheFileSystemAllowsAreCopiedAgain) {
+    ASSERT_TRUE(QDir().mkpath(device()));
+    const QStringList names = {QString(245, 'L') + ".srf", QString(251, 'M') + ".srf"};
+    for (const QString& name : names)
+        writeVehicle(device() + "/" + name);
+    startOn(none(folder()), device());
+    ASSERT_EQ(form->state.garminCount, 2);
+    for (const QString& name : names) {
+        writeVehicle(device() + "/" + name, {.frameSize = 16, .frames = 1});
+        setLastChange(device() + "/" + name, QDateTime(QDate(2009, 5, 22), QTime(14, 30)));
+    }
+    form->RefreshPane(1);
+    ASSERT_EQ(form->state.garminCount, 2);
+    for (int k = 0; k < 2; ++k)
+        EXPECT_EQ(form->state.garminCatalogue[k].Size3D, "16x16") << k;
+    EXPECT_EQ(QDir(temp()).entryList(QDir::Files | QDir::Hidden, QDir::Name), names);
+}
+
+// Counts the openings of files in a folder while it lives (or the other events asked for).
 class OpenCounter {
 public:
-    explicit OpenCounter(const QString& folder) {
+    explicit OpenCounter(const QString& folder, std::uint32_t events = IN_OPEN) {
         fd_ = inotify_init1(IN_NONBLOCK);
-        if (fd_ >= 0)
-            inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN);
+        if (fd_ >= 0 && inotify_add_watch(fd_, QFile::encodeName(folder).constData(), events) < 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
     }
     ~OpenCounter() {
         if (fd_ >= 0)
             ::close(fd_);
     }
     bool works() const { return fd_ >= 0; }
+    // The names of the files that saw any of the events.
+    QStringList touched() {
+        QStringList names;
+        for (const auto& [name, count] : opened())
+            names.append(name);
+        return names;
+    }
     std::map<QString, int> opened() {
         alignas(inotify_event) char buffer[8192];
         for (;;) {
@@ -566,6 +680,88 @@ TEST_F(ScanTest, AScanOpensEachVehicleFileOnceAndScrollingNone) {
     ASSERT_TRUE(form->VScrollFiles->setValue(3));
     form->LayoutCards(0);
     EXPECT_EQ(local.opened(), once);
+}
+
+TEST_F(ScanTest, AnUnchangedNavigatorIsNotReadAgain) {
+    const QStringList names = writeVehicles(device(), 199, "Nav");
+    startOn(none(folder()), none(folder()));
+    form->state.garminDir = device();
+    form->RefreshPane(1);
+    ASSERT_EQ(form->state.garminCount, 199);
+    for (const QString& name : {QStringLiteral("Nav01.srf"), QStringLiteral("Nav150.srf")})
+        EXPECT_EQ(QFileInfo(temp() + "/" + name).lastModified(),
+                  QFileInfo(device() + "/" + name).lastModified())
+            << name.toStdString();
+    {
+        OpenCounter navigator(device(), IN_OPEN | IN_ACCESS);
+        ASSERT_TRUE(navigator.works()) << "no inotify here";
+        form->RefreshPane(1);
+        EXPECT_EQ(navigator.touched(), QStringList());
+    }
+    ASSERT_EQ(form->state.garminCount, 199);
+    EXPECT_EQ(shownNames(1), std::vector<QString>({form->state.garminCatalogue[0].FileName,
+                                                   form->state.garminCatalogue[1].FileName,
+                                                   form->state.garminCatalogue[2].FileName,
+                                                   form->state.garminCatalogue[3].FileName}));
+
+    // Another size, another last change of the same size, and a new vehicle are read.
+    writeVehicle(device() + "/Nav05.srf", {.frameSize = 16, .frames = 1});
+    setLastChange(device() + "/Nav10.srf", QDateTime(QDate(2009, 5, 22), QTime(14, 30)));
+    writeVehicle(device() + "/New.srf", {.frameSize = 12, .frames = 1});
+    OpenCounter navigator(device(), IN_OPEN | IN_ACCESS);
+    form->RefreshPane(1);
+    EXPECT_EQ(navigator.touched(), QStringList({"Nav05.srf", "Nav10.srf", "New.srf"}));
+    ASSERT_EQ(form->state.garminCount, 200);
+    std::map<QString, QString> sizes;
+    for (int k = 0; k < 200; ++k)
+        sizes[form->state.garminCatalogue[k].FileName] = form->state.garminCatalogue[k].Size3D;
+    EXPECT_EQ(sizes["Nav04.srf"], "8x8");
+    EXPECT_EQ(sizes["Nav05.srf"], "16x16");
+    EXPECT_EQ(sizes["New.srf"], "12x12");
+    EXPECT_EQ(QFileInfo(temp() + "/Nav10.srf").lastModified(),
+              QDateTime(QDate(2009, 5, 22), QTime(14, 30)));
+}
+
+// Bytes the process has read so far, from files, pipes and sockets alike.
+qint64 bytesRead() {
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar: "))
+            return line.mid(7).toLongLong();
+    }
+    return -1;
+}
+
+TEST_F(ScanTest, ATerminationSignalStopsTheCopyOfTheLargestVehicleAtOnce) {
+    ASSERT_TRUE(QDir().mkpath(device()));
+    makeSparseFile(device() + "/Largest.srf", 64 * 1024 * 1024);
+    startOn(none(folder()), none(folder()));
+    form->state.garminDir = device();
+    const TerminationSignals termination([this] { form->Unload(); });
+    ASSERT_TRUE(termination.installed());
+    const qint64 before = bytesRead();
+    ASSERT_GE(before, 0) << "no /proc/self/io here";
+    bool signalled = false;
+    {
+        EveryYield probe([&] {
+            if (!signalled) {
+                signalled = true;
+                ::raise(SIGTERM);
+            }
+        });
+        form->RefreshPane(1);
+    }
+    const qint64 read = bytesRead() - before;
+    ASSERT_TRUE(signalled);
+    EXPECT_TRUE(form->closed());
+    // A piece of the copy or two, not the whole file.
+    EXPECT_LT(read, 8 * 1024 * 1024);
+    EXPECT_EQ(form->state.garminCount, 0);
+    EXPECT_FALSE(QFileInfo::exists(temp() + "/Largest.srf"));
+    EXPECT_EQ(QDir(temp()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList())
+        << "no part of a copy is left";
 }
 
 } // namespace

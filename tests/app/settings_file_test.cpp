@@ -1,6 +1,10 @@
 #include "app/settings_file.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -74,6 +78,13 @@ TEST(SettingsFile, AFolderNamedLikeTheFileIsNotTheFile) {
     EXPECT_EQ(findSettingsFile(folder.path()), SettingsPresence::Missing);
 }
 
+TEST(SettingsFile, APipeInTheFilesPlaceIsNotRead) {
+    QTemporaryDir folder;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path() + "/init.ini").constData(), 0644), 0);
+    EXPECT_EQ(findSettingsFile(folder.path()), SettingsPresence::Missing);
+    EXPECT_FALSE(readSettingsFile(folder.path()).has_value());
+}
+
 TEST(SettingsFile, WritesBothLinesWithCrLfAndReadsThemBack) {
     QTemporaryDir folder;
     const StoredFolders written{QString::fromUtf8("/home/jörg/Fahrzeuge"),
@@ -109,5 +120,113 @@ TEST(SettingsFile, AFolderThatCannotTakeTheFileGivesFalse) {
     QTemporaryDir folder;
     EXPECT_FALSE(writeSettingsFile(folder.path() + "/missing", {"/a", "/b"}));
 }
+
+struct LinkCase {
+    const char* name;
+    // Makes "init.ini" in `program` as the case has it; `elsewhere` is another folder.
+    std::function<void(const QString& program, const QString& elsewhere)> make;
+    // Where the settings end up, below `elsewhere`; empty when they are not written.
+    const char* writtenTo;
+};
+
+void PrintTo(const LinkCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+void link(const QString& target, const QString& path) {
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
+              0);
+}
+
+void pipe(const QString& path) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+}
+
+// The kind and content of every entry below a folder, links not followed.
+std::map<std::string, std::string> entriesBelow(const QString& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.toStdString())) {
+        const std::string name = entry.path().lexically_relative(folder.toStdString()).string();
+        if (entry.is_symlink())
+            entries[name] = "link to " + std::filesystem::read_symlink(entry.path()).string();
+        else if (entry.is_fifo())
+            entries[name] = "pipe";
+        else if (entry.is_directory())
+            entries[name] = "folder";
+        else
+            entries[name] = readBytes(QString::fromStdString(entry.path().string())).toStdString();
+    }
+    return entries;
+}
+
+class SettingsLinkTest : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(SettingsLinkTest, FollowsALinkOnlyToARegularFile) {
+    const LinkCase& c = GetParam();
+    QTemporaryDir program;
+    QTemporaryDir elsewhere;
+    c.make(program.path(), elsewhere.path());
+    const std::map<std::string, std::string> before = entriesBelow(elsewhere.path());
+    const std::string settings = (program.path() + "/init.ini").toStdString();
+    // Empty for what is no link.
+    std::error_code error;
+    const std::string link = std::filesystem::read_symlink(settings, error).string();
+
+    ::testing::internal::CaptureStderr();
+    const bool written = writeSettingsFile(program.path(), {"/new/files", "/new/garmin"});
+    const std::string said = ::testing::internal::GetCapturedStderr();
+
+    std::map<std::string, std::string> expected = before;
+    if (*c.writtenTo) {
+        EXPECT_TRUE(written);
+        EXPECT_EQ(said, "");
+        expected[c.writtenTo] = "/new/files\r\n/new/garmin\r\n";
+    } else {
+        EXPECT_FALSE(written);
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find("init.ini"), std::string::npos) << said;
+    }
+    EXPECT_EQ(entriesBelow(elsewhere.path()), expected);
+    // "init.ini" stays what it was: the same link, or the same pipe.
+    EXPECT_EQ(std::filesystem::read_symlink(settings, error).string(), link);
+    EXPECT_EQ(entriesBelow(program.path()).size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, SettingsLinkTest,
+    ::testing::Values(
+        LinkCase{"ToARegularFile",
+                 [](const QString& program, const QString& elsewhere) {
+                     writeBytes(elsewhere + "/settings.ini", "/old/files\r\n/old/garmin\r\n");
+                     link(elsewhere + "/settings.ini", program + "/init.ini");
+                 },
+                 "settings.ini"},
+        LinkCase{"ToALinkToARegularFile",
+                 [](const QString& program, const QString& elsewhere) {
+                     ASSERT_TRUE(QDir(elsewhere).mkdir("deeper"));
+                     writeBytes(elsewhere + "/deeper/settings.ini", "old");
+                     link("deeper/settings.ini", elsewhere + "/hop.ini");
+                     link(elsewhere + "/hop.ini", program + "/init.ini");
+                 },
+                 "deeper/settings.ini"},
+        LinkCase{"ToAFolder",
+                 [](const QString& program, const QString& elsewhere) {
+                     link(elsewhere, program + "/init.ini");
+                 },
+                 ""},
+        LinkCase{"ToAPipe",
+                 [](const QString& program, const QString& elsewhere) {
+                     pipe(elsewhere + "/pipe");
+                     link(elsewhere + "/pipe", program + "/init.ini");
+                 },
+                 ""},
+        LinkCase{"ToNothing",
+                 [](const QString& program, const QString& elsewhere) {
+                     link(elsewhere + "/missing.ini", program + "/init.ini");
+                 },
+                 ""},
+        LinkCase{"APipeItself",
+                 [](const QString& program, const QString&) { pipe(program + "/init.ini"); }, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,11 +1,16 @@
 #include "app/vehicle_files.h"
+#include "odd_entries.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -22,11 +27,61 @@ QByteArray readBytes(const QString& path) {
     return file.readAll();
 }
 
+// Every entry of the folder, hidden ones too, but for those named.
+QStringList entriesBut(const QString& folder, const QStringList& known) {
+    QStringList left = QDir(folder).entryList(
+        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : known)
+        left.removeAll(name);
+    return left;
+}
+
+struct stat statusOf(const QString& path) {
+    struct stat status {};
+    EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &status), 0) << path.toStdString();
+    return status;
+}
+
+void setModificationTime(const QString& path, std::int64_t seconds, long nanoseconds) {
+    const timespec times[2] = {{0, UTIME_OMIT}, {seconds, nanoseconds}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0)
+        << std::strerror(errno);
+}
+
 class VehicleFilesTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString path(const QString& name) const { return dir.filePath(name); }
     QTemporaryDir dir;
+};
+
+// A small tmpfs mounted on a folder of the test's own while it lives.
+class SmallFileSystem {
+public:
+    SmallFileSystem(const QString& where, const char* options)
+        : where_(QFile::encodeName(where)) {
+        QDir().mkpath(where);
+        if (::mount("tmpfs", where_.constData(), "tmpfs", 0, options) == 0)
+            mounted_ = true;
+        else
+            error_ = errno;
+    }
+    ~SmallFileSystem() {
+        if (mounted_)
+            ::umount2(where_.constData(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+    std::string why() const {
+        return std::string("cannot mount a tmpfs here: ") + std::strerror(error_);
+    }
+    bool remount(unsigned long flags, const char* options) {
+        return ::mount("tmpfs", where_.constData(), "tmpfs", MS_REMOUNT | flags, options) == 0;
+    }
+
+private:
+    QByteArray where_;
+    bool mounted_ = false;
+    int error_ = 0;
 };
 
 TEST_F(VehicleFilesTest, ListsNormalSrfFilesOfAnyLetterCase) {
@@ -110,6 +165,156 @@ TEST_F(VehicleFilesTest, AFileCopiedOntoItselfStaysWhole) {
     EXPECT_TRUE(replaceFileCopy(path("same.srf"), path("same.srf")));
     EXPECT_TRUE(replaceFileCopy(path("same.srf"), dir.path() + "/./same.srf"));
     EXPECT_EQ(readBytes(path("same.srf")), "content");
+}
+
+TEST_F(VehicleFilesTest, PassesOverEntriesThatAreNoVehicleFiles) {
+    makeOddEntries(dir.path());
+    writeBytes(path("Saloon.srf"), "x");
+    makeLink(path("Saloon.srf"), path("Linked.srf"));
+    // The largest vehicle file there can be is one.
+    makeSparseFile(path("Largest.srf"), 64 * 1024 * 1024);
+    const std::optional<QStringList> names = listVehicleFileNames(dir.path());
+    ASSERT_TRUE(names);
+    QStringList sorted = *names;
+    sorted.sort();
+    EXPECT_EQ(sorted, QStringList({"Largest.srf", "Linked.srf", "Saloon.srf"}));
+}
+
+TEST_F(VehicleFilesTest, CopiesNothingButRegularFilesOfAtMost64MiB) {
+    const QStringList odd = makeOddEntries(dir.path());
+    ASSERT_TRUE(QDir().mkpath(path("copies")));
+    const QString target = path("copies/target.srf");
+    for (const QString& name : odd) {
+        SCOPED_TRACE(name.toStdString());
+        writeBytes(target, "kept");
+        QString reason;
+        EXPECT_EQ(copyVehicleFile(path(name), target, {}, &reason), CopyResult::NotAVehicleFile);
+        EXPECT_FALSE(reason.isEmpty());
+        EXPECT_FALSE(replaceFileCopy(path(name), target));
+        EXPECT_EQ(readBytes(target), "kept");
+        EXPECT_EQ(entriesBut(path("copies"), {"target.srf"}), QStringList());
+    }
+    EXPECT_EQ(copyVehicleFile(path("Gone.srf"), target), CopyResult::NotAVehicleFile);
+}
+
+TEST_F(VehicleFilesTest, TheLargestVehicleFileIsCopiedWhole) {
+    makeSparseFile(path("Largest.srf"), 64 * 1024 * 1024);
+    EXPECT_TRUE(replaceFileCopy(path("Largest.srf"), path("Copy.srf")));
+    EXPECT_EQ(QFileInfo(path("Copy.srf")).size(), 64 * 1024 * 1024);
+}
+
+TEST_F(VehicleFilesTest, NamesAsLongAsTheFileSystemAllowsAreReplaced) {
+    for (int length : {249, 250, 254, 255}) {
+        SCOPED_TRACE(length);
+        const QString name = QString(length - 4, QLatin1Char('v')) + ".srf";
+        const QString folder = path(QString::number(length));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        writeBytes(folder + "/" + name, "the old copy");
+        writeBytes(path("source.srf"), "new");
+        QString reason;
+        EXPECT_TRUE(replaceFileCopy(path("source.srf"), folder + "/" + name, &reason))
+            << reason.toStdString();
+        EXPECT_EQ(readBytes(folder + "/" + name), "new");
+        EXPECT_EQ(entriesBut(folder, {name}), QStringList());
+    }
+}
+
+TEST_F(VehicleFilesTest, ACopyKeepsTheOriginalsLastChangeToTheNanosecond) {
+    writeBytes(path("original.srf"), "vehicle");
+    setModificationTime(path("original.srf"), 1243002600, 123456789);
+    EXPECT_TRUE(replaceFileCopy(path("original.srf"), path("copy.srf"), nullptr,
+                                {.keepModificationTime = true, .continues = {}}));
+    const struct stat copied = statusOf(path("copy.srf"));
+    EXPECT_EQ(copied.st_mtim.tv_sec, 1243002600);
+    EXPECT_EQ(copied.st_mtim.tv_nsec, 123456789);
+    EXPECT_EQ(vehicleFileStamp(path("copy.srf")), (FileStamp{7, 1243002600, 123456789}));
+
+    // Without being asked, the copy is dated when it was made.
+    EXPECT_TRUE(replaceFileCopy(path("original.srf"), path("plain.srf")));
+    EXPECT_NE(statusOf(path("plain.srf")).st_mtim.tv_sec, 1243002600);
+}
+
+TEST_F(VehicleFilesTest, ACopyIsCurrentOnlyWhileSizeAndLastChangeAgree) {
+    writeBytes(path("copy.srf"), "vehicle");
+    setModificationTime(path("copy.srf"), 1243002600, 123456789);
+    makeLink(path("copy.srf"), path("link.srf"));
+    const struct {
+        const char* name;
+        FileStamp original;
+        const char* copy;
+        bool current;
+    } cases[] = {
+        {"same", {7, 1243002600, 123456789}, "copy.srf", true},
+        {"one nanosecond later", {7, 1243002600, 123456790}, "copy.srf", false},
+        {"one second earlier", {7, 1243002599, 123456789}, "copy.srf", false},
+        {"one byte longer", {8, 1243002600, 123456789}, "copy.srf", false},
+        {"a link is no copy", {7, 1243002600, 123456789}, "link.srf", false},
+        {"no copy", {7, 1243002600, 123456789}, "missing.srf", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(copyIsCurrent(c.original, path(c.copy)), c.current) << c.name;
+}
+
+TEST_F(VehicleFilesTest, ACopyReadsOnlyWhatTheFileHeldWhenOpened) {
+    const QByteArray original(3 * CopyPieceBytes + 10, 'o');
+    writeBytes(path("growing.srf"), original);
+    int asked = 0;
+    const CopyOptions growAfterTheFirstPiece{.continues = [&] {
+        if (asked++ == 0) {
+            QFile more(path("growing.srf"));
+            EXPECT_TRUE(more.open(QIODevice::Append));
+            more.write(QByteArray(5 * CopyPieceBytes, 'g'));
+        }
+        return true;
+    }};
+    EXPECT_EQ(copyVehicleFile(path("growing.srf"), path("copy.srf"), growAfterTheFirstPiece),
+              CopyResult::Copied);
+    EXPECT_EQ(readBytes(path("copy.srf")), original);
+    EXPECT_EQ(asked, 4);
+}
+
+TEST_F(VehicleFilesTest, AStoppedCopyLeavesTheTargetAsItWas) {
+    writeBytes(path("source.srf"), QByteArray(4 * CopyPieceBytes, 's'));
+    writeBytes(path("target.srf"), "kept");
+    int asked = 0;
+    QString reason;
+    EXPECT_EQ(copyVehicleFile(path("source.srf"), path("target.srf"),
+                              {.continues = [&] { return ++asked < 2; }}, &reason),
+              CopyResult::Stopped);
+    EXPECT_EQ(asked, 2) << "the copy stops at once";
+    EXPECT_EQ(reason, "Operation canceled");
+    EXPECT_EQ(readBytes(path("target.srf")), "kept");
+    EXPECT_EQ(entriesBut(dir.path(), {"source.srf", "target.srf"}), QStringList());
+}
+
+TEST_F(VehicleFilesTest, AReplacedFileKeepsItsPermissions) {
+    writeBytes(path("source.srf"), "new");
+    ASSERT_EQ(::chmod(QFile::encodeName(path("source.srf")).constData(), 0600), 0);
+    writeBytes(path("target.srf"), "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(path("target.srf")).constData(), 0640), 0);
+    EXPECT_TRUE(replaceFileCopy(path("source.srf"), path("target.srf")));
+    EXPECT_EQ(statusOf(path("target.srf")).st_mode & 07777, 0640u);
+}
+
+TEST_F(VehicleFilesTest, AFullOrReadOnlyFileSystemLeavesTheTargetAsItWas) {
+    SmallFileSystem small(path("small"), "size=64k");
+    if (!small.mounted())
+        GTEST_SKIP() << small.why();
+    writeBytes(path("small/target.srf"), "kept");
+    writeBytes(path("large.srf"), QByteArray(200000, 'l'));
+    QString reason;
+    EXPECT_EQ(copyVehicleFile(path("large.srf"), path("small/target.srf"), {}, &reason),
+              CopyResult::Failed);
+    EXPECT_EQ(reason, "No space left on device");
+    EXPECT_EQ(readBytes(path("small/target.srf")), "kept");
+    EXPECT_EQ(entriesBut(path("small"), {"target.srf"}), QStringList());
+
+    ASSERT_TRUE(small.remount(MS_RDONLY, "size=64k"));
+    writeBytes(path("short.srf"), "new");
+    EXPECT_EQ(copyVehicleFile(path("short.srf"), path("small/target.srf"), {}, &reason),
+              CopyResult::Failed);
+    EXPECT_EQ(reason, "Read-only file system");
+    EXPECT_EQ(readBytes(path("small/target.srf")), "kept");
 }
 
 } // namespace
