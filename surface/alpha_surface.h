@@ -23,6 +23,10 @@
 #include <span>
 #include <string>
 
+namespace pixelfilters {
+struct PixelRows;
+}
+
 // Anything holding a bitmap handle that a surface can be made from (the toolkit's pictures).
 template <typename T>
 concept PictureObject = requires(const T& picture) {
@@ -162,6 +166,8 @@ public:
 private:
     // In every copy and paint, a negative width or height stands for the surface's own.
     void wholeSurfaceForNegative(std::int32_t& width, std::int32_t& height) const;
+    // The pixel memory as the filters read it.
+    pixelfilters::PixelRows pixelRows() const;
     std::int32_t loadSrf(const srf::SrfReadResult& read);
     bool decodeSrfImage(const srf::SrfImage& image, std::int32_t firstLine,
                         srf::Rgb& currentColour);

@@ -157,6 +157,7 @@ TEST(SurfaceBlur, SumsOnlyTheNeighboursInsideTheImageAndKeepsAUniformAreaAsItIs)
         // corner (57 / 2 + 70) / 2 = 49.25 -> 49; green (100 + 200) / 2 = 150.
         {1, 2, {0, 0, {49, 150, 0, 142}}},
         {2, 1, {0, 0, {46, 150, 0, 145}}},
+        {2, 1, {1, 1, {38, 150, 0, 154}}}, // (50 + 25.5) / 2; alpha (205 + 102) / 2 = 153.5
         // Clamped at both ends: (57 - 70) / 2 < 0 and (50 + 510) / 2 > 255.
         {-1, 1, {0, 0, {0, 0, 0, 6}}},
         {0.1f, 1, {1, 1, {255, 255, 0, 255}}},
