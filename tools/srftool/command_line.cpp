@@ -2,6 +2,7 @@
 
 #include "tools/srftool/console.h"
 #include "tools/srftool/filter_command.h"
+#include "tools/srftool/make_command.h"
 #include "tools/srftool/samples_command.h"
 #include "tools/srftool/vehicle_commands.h"
 
@@ -25,6 +26,14 @@ Inspects the navigator's vehicle files (.srf) and writes the sample vehicles.
                                  unsharp         sharpened: 2 x pixel - blur:1:1
                                  random:grey     random grey pixels, premultiplied
                                  random:colour   random coloured pixels, premultiplied
+  srftool make [--type TEXT] [--2d IMAGE.png] FRAMES OUT.srf
+                               make a vehicle file from pictures: FRAMES is a PNG
+                               strip of square frames side by side, or a folder of
+                               frame-00.png, frame-01.png ... as frames writes them;
+                               the 2D image is IMAGE.png, or frame 0; TEXT is the
+                               type string (default "GARMIN BITMAP 01", at most 16
+                               characters, padded with blanks). Every pixel becomes
+                               the nearest colour and opacity the file can hold.
   srftool samples DIR          write the sample vehicles into DIR
   srftool --help               show this help
 
@@ -50,7 +59,7 @@ constexpr std::array<Command, 5> commands{{{"info", "FILE", 1},
 int runSrftool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const Console console{out, err};
     if (arguments.empty()) {
-        console.complain("missing command; usage: srftool info|png|frames|filter|samples ... "
+        console.complain("missing command; usage: srftool info|png|frames|filter|make|samples ... "
                          "(srftool --help explains)");
         return exitFailure;
     }
@@ -59,6 +68,8 @@ int runSrftool(const std::vector<std::string>& arguments, std::ostream& out, std
         out << usage;
         return exitLoaded;
     }
+    if (name == "make")
+        return makeCommand({arguments.begin() + 1, arguments.end()}, console);
     for (const Command& command : commands) {
         if (name != command.name)
             continue;
