@@ -12,9 +12,11 @@ namespace srftool {
 namespace {
 
 constexpr const char* usage = R"(Usage: srftool COMMAND ARGUMENTS
-Inspects the navigator's vehicle files (.srf) and writes the sample vehicles.
+Inspects the navigator's vehicle files (.srf), filters their pictures, makes vehicles
+from PNG pictures and writes the sample vehicles.
 
-  srftool info FILE            print the load result, the type string and the sizes
+  srftool info FILE...         print the load result, the type string and the sizes,
+                               five lines per file, a blank line between files
   srftool png FILE OUT.png     write the decoded vehicle as one RGBA PNG, top line first
   srftool frames FILE DIR      write each frame of the 3D strip as DIR/frame-NN.png
   srftool filter OP FILE OUT.bmp
@@ -48,8 +50,7 @@ struct Command {
     std::size_t count;
 };
 
-constexpr std::array<Command, 5> commands{{{"info", "FILE", 1},
-                                           {"png", "FILE OUT.png", 2},
+constexpr std::array<Command, 4> commands{{{"png", "FILE OUT.png", 2},
                                            {"frames", "FILE DIR", 2},
                                            {"filter", "OP FILE OUT.bmp", 3},
                                            {"samples", "DIR", 1}}};
@@ -70,6 +71,13 @@ int runSrftool(const std::vector<std::string>& arguments, std::ostream& out, std
     }
     if (name == "make")
         return makeCommand({arguments.begin() + 1, arguments.end()}, console);
+    if (name == "info") {
+        if (arguments.size() == 1) {
+            console.complain("missing arguments; usage: srftool info FILE...");
+            return exitFailure;
+        }
+        return infoCommand({arguments.begin() + 1, arguments.end()}, console);
+    }
     for (const Command& command : commands) {
         if (name != command.name)
             continue;
@@ -79,8 +87,6 @@ int runSrftool(const std::vector<std::string>& arguments, std::ostream& out, std
                              " arguments; usage: srftool " + command.name + ' ' + command.operands);
             return exitFailure;
         }
-        if (name == "info")
-            return infoCommand(arguments[1], console);
         if (name == "png")
             return pngCommand(arguments[1], arguments[2], console);
         if (name == "frames")

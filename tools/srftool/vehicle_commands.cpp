@@ -5,6 +5,7 @@
 #include "tools/srftool/surface_image.h"
 #include "tools/srftool/type_string_escape.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <QString>
 
@@ -32,17 +33,27 @@ void reportIncompleteLoad(const std::string& file, const Console& console) {
 
 } // namespace
 
-int infoCommand(const std::string& file, const Console& console) {
-    cAlphaSurface surface;
-    const std::optional<std::int32_t> result = load(surface, file, console);
-    if (!result)
-        return exitFailure;
-    console.out << "result: " << (*result == 1 ? 1 : 0) << '\n'
-                << "type: " << escapeTypeString(surface.SRFType()) << '\n'
-                << "3d: " << surface.Width3D() << 'x' << surface.Height3D() << '\n'
-                << "2d: " << surface.Width2D() << 'x' << surface.Height2D() << '\n'
-                << "surface: " << surface.Width() << 'x' << surface.Height() << '\n';
-    return statusOf(*result);
+int infoCommand(const std::vector<std::string>& files, const Console& console) {
+    int status = exitLoaded;
+    bool first = true;
+    for (const std::string& file : files) {
+        cAlphaSurface surface;
+        const std::optional<std::int32_t> result = load(surface, file, console);
+        if (!result) {
+            status = exitFailure;
+            continue;
+        }
+        if (!first)
+            console.out << '\n';
+        first = false;
+        console.out << "result: " << (*result == 1 ? 1 : 0) << '\n'
+                    << "type: " << escapeTypeString(surface.SRFType()) << '\n'
+                    << "3d: " << surface.Width3D() << 'x' << surface.Height3D() << '\n'
+                    << "2d: " << surface.Width2D() << 'x' << surface.Height2D() << '\n'
+                    << "surface: " << surface.Width() << 'x' << surface.Height() << '\n';
+        status = std::max(status, statusOf(*result));
+    }
+    return status;
 }
 
 int pngCommand(const std::string& file, const std::string& png, const Console& console) {
