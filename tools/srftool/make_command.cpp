@@ -1,11 +1,11 @@
 #include "tools/srftool/make_command.h"
 
+#include "tools/srftool/frame_names.h"
 #include "tools/srftool/output_files.h"
 #include "tools/srftool/png_input.h"
 #include "tools/srftool/srf_encoder.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -64,43 +64,37 @@ std::optional<MakeRequest> parseMake(const std::vector<std::string>& arguments,
     return request;
 }
 
-std::string frameName(int k) {
-    char name[32];
-    std::snprintf(name, sizeof name, "frame-%02d.png", k);
-    return name;
-}
-
 Failure tooWide(int count, int size) {
     return "a strip of " + std::to_string(count) + " frames of " + std::to_string(size) +
            " pixels is wider than " + std::to_string(largestSide) + " pixels";
 }
 
 // The frames of a folder, frame-00.png on while they last, side by side in one strip.
-Failure readFrameFolder(const std::string& folder, QImage& strip) {
-    std::vector<QImage> frames;
+Failure readFrameFolder(const std::string& folder, RgbaImage& strip) {
+    std::vector<RgbaImage> frames;
     for (int k = 0;; ++k) {
-        const std::string path = (std::filesystem::path(folder) / frameName(k)).string();
+        const std::string path = (std::filesystem::path(folder) / frameFileName(k)).string();
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0) {
             if (k == 0)
-                return "the folder holds no " + frameName(0);
+                return "the folder holds no " + frameFileName(0);
             break;
         }
-        QImage frame;
+        RgbaImage frame;
         if (const Failure failure = readPng(path, frame))
-            return frameName(k) + ": " + *failure;
+            return frameFileName(k) + ": " + *failure;
         if (frame.width() != frame.height())
-            return frameName(k) + " is not square (" + std::to_string(frame.width()) + " x " +
+            return frameFileName(k) + " is not square (" + std::to_string(frame.width()) + " x " +
                    std::to_string(frame.height()) + ")";
-        if (k > 0 && frame.size() != frames.front().size())
-            return frameName(k) + " is " + std::to_string(frame.width()) + " pixels, " +
-                   frameName(0) + " " + std::to_string(frames.front().width());
+        if (k > 0 && frame.width() != frames.front().width())
+            return frameFileName(k) + " is " + std::to_string(frame.width()) + " pixels, " +
+                   frameFileName(0) + " " + std::to_string(frames.front().width());
         if (static_cast<long long>(k + 1) * frame.width() > largestSide)
             return tooWide(k + 1, frame.width());
         frames.push_back(std::move(frame));
     }
     const int size = frames.front().width();
-    strip = QImage(size * static_cast<int>(frames.size()), size, QImage::Format_RGBA8888);
+    strip = RgbaImage(size * static_cast<int>(frames.size()), size);
     if (strip.isNull())
         return "the strip cannot be allocated";
     for (std::size_t k = 0; k < frames.size(); ++k)
@@ -110,7 +104,7 @@ Failure readFrameFolder(const std::string& folder, QImage& strip) {
     return {};
 }
 
-Failure readFrameStrip(const std::string& path, QImage& strip) {
+Failure readFrameStrip(const std::string& path, RgbaImage& strip) {
     if (const Failure failure = readPng(path, strip))
         return failure;
     if (strip.width() % strip.height() != 0)
@@ -119,7 +113,7 @@ Failure readFrameStrip(const std::string& path, QImage& strip) {
     return {};
 }
 
-SrfImage toSrfImage(const QImage& image) {
+SrfImage toSrfImage(const RgbaImage& image) {
     return srfImageNearestFromRgba(image.constBits(), image.width(), image.height(),
                                    image.bytesPerLine());
 }
@@ -132,13 +126,13 @@ int makeCommand(const std::vector<std::string>& arguments, const Console& consol
         return exitFailure;
     std::error_code error;
     const bool folder = std::filesystem::is_directory(request->frames, error);
-    QImage strip;
+    RgbaImage strip;
     if (const Failure failure = folder ? readFrameFolder(request->frames, strip)
                                        : readFrameStrip(request->frames, strip)) {
         console.complain("cannot make a vehicle from " + request->frames + ": " + *failure);
         return exitFailure;
     }
-    QImage image2d;
+    RgbaImage image2d;
     if (request->image2d) {
         if (const Failure failure = readPng(*request->image2d, image2d)) {
             console.complain("cannot read " + *request->image2d + ": " + *failure);

@@ -5,13 +5,13 @@
 
 #include <cstdint>
 #include <optional>
-#include <QImage>
 #include <string>
 #include <vector>
 
 namespace srftool {
 
 using Failure = std::optional<std::string>;
+class RgbaImage;
 
 // The path names a file that exists and can be opened for reading.
 Failure checkReadableFile(const std::string& path);
@@ -19,7 +19,7 @@ Failure checkReadableFile(const std::string& path);
 // Creates the folder (and missing parents) unless it exists; a file in its place is a failure.
 Failure ensureFolder(const std::string& path);
 
-Failure savePng(const QImage& image, const std::string& path);
+Failure savePng(const RgbaImage& image, const std::string& path);
 
 Failure saveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
 

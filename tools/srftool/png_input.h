@@ -3,17 +3,15 @@
 #pragma once
 
 #include "tools/srftool/output_files.h"
+#include "tools/srftool/png_codec.h"
+#include "tools/srftool/rgba_image.h"
 
-#include <QImage>
 #include <string>
 
 namespace srftool {
 
-// The sides a vehicle file can hold: its sizes are signed 16-bit fields.
-constexpr int largestSide = 32767;
-
-// The picture as RGBA8888 with straight (not premultiplied) alpha, or the reason it cannot be
-// had: not a regular file, not a PNG, a side larger than largestSide, damaged.
-Failure readPng(const std::string& path, QImage& image);
+// The picture as 8-bit RGBA with straight alpha, or the reason it cannot be had: not a regular
+// file, not a PNG, a side larger than largestSide, damaged.
+Failure readPng(const std::string& path, RgbaImage& image);
 
 } // namespace srftool

@@ -1,13 +1,13 @@
 #include "tools/srftool/vehicle_commands.h"
 
 #include "surface/alpha_surface.h"
+#include "tools/srftool/frame_names.h"
 #include "tools/srftool/output_files.h"
 #include "tools/srftool/surface_image.h"
 #include "tools/srftool/type_string_escape.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <QString>
 
 namespace srftool {
 namespace {
@@ -67,7 +67,7 @@ int pngCommand(const std::string& file, const std::string& png, const Console& c
     }
     if (*result != 1)
         reportIncompleteLoad(file, console);
-    const QImage image = surfaceRegionToImage(surface, 0, 0, surface.Width(), surface.Height());
+    const RgbaImage image = surfaceRegionToImage(surface, 0, 0, surface.Width(), surface.Height());
     if (image.isNull()) {
         console.complain("cannot write " + png + ": the surface is too large for an image");
         return exitFailure;
@@ -93,10 +93,9 @@ int framesCommand(const std::string& file, const std::string& folder, const Cons
     const int size = surface.Width3D();
     const int count = wholeStripFrames(surface);
     for (int k = 0; k < count; ++k) {
-        const std::string path =
-            (std::filesystem::path(folder) / QString::asprintf("frame-%02d.png", k).toStdString())
-                .string();
-        const QImage frame = surfaceRegionToImage(surface, k * size, 0, size, surface.Height3D());
+        const std::string path = (std::filesystem::path(folder) / frameFileName(k)).string();
+        const RgbaImage frame =
+            surfaceRegionToImage(surface, k * size, 0, size, surface.Height3D());
         if (const Failure failure = savePng(frame, path)) {
             console.complain("cannot write " + path + ": " + *failure);
             return exitFailure;
