@@ -1,5 +1,5 @@
 #include "tests/support/srf_writer.h"
-#include "tools/srftool/command_line.h"
+#include "tests/tools/srftool_run.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -7,26 +7,11 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <sstream>
-
-using srftool::runSrftool;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments) {
-    std::ostringstream out, err;
-    Outcome o;
-    o.status = runSrftool(arguments, out, err);
-    o.out = out.str();
-    o.err = err.str();
-    return o;
-}
+using srftooltest::Outcome;
+using srftooltest::run;
 
 std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));

@@ -1,7 +1,7 @@
 // srftool filter: each operation wired to its filter, the bitmap file it writes, and the exit
 // status and single line of every refusal.
 #include "tests/support/srf_writer.h"
-#include "tools/srftool/command_line.h"
+#include "tests/tools/srftool_run.h"
 
 #include <algorithm>
 #include <fstream>
@@ -9,15 +9,10 @@
 #include <iterator>
 #include <QDir>
 #include <QTemporaryDir>
-#include <sstream>
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using srftooltest::Outcome;
 
 std::uint32_t le32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
     return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
@@ -47,12 +42,7 @@ protected:
     std::string path(const char* name) const { return dir_.filePath(name).toStdString(); }
 
     Outcome run(const std::string& op, const char* vehicle, const std::string& out) const {
-        std::ostringstream o, e;
-        Outcome outcome;
-        outcome.status = srftool::runSrftool({"filter", op, path(vehicle), out}, o, e);
-        outcome.out = o.str();
-        outcome.err = e.str();
-        return outcome;
+        return srftooltest::run({"filter", op, path(vehicle), out});
     }
 
     static std::vector<std::uint8_t> readAll(const std::string& file) {

@@ -1,6 +1,6 @@
 // srftool make: the nearest encoding of a pixel, the round trips through srftool frames, and
 // the refusals of what cannot become a vehicle.
-#include "tools/srftool/command_line.h"
+#include "tests/tools/srftool_run.h"
 #include "tools/srftool/srf_encoder.h"
 
 #include <algorithm>
@@ -10,26 +10,11 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <sstream>
 
 namespace {
 
-using srftool::runSrftool;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments) {
-    std::ostringstream out, err;
-    Outcome o;
-    o.status = runSrftool(arguments, out, err);
-    o.out = out.str();
-    o.err = err.str();
-    return o;
-}
+using srftooltest::Outcome;
+using srftooltest::run;
 
 TEST(SrfNearestEncoding, StoresTheNearestColourAndOpacityTheFileCanHold) {
     struct Channel {

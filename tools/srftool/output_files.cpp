@@ -1,13 +1,12 @@
 #include "tools/srftool/output_files.h"
 
+#include "platform/files/replacement_file.h"
 #include "tools/srftool/png_codec.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,37 +15,6 @@ namespace {
 
 std::string systemReason(int error) {
     return std::strerror(error);
-}
-
-// A new file beside `target` that no one else uses; -1 with errno set when there is none.
-int createTemporaryBeside(const std::filesystem::path& target, std::string& temporary) {
-    std::mt19937_64 names(
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-        static_cast<std::uint64_t>(::getpid()));
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::filesystem::path candidate = target;
-        candidate.replace_filename("." + target.filename().string() + "." +
-                                   std::to_string(names() % 1000000000u) + ".tmp");
-        temporary = candidate.string();
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 } // namespace
@@ -93,23 +61,10 @@ Failure savePng(const RgbaImage& image, const std::string& path) {
 }
 
 Failure saveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
-    std::string temporary;
-    const int fd = createTemporaryBeside(path, temporary);
-    if (fd < 0)
-        return systemReason(errno);
-    const bool written = writeAll(fd, bytes.data(), bytes.size());
-    const int writeError = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        ::unlink(temporary.c_str());
-        return systemReason(written ? EIO : writeError);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int renameError = errno;
-        ::unlink(temporary.c_str());
-        return systemReason(renameError);
-    }
-    return {};
+    files::ReplacementFile file(path);
+    if (file.write(bytes.data(), bytes.size()) && file.commit())
+        return {};
+    return systemReason(file.errorNumber());
 }
 
 } // namespace srftool
