@@ -3,11 +3,16 @@
 //   surface, against copying 2880 x 160 x 4 bytes.
 //   alpha paint / memcpy: one 80 x 80 frame blended onto a canvas, against copying 80 x 80 x 4
 //   bytes.
+//   resample / memcpy: a 2880 x 80 strip to 1440 x 40 (a new surface each time), against copying
+//   the 2880 x 80 x 4 bytes it reads.
+//   blur, unsharp mask / memcpy: a new 2880 x 160 surface from one of that size, against copying
+//   2880 x 160 x 4 bytes.
 #include "surface/alpha_surface.h"
 #include "tests/support/srf_writer.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -43,14 +48,19 @@ void DecodeVehicle(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * vehicleOutputBytes));
 }
 
-void MemcpyVehicleOutput(benchmark::State& state) {
-    std::vector<std::uint8_t> from(vehicleOutputBytes, 1), to(vehicleOutputBytes);
+// The yardstick of every measurement here: copying the same number of bytes.
+void memcpyBytes(benchmark::State& state, std::size_t bytes) {
+    std::vector<std::uint8_t> from(bytes, 1), to(bytes);
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), to.size());
         benchmark::DoNotOptimize(to.data());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * vehicleOutputBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+
+void MemcpyVehicleOutput(benchmark::State& state) {
+    memcpyBytes(state, vehicleOutputBytes);
 }
 
 void AlphaPaintFrame(benchmark::State& state) {
@@ -72,13 +82,59 @@ void AlphaPaintFrame(benchmark::State& state) {
 }
 
 void MemcpyFrame(benchmark::State& state) {
-    std::vector<std::uint8_t> from(frameBytes, 1), to(frameBytes);
+    memcpyBytes(state, frameBytes);
+}
+
+constexpr int stripWidth = frames * frameSize;
+constexpr std::size_t resampleSourceBytes = std::size_t{stripWidth} * frameSize * 4;
+
+// A surface of the given size with every byte varied, so that no filter meets a uniform area.
+void fillVaried(cAlphaSurface& surface) {
+    const std::size_t size =
+        static_cast<std::size_t>(surface.BytesPerScanLine()) * surface.Height();
+    for (std::size_t i = 0; i < size; ++i)
+        surface.DIBSectionBitsPtr()[i] = static_cast<std::uint8_t>((i * 2654435761u) >> 13);
+}
+
+// Runs `filter` on a varied width x height surface; it must give a surface each time.
+template <typename Filter>
+void filterSurface(benchmark::State& state, int width, int height, std::size_t bytes,
+                   Filter filter) {
+    cAlphaSurface source;
+    if (!source.Create(width, height)) {
+        state.SkipWithError("no surface");
+        return;
+    }
+    fillVaried(source);
     for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), to.size());
-        benchmark::DoNotOptimize(to.data());
+        const std::unique_ptr<cAlphaSurface> result = filter(source);
+        if (result == nullptr) {
+            state.SkipWithError("the filter gave no surface");
+            break;
+        }
+        benchmark::DoNotOptimize(result->DIBSectionBitsPtr());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * frameBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+
+void ResampleStrip(benchmark::State& state) {
+    filterSurface(state, stripWidth, frameSize, resampleSourceBytes,
+                  [](const cAlphaSurface& s) { return s.Resample(frameSize / 2, stripWidth / 2); });
+}
+
+void MemcpyResampleSource(benchmark::State& state) {
+    memcpyBytes(state, resampleSourceBytes);
+}
+
+void BlurVehicle(benchmark::State& state) {
+    filterSurface(state, stripWidth, 2 * frameSize, vehicleOutputBytes,
+                  [](const cAlphaSurface& s) { return s.Blur(1, 1); });
+}
+
+void UnsharpMaskVehicle(benchmark::State& state) {
+    filterSurface(state, stripWidth, 2 * frameSize, vehicleOutputBytes,
+                  [](const cAlphaSurface& s) { return s.UnsharpMask(); });
 }
 
 } // namespace
@@ -87,3 +143,7 @@ BENCHMARK(DecodeVehicle);
 BENCHMARK(MemcpyVehicleOutput);
 BENCHMARK(AlphaPaintFrame);
 BENCHMARK(MemcpyFrame);
+BENCHMARK(ResampleStrip);
+BENCHMARK(MemcpyResampleSource);
+BENCHMARK(BlurVehicle);
+BENCHMARK(UnsharpMaskVehicle);

@@ -13,13 +13,19 @@
 #include "format/srf_record.h"
 #include "platform/gdi/gdi.h"
 #include "surface/draw_dib.h"
+#include "surface/surface_filter_errors.h"
 #include "surface/surface_overflow_error.h"
 
 #include <concepts>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
+
+namespace pixelfilters {
+struct PixelRows;
+}
 
 // Anything holding a bitmap handle that a surface can be made from (the toolkit's pictures).
 template <typename T>
@@ -122,6 +128,35 @@ public:
     gdi::HBITMAP hDIB() const { return hDIB_; }
     std::uint8_t* DIBSectionBitsPtr() const { return bits_; }
 
+    // The filters. Each works on the pixel memory as stored (rows bottom-up) and treats the four
+    // bytes of a pixel alike, alpha included; every fraction is rounded to the nearest integer,
+    // ties to even, and clamped to 0..255. Those that give a new surface create it first and
+    // return none (nothing else done) when that fails; this surface is never changed by them.
+
+    // This image scaled bilinearly to newWidth x newHeight, the vertical interpolation first,
+    // each step rounded. To the same size it is one plain copy. Throws SurfaceSubscriptError
+    // when the size differs and this surface is narrower or lower than 2 pixels.
+    std::unique_ptr<cAlphaSurface> Resample(std::int32_t newHeight, std::int32_t newWidth) const;
+    // Each pixel becomes (mean of its neighbours inside the image / neighbourDivisor + its own
+    // value / centreDivisor) / 2. Nothing wraps round the edges. The mean is over the neighbours
+    // summed (three in a corner, eight inside), so with both divisors 1 a uniform area keeps its
+    // value; a pixel without neighbours (a 1 x 1 image) takes its own value as their mean.
+    // Throws SurfaceDivisionByZeroError for a divisor of 0.
+    std::unique_ptr<cAlphaSurface> Blur(float centreDivisor, float neighbourDivisor) const;
+    // 2 x the pixel - its Blur(1, 1), clamped: edges overshoot on both sides.
+    std::unique_ptr<cAlphaSurface> UnsharpMask() const;
+    // Overwrites every pixel with random values from a generator seeded from the clock, colours
+    // multiplied by the pixel's alpha as AlphaPaintPicture expects: grey pixels have equal
+    // colour bytes (a random level times alpha), colour ones a random fraction of alpha each.
+    void RandomiseBits(bool grey);
+
+    // Writes the surface as a bitmap file: the 14-byte file header, the 44 bytes of bitmap
+    // information and the pixel rows as stored. The bytes go to a temporary file in the target's
+    // folder that replaces the target only once complete, so a failure leaves any earlier file
+    // of that name as it was. False when a write fell short. Throws SurfaceFileError (number 17)
+    // when the file cannot be created.
+    bool SavePicture(const std::filesystem::path& fileName) const;
+
     // Releases the context, the bitmap and the DrawDib instance; safe on an empty surface.
     void ClearUp();
     void Destroy() { ClearUp(); }
@@ -136,6 +171,8 @@ private:
     // The bitmap information and BytesPerScanLine for width x height, as CreateDIB describes
     // them; returns the image size. Throws SurfaceOverflowError as CreateDIB does.
     std::int32_t fillBitmapInfo(std::int32_t width, std::int32_t height);
+    // The pixel memory as the filters read it.
+    pixelfilters::PixelRows pixelRows() const;
     std::int32_t loadSrf(const srf::SrfReadResult& read);
     bool decodeSrfImage(const srf::SrfImage& image, std::int32_t firstLine,
                         srf::Rgb& currentColour);

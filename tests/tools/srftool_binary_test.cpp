@@ -72,4 +72,17 @@ TEST(SrftoolProgram, ReportsUsageErrorsOnStandardErrorWithStatusTwo) {
     EXPECT_TRUE(help.err.isEmpty());
 }
 
+TEST(SrftoolProgram, LoadsNothingOfTheDisplayStack) {
+    // The libraries the dynamic loader maps for the tool, as ldd lists them.
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {QStringLiteral(SRFTOOL_PATH)});
+    ASSERT_TRUE(ldd.waitForFinished(-1));
+    ASSERT_EQ(ldd.exitCode(), 0);
+    const QString libraries = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+    ASSERT_TRUE(libraries.contains("libpng")) << libraries.toStdString();
+    for (const char* display :
+         {"libQt6Gui", "libX11", "libxcb", "libfontconfig", "libdbus", "libEGL", "libGL"})
+        EXPECT_FALSE(libraries.contains(display)) << display;
+}
+
 } // namespace

@@ -1,6 +1,6 @@
 #include "tests/support/srf_expected_pixel.h"
 #include "tests/support/srf_writer.h"
-#include "tools/srftool/command_line.h"
+#include "tests/tools/srftool_run.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -8,26 +8,11 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <sstream>
-
-using srftool::runSrftool;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments) {
-    std::ostringstream out, err;
-    Outcome o;
-    o.status = runSrftool(arguments, out, err);
-    o.out = out.str();
-    o.err = err.str();
-    return o;
-}
+using srftooltest::Outcome;
+using srftooltest::run;
 
 std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
@@ -176,6 +161,35 @@ TEST_F(SrftoolCommands, InfoPrintsExactlyFiveLines) {
     }
 }
 
+TEST_F(SrftoolCommands, InfoOfSeveralFilesPrintsABlockForEachAndEndsWithTheWorstStatus) {
+    const std::string typical = write("typical.srf", srftest::typical(2, 4, 4));
+    srftest::File damaged = srftest::typical(2, 4, 4);
+    damaged.image2d.declaredColourLength = 0;
+    const std::string readFails = write("read-fails.srf", damaged);
+    const std::string good = "result: 1\ntype: GARMIN BITMAP 01\n3d: 4x4\n2d: 4x4\nsurface: 8x8\n";
+    const std::string bad = "result: 0\ntype: \n3d: 0x0\n2d: 0x0\nsurface: 0x0\n";
+    struct Case {
+        std::vector<std::string> files;
+        std::string out;
+        std::size_t errorLines;
+        int status;
+    };
+    const Case cases[] = {
+        {{typical, typical}, good + "\n" + good, 0, 0},
+        {{readFails, typical}, bad + "\n" + good, 0, 1},
+        {{typical, path("missing.srf"), typical}, good + "\n" + good, 1, 2},
+        {{path("missing.srf"), readFails}, bad, 1, 2},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments{"info"};
+        arguments.insert(arguments.end(), c.files.begin(), c.files.end());
+        const Outcome o = run(arguments);
+        EXPECT_EQ(o.out, c.out);
+        EXPECT_EQ(lineCount(o.err), c.errorLines) << o.err;
+        EXPECT_EQ(o.status, c.status);
+    }
+}
+
 TEST_F(SrftoolCommands, RefusesBadArgumentsAndPathsWithOneLineAndStatusTwo) {
     const std::string good = write("good.srf", srftest::typical(2, 4, 4));
     srftest::writeFile(path("plain.txt"), std::vector<std::uint8_t>{'x'});
@@ -185,7 +199,6 @@ TEST_F(SrftoolCommands, RefusesBadArgumentsAndPathsWithOneLineAndStatusTwo) {
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"info"},
-        {"info", good, "extra"},
         {"png", good},
         {"frames"},
         {"samples"},
@@ -243,7 +256,9 @@ TEST_F(SrftoolCommands, HelpGoesToStandardOutput) {
     const Outcome o = run({"--help"});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.err, "");
-    for (const char* command : {"info FILE", "png FILE OUT.png", "frames FILE DIR", "samples DIR"})
+    for (const char* command :
+         {"info FILE...", "png FILE OUT.png", "frames FILE DIR", "filter OP FILE OUT.bmp",
+          "make [--type TEXT] [--2d IMAGE.png]", "samples DIR"})
         EXPECT_NE(o.out.find(command), std::string::npos) << command;
 }
 

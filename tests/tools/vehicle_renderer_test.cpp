@@ -27,7 +27,7 @@ struct Centroid {
 };
 
 // Centroid of the opaque pixels whose colour is dominated by one channel (0 red, 2 blue).
-Centroid centroidOf(const QImage& image, int channel) {
+Centroid centroidOf(const RgbaImage& image, int channel) {
     Centroid c;
     for (int y = 0; y < image.height(); ++y) {
         const std::uint8_t* line = image.constScanLine(y);
@@ -60,7 +60,7 @@ TEST(VehicleRenderer, TurnsClockwiseSeenFromAboveWithFrameZeroPointingAway) {
                           {180, 0, 1}, {225, -1, 1}, {270, -1, 0}, {315, -1, -1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "heading " << c.heading);
-        const QImage frame = renderer.frame(c.heading);
+        const RgbaImage frame = renderer.frame(c.heading);
         const Centroid front = centroidOf(frame, 0);
         const Centroid rear = centroidOf(frame, 2);
         ASSERT_GT(front.count, 0);
@@ -77,8 +77,9 @@ TEST(VehicleRenderer, KeepsEveryHeadingInsideTheFrameAndTurnsOnTheSpot) {
     double firstX = 0, firstY = 0;
     for (int k = 0; k < 36; ++k) {
         SCOPED_TRACE(testing::Message() << "frame " << k);
-        const QImage frame = renderer.frame(k * 10);
-        ASSERT_EQ(frame.size(), QSize(80, 80));
+        const RgbaImage frame = renderer.frame(k * 10);
+        ASSERT_EQ(frame.width(), 80);
+        ASSERT_EQ(frame.height(), 80);
         double sum = 0, sx = 0, sy = 0;
         for (int y = 0; y < 80; ++y) {
             for (int x = 0; x < 80; ++x) {
@@ -99,7 +100,7 @@ TEST(VehicleRenderer, KeepsEveryHeadingInsideTheFrameAndTurnsOnTheSpot) {
 }
 
 TEST(VehicleRenderer, DrawsOnClearGroundWithASoftBlackShadowAndSmoothEdges) {
-    const QImage frame = VehicleRenderer(markedSlab()).frame(30);
+    const RgbaImage frame = VehicleRenderer(markedSlab()).frame(30);
     int clear = 0, shadow = 0, edge = 0, opaque = 0;
     for (int y = 0; y < 80; ++y) {
         for (int x = 0; x < 80; ++x) {
@@ -135,15 +136,16 @@ TEST(VehicleRenderer, DrawsOnClearGroundWithASoftBlackShadowAndSmoothEdges) {
 
 TEST(VehicleRenderer, StripPutsFrameKAtColumn80K) {
     const VehicleRenderer renderer(markedSlab());
-    const QImage strip = renderer.strip(4);
-    ASSERT_EQ(strip.size(), QSize(320, 80));
+    const RgbaImage strip = renderer.strip(4);
+    ASSERT_EQ(strip.width(), 320);
+    ASSERT_EQ(strip.height(), 80);
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(strip.copy(80 * k, 0, 80, 80), renderer.frame(90.0 * k)) << "frame " << k;
     EXPECT_NE(renderer.frame(0), renderer.frame(10));
 }
 
 TEST(VehicleRenderer, TopViewShowsTheFrontUpAndFillsTheFrame) {
-    const QImage top = VehicleRenderer(markedSlab()).topView();
+    const RgbaImage top = VehicleRenderer(markedSlab()).topView();
     const Centroid front = centroidOf(top, 0);
     const Centroid rear = centroidOf(top, 2);
     ASSERT_GT(front.count, 0);

@@ -1,27 +1,21 @@
 #include "tools/srftool/output_files.h"
 
 #include "format/srf_limits.h"
+#include "platform/files/replacement_file.h"
+#include "tools/srftool/png_codec.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImageWriter>
-#include <QSaveFile>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace srftool {
 namespace {
 
-QString qtPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-Failure reason(const QString& text) {
-    return text.toStdString();
+std::string systemReason(int error) {
+    return std::strerror(error);
 }
 
 } // namespace
@@ -32,14 +26,14 @@ Failure checkReadableFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         const int error = errno;
-        return error == ENOENT ? "no such file" : std::strerror(error);
+        return error == ENOENT ? "no such file" : systemReason(error);
     }
     struct stat status {};
     const bool described = ::fstat(fd, &status) == 0;
     const int error = errno;
     ::close(fd);
     if (!described)
-        return std::strerror(error);
+        return systemReason(error);
     if (S_ISDIR(status.st_mode))
         return "it is a folder, not a file";
     if (!S_ISREG(status.st_mode))
@@ -50,45 +44,29 @@ Failure checkReadableFile(const std::string& path) {
 }
 
 Failure ensureFolder(const std::string& path) {
-    const QFileInfo info(qtPath(path));
-    if (info.exists()) {
-        if (!info.isDir())
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        if (!std::filesystem::is_directory(path, error))
             return "it exists and is not a folder";
         return {};
     }
-    if (!QDir().mkpath(info.filePath()))
-        return "the folder cannot be created";
+    if (!std::filesystem::create_directories(path, error) && error)
+        return "the folder cannot be created (" + error.message() + ")";
     return {};
 }
 
-Failure savePng(const QImage& image, const std::string& path) {
-    if (image.isNull())
-        return "there is no image to write";
-    QSaveFile file(qtPath(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return reason(file.errorString());
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return reason(writer.errorString());
-    }
-    if (!file.commit())
-        return reason(file.errorString());
-    return {};
+Failure savePng(const RgbaImage& image, const std::string& path) {
+    std::vector<std::uint8_t> png;
+    if (const Failure failure = encodePng(image, png))
+        return failure;
+    return saveBytes(png, path);
 }
 
 Failure saveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
-    QSaveFile file(qtPath(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return reason(file.errorString());
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        file.cancelWriting();
-        return reason(file.errorString());
-    }
-    if (!file.commit())
-        return reason(file.errorString());
-    return {};
+    files::ReplacementFile file(path);
+    if (file.write(bytes.data(), bytes.size()) && file.commit())
+        return {};
+    return systemReason(file.errorNumber());
 }
 
 } // namespace srftool

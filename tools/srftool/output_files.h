@@ -5,13 +5,13 @@
 
 #include <cstdint>
 #include <optional>
-#include <QImage>
 #include <string>
 #include <vector>
 
 namespace srftool {
 
 using Failure = std::optional<std::string>;
+class RgbaImage;
 
 // The path names a regular file of at most srf::MaxVehicleFileBytes that can be opened for
 // reading; opening it never waits.
@@ -20,7 +20,7 @@ Failure checkReadableFile(const std::string& path);
 // Creates the folder (and missing parents) unless it exists; a file in its place is a failure.
 Failure ensureFolder(const std::string& path);
 
-Failure savePng(const QImage& image, const std::string& path);
+Failure savePng(const RgbaImage& image, const std::string& path);
 
 Failure saveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
 

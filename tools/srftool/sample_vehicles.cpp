@@ -7,7 +7,7 @@
 namespace srftool {
 namespace {
 
-SrfImage toSrfImage(const QImage& image) {
+SrfImage toSrfImage(const RgbaImage& image) {
     return srfImageFromRgba(image.constBits(), image.width(), image.height(), image.bytesPerLine());
 }
 

@@ -1,5 +1,6 @@
 #include "tools/srftool/srf_encoder.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace srftool {
@@ -57,6 +58,29 @@ void putImage(std::vector<std::uint8_t>& out, const SrfImage& image, const char*
     out.insert(out.end(), image.colour.begin(), image.colour.end());
 }
 
+template <typename EncodePixel>
+SrfImage convertRgba(const std::uint8_t* pixels, int width, int height, std::ptrdiff_t bytesPerLine,
+                     EncodePixel encode) {
+    SrfImage image;
+    image.width = width;
+    image.height = height;
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    image.transparency.reserve(count);
+    image.colour.reserve(2 * count);
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* line = pixels + y * bytesPerLine;
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t t = 0;
+            std::uint16_t word = 0;
+            encode(line + 4 * x, t, word);
+            image.transparency.push_back(t);
+            image.colour.push_back(static_cast<std::uint8_t>(word));
+            image.colour.push_back(static_cast<std::uint8_t>(word >> 8));
+        }
+    }
+    return image;
+}
+
 } // namespace
 
 std::uint16_t srfColourWord(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
@@ -67,26 +91,38 @@ std::uint8_t srfTransparency(std::uint8_t alpha) {
     return static_cast<std::uint8_t>(((255 - alpha) * 128 + 127) / 255);
 }
 
+std::uint16_t srfNearestColourWord(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    // A channel decodes to 8 x its five bits, 0..248; halfway values go up.
+    const auto nearest = [](std::uint8_t v) { return std::min(31, (v + 4) / 8); };
+    return static_cast<std::uint16_t>(nearest(red) << 11 | nearest(green) << 6 | nearest(blue));
+}
+
+std::uint8_t srfNearestTransparency(std::uint8_t alpha) {
+    // Transparency t decodes to opacity 256 - 2t, and 0 to 255.
+    if (alpha == 255)
+        return 0;
+    const int twice = 256 - alpha;
+    const int half = twice / 2;
+    const int t = twice % 2 == 0 ? half : half + (half & 1); // a half goes to the even one
+    return static_cast<std::uint8_t>(std::clamp(t, 1, 128));
+}
+
 SrfImage srfImageFromRgba(const std::uint8_t* pixels, int width, int height,
                           std::ptrdiff_t bytesPerLine) {
-    SrfImage image;
-    image.width = width;
-    image.height = height;
-    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    image.transparency.reserve(count);
-    image.colour.reserve(2 * count);
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* line = pixels + y * bytesPerLine;
-        for (int x = 0; x < width; ++x) {
-            const std::uint8_t* p = line + 4 * x;
-            const std::uint8_t t = srfTransparency(p[3]);
-            const std::uint16_t word = t == 128 ? 0 : srfColourWord(p[0], p[1], p[2]);
-            image.transparency.push_back(t);
-            image.colour.push_back(static_cast<std::uint8_t>(word));
-            image.colour.push_back(static_cast<std::uint8_t>(word >> 8));
-        }
-    }
-    return image;
+    return convertRgba(pixels, width, height, bytesPerLine,
+                       [](const std::uint8_t* p, std::uint8_t& t, std::uint16_t& word) {
+                           t = srfTransparency(p[3]);
+                           word = t == 128 ? 0 : srfColourWord(p[0], p[1], p[2]);
+                       });
+}
+
+SrfImage srfImageNearestFromRgba(const std::uint8_t* pixels, int width, int height,
+                                 std::ptrdiff_t bytesPerLine) {
+    return convertRgba(pixels, width, height, bytesPerLine,
+                       [](const std::uint8_t* p, std::uint8_t& t, std::uint16_t& word) {
+                           t = srfNearestTransparency(p[3]);
+                           word = srfNearestColourWord(p[0], p[1], p[2]);
+                       });
 }
 
 std::vector<std::uint8_t> encodeSrf(const SrfFile& file) {

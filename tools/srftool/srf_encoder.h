@@ -29,6 +29,20 @@ std::uint8_t srfTransparency(std::uint8_t alpha);
 SrfImage srfImageFromRgba(const std::uint8_t* pixels, int width, int height,
                           std::ptrdiff_t bytesPerLine);
 
+// The colour word that decodes to the colour nearest the given one: each channel to its five
+// bits, bit 5 clear.
+std::uint16_t srfNearestColourWord(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+
+// The transparency that decodes to the opacity nearest `alpha`: 0 for 255, otherwise
+// round((256 - alpha) / 2), ties to even, within 1..128.
+std::uint8_t srfNearestTransparency(std::uint8_t alpha);
+
+// Like srfImageFromRgba, but every pixel to its nearest representable colour and opacity, the
+// colour kept also under full transparency: decoding gives back every pixel whose colour and
+// opacity are representable.
+SrfImage srfImageNearestFromRgba(const std::uint8_t* pixels, int width, int height,
+                                 std::ptrdiff_t bytesPerLine);
+
 struct SrfFile {
     std::string type = "GARMIN BITMAP 01"; // exactly 16 bytes
     std::string version = "2.40";          // exactly 4 bytes

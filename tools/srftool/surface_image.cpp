@@ -7,12 +7,12 @@ bool surfaceHasPixels(const cAlphaSurface& surface) {
            surface.BytesPerScanLine() >= 4 * surface.Width();
 }
 
-QImage surfaceRegionToImage(const cAlphaSurface& surface, int left, int top, int width,
-                            int height) {
+RgbaImage surfaceRegionToImage(const cAlphaSurface& surface, int left, int top, int width,
+                               int height) {
     if (!surfaceHasPixels(surface) || width <= 0 || height <= 0 || left < 0 || top < 0 ||
         width > surface.Width() - left || height > surface.Height() - top)
         return {};
-    QImage image(width, height, QImage::Format_RGBA8888);
+    RgbaImage image(width, height);
     if (image.isNull())
         return {};
     const std::uint8_t* bits = surface.DIBSectionBitsPtr();

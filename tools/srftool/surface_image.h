@@ -3,8 +3,7 @@
 #pragma once
 
 #include "surface/alpha_surface.h"
-
-#include <QImage>
+#include "tools/srftool/rgba_image.h"
 
 namespace srftool {
 
@@ -14,7 +13,8 @@ bool surfaceHasPixels(const cAlphaSurface& surface);
 // The rectangle with its top-left corner at (left, top), lines counted from the top, as an
 // RGBA8888 image. A null image when the surface has no pixels, the rectangle is empty or not
 // wholly inside the surface, or the image cannot be allocated.
-QImage surfaceRegionToImage(const cAlphaSurface& surface, int left, int top, int width, int height);
+RgbaImage surfaceRegionToImage(const cAlphaSurface& surface, int left, int top, int width,
+                               int height);
 
 // The number of square frames of the 3D strip that lie wholly inside the surface.
 int wholeStripFrames(const cAlphaSurface& surface);

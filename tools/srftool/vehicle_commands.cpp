@@ -1,12 +1,13 @@
 #include "tools/srftool/vehicle_commands.h"
 
 #include "surface/alpha_surface.h"
+#include "tools/srftool/frame_names.h"
 #include "tools/srftool/output_files.h"
 #include "tools/srftool/surface_image.h"
 #include "tools/srftool/type_string_escape.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <QString>
 
 namespace srftool {
 namespace {
@@ -32,17 +33,27 @@ void reportIncompleteLoad(const std::string& file, const Console& console) {
 
 } // namespace
 
-int infoCommand(const std::string& file, const Console& console) {
-    cAlphaSurface surface;
-    const std::optional<std::int32_t> result = load(surface, file, console);
-    if (!result)
-        return exitFailure;
-    console.out << "result: " << (*result == 1 ? 1 : 0) << '\n'
-                << "type: " << escapeTypeString(surface.SRFType()) << '\n'
-                << "3d: " << surface.Width3D() << 'x' << surface.Height3D() << '\n'
-                << "2d: " << surface.Width2D() << 'x' << surface.Height2D() << '\n'
-                << "surface: " << surface.Width() << 'x' << surface.Height() << '\n';
-    return statusOf(*result);
+int infoCommand(const std::vector<std::string>& files, const Console& console) {
+    int status = exitLoaded;
+    bool first = true;
+    for (const std::string& file : files) {
+        cAlphaSurface surface;
+        const std::optional<std::int32_t> result = load(surface, file, console);
+        if (!result) {
+            status = exitFailure;
+            continue;
+        }
+        if (!first)
+            console.out << '\n';
+        first = false;
+        console.out << "result: " << (*result == 1 ? 1 : 0) << '\n'
+                    << "type: " << escapeTypeString(surface.SRFType()) << '\n'
+                    << "3d: " << surface.Width3D() << 'x' << surface.Height3D() << '\n'
+                    << "2d: " << surface.Width2D() << 'x' << surface.Height2D() << '\n'
+                    << "surface: " << surface.Width() << 'x' << surface.Height() << '\n';
+        status = std::max(status, statusOf(*result));
+    }
+    return status;
 }
 
 int pngCommand(const std::string& file, const std::string& png, const Console& console) {
@@ -56,7 +67,7 @@ int pngCommand(const std::string& file, const std::string& png, const Console& c
     }
     if (*result != 1)
         reportIncompleteLoad(file, console);
-    const QImage image = surfaceRegionToImage(surface, 0, 0, surface.Width(), surface.Height());
+    const RgbaImage image = surfaceRegionToImage(surface, 0, 0, surface.Width(), surface.Height());
     if (image.isNull()) {
         console.complain("cannot write " + png + ": the surface is too large for an image");
         return exitFailure;
@@ -82,10 +93,9 @@ int framesCommand(const std::string& file, const std::string& folder, const Cons
     const int size = surface.Width3D();
     const int count = wholeStripFrames(surface);
     for (int k = 0; k < count; ++k) {
-        const std::string path =
-            (std::filesystem::path(folder) / QString::asprintf("frame-%02d.png", k).toStdString())
-                .string();
-        const QImage frame = surfaceRegionToImage(surface, k * size, 0, size, surface.Height3D());
+        const std::string path = (std::filesystem::path(folder) / frameFileName(k)).string();
+        const RgbaImage frame =
+            surfaceRegionToImage(surface, k * size, 0, size, surface.Height3D());
         if (const Failure failure = savePng(frame, path)) {
             console.complain("cannot write " + path + ": " + *failure);
             return exitFailure;

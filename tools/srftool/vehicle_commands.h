@@ -4,11 +4,14 @@
 #include "tools/srftool/console.h"
 
 #include <string>
+#include <vector>
 
 namespace srftool {
 
-// Five lines: the load result, the escaped type string and the three sizes.
-int infoCommand(const std::string& file, const Console& console);
+// Per file five lines: the load result, the escaped type string and the three sizes, the blocks
+// separated by a blank line. A file that cannot be read gets one line on the error stream and
+// no block; the status is the worst of all files.
+int infoCommand(const std::vector<std::string>& files, const Console& console);
 
 // The whole surface as an RGBA PNG, top line first, even after a failed decode; no file when the
 // surface has no pixels.

@@ -62,17 +62,16 @@ double VehicleRenderer::margin() const {
     return style_.marginPixels + shadowSpread(style_.shadow);
 }
 
-QImage VehicleRenderer::frame(double headingDegrees) const {
+RgbaImage VehicleRenderer::frame(double headingDegrees) const {
     return render(headingDegrees, style_.elevationDegrees, framePixelsPerMetre_,
                   {0, 0, pivotHeight_});
 }
 
-QImage VehicleRenderer::strip(int count) const {
+RgbaImage VehicleRenderer::strip(int count) const {
     const int size = style_.frameSize;
-    QImage strip(size * count, size, QImage::Format_RGBA8888);
-    strip.fill(Qt::transparent);
+    RgbaImage strip(size * count, size);
     for (int k = 0; k < count; ++k) {
-        const QImage f = frame(k * 360.0 / count);
+        const RgbaImage f = frame(k * 360.0 / count);
         for (int y = 0; y < size; ++y) {
             std::copy_n(f.constScanLine(y), 4 * size, strip.scanLine(y) + 4 * size * k);
         }
@@ -80,7 +79,7 @@ QImage VehicleRenderer::strip(int count) const {
     return strip;
 }
 
-QImage VehicleRenderer::topView() const {
+RgbaImage VehicleRenderer::topView() const {
     double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
     for (const Triangle& t : mesh_.triangles()) {
         for (const Vec3& p : {t.a, t.b, t.c}) {
@@ -93,8 +92,8 @@ QImage VehicleRenderer::topView() const {
     return render(0, 90, scale, {(minX + maxX) / 2, (minY + maxY) / 2, 0});
 }
 
-QImage VehicleRenderer::render(double headingDegrees, double elevationDegrees,
-                               double pixelsPerMetre, Vec3 pivot) const {
+RgbaImage VehicleRenderer::render(double headingDegrees, double elevationDegrees,
+                                  double pixelsPerMetre, Vec3 pivot) const {
     const int size = style_.frameSize;
     const int ss = style_.supersample;
     const double e = elevationDegrees * pi / 180;
@@ -128,7 +127,7 @@ QImage VehicleRenderer::render(double headingDegrees, double elevationDegrees,
     }
     const std::vector<double> shadow = softShadow(footprint, size, size, style_.shadow);
 
-    QImage image(size, size, QImage::Format_RGBA8888);
+    RgbaImage image(size, size);
     for (int y = 0; y < size; ++y) {
         std::uint8_t* line = image.scanLine(y);
         for (int x = 0; x < size; ++x) {

@@ -4,9 +4,8 @@
 #pragma once
 
 #include "tools/srftool/mesh.h"
+#include "tools/srftool/rgba_image.h"
 #include "tools/srftool/soft_shadow.h"
-
-#include <QImage>
 
 namespace srftool {
 
@@ -27,21 +26,21 @@ public:
 
     // The vehicle turned clockwise (seen from above) by `headingDegrees`; at 0 its front points
     // away from the viewer, towards the top of the frame. RGBA8888, colours not premultiplied.
-    QImage frame(double headingDegrees) const;
+    RgbaImage frame(double headingDegrees) const;
 
     // `count` frames side by side, frame k turned by k x 360 / count degrees.
-    QImage strip(int count) const;
+    RgbaImage strip(int count) const;
 
     // The vehicle seen straight from above with its front up, filling the frame.
-    QImage topView() const;
+    RgbaImage topView() const;
 
     double pixelsPerMetre() const { return framePixelsPerMetre_; }
 
 private:
     // Pixels between the vehicle's outline and the frame's edge.
     double margin() const;
-    QImage render(double headingDegrees, double elevationDegrees, double pixelsPerMetre,
-                  Vec3 pivot) const;
+    RgbaImage render(double headingDegrees, double elevationDegrees, double pixelsPerMetre,
+                     Vec3 pivot) const;
 
     Mesh mesh_;
     ViewStyle style_;

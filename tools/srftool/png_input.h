@@ -1,0 +1,17 @@
+// Reading the PNG pictures a vehicle is made from. The files come from users: each is opened
+// without blocking, must be a regular file and is read only up to the size it had when opened.
+#pragma once
+
+#include "tools/srftool/output_files.h"
+#include "tools/srftool/png_codec.h"
+#include "tools/srftool/rgba_image.h"
+
+#include <string>
+
+namespace srftool {
+
+// The picture as 8-bit RGBA with straight alpha, or the reason it cannot be had: not a regular
+// file, not a PNG, a side larger than largestSide, damaged.
+Failure readPng(const std::string& path, RgbaImage& image);
+
+} // namespace srftool
