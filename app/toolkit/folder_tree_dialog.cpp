@@ -30,6 +30,7 @@ FolderTreeDialog::FolderTreeDialog(QWidget* owner, const QString& title,
     , callback_(std::move(callback))
     , data_(data)
     , model_(new QFileSystemModel(this))
+    , heading_(new QLabel(title, this))
     , tree_(new QTreeView(this))
     , status_(new QLabel(this))
     , buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
@@ -53,7 +54,11 @@ FolderTreeDialog::FolderTreeDialog(QWidget* owner, const QString& title,
     // A long path is cut off at the dialog's edge instead of widening the dialog.
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
+    // Above the tree as well, so the title shows where no window manager draws a caption.
+    heading_->setTextFormat(Qt::PlainText);
+    heading_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading_);
     layout->addWidget(tree_, 1);
     layout->addWidget(status_);
     layout->addWidget(buttons_);

@@ -33,6 +33,7 @@ public:
     // The selected folder's path, or an empty string when nothing with a path is selected.
     QString selectedFolder() const;
 
+    QLabel* heading() const { return heading_; }
     QTreeView* tree() const { return tree_; }
     QLabel* statusLine() const { return status_; }
     QPushButton* okButton() const;
@@ -48,6 +49,7 @@ private:
     BrowseCallbackProc callback_;
     std::intptr_t data_;
     QFileSystemModel* model_;
+    QLabel* heading_;
     QTreeView* tree_;
     QLabel* status_;
     QDialogButtonBox* buttons_;

@@ -140,6 +140,7 @@ TEST_F(FolderChoiceTest, TheDialogOpensAtThePaneFolderAndCancelChangesNothing) {
     const QString labelBefore = form->lblGarminDir->Caption();
     struct Seen {
         QString title;
+        QString heading;
         QString selected;
         QString statusAtOpen;
         bool treeHasFocus = false;
@@ -151,6 +152,7 @@ TEST_F(FolderChoiceTest, TheDialogOpensAtThePaneFolderAndCancelChangesNothing) {
     } seen;
     whenTheDialogOpens([&](toolkit::FolderTreeDialog& dialog) {
         seen.title = dialog.windowTitle();
+        seen.heading = dialog.heading()->text();
         seen.selected = dialog.selectedFolder();
         seen.statusAtOpen = dialog.statusLine()->text();
         seen.treeHasFocus = dialog.focusWidget() == dialog.tree();
@@ -171,6 +173,7 @@ TEST_F(FolderChoiceTest, TheDialogOpensAtThePaneFolderAndCancelChangesNothing) {
     });
     press(form->imgChangeGarmin);
     EXPECT_EQ(seen.title, "Change GPS Directory");
+    EXPECT_EQ(seen.heading, "Change GPS Directory");
     EXPECT_EQ(seen.selected, device());
     EXPECT_EQ(seen.statusAtOpen, device());
     EXPECT_TRUE(seen.treeHasFocus);
