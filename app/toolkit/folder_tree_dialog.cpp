@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -65,6 +66,10 @@ FolderTreeDialog::FolderTreeDialog(QWidget* owner, const QString& title,
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     okButton()->setEnabled(false);
+    // A window closed while its dialog runs takes the dialog with it: nothing is left open over
+    // a closed window.
+    if (owner)
+        owner->installEventFilter(this);
 
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { selectionChanged(current); });
@@ -85,6 +90,13 @@ QPushButton* FolderTreeDialog::okButton() const {
 
 QPushButton* FolderTreeDialog::cancelButton() const {
     return buttons_->button(QDialogButtonBox::Cancel);
+}
+
+bool FolderTreeDialog::eventFilter(QObject* watched, QEvent* event) {
+    // A spontaneous hide is the window being minimised, which leaves the dialog open.
+    if (watched == parent() && event->type() == QEvent::Hide && !event->spontaneous())
+        reject();
+    return QDialog::eventFilter(watched, event);
 }
 
 void FolderTreeDialog::showEvent(QShowEvent* event) {

@@ -40,6 +40,7 @@ public:
     QPushButton* cancelButton() const;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
@@ -187,6 +188,29 @@ TEST_F(FolderChoiceTest, TheDialogOpensAtThePaneFolderAndCancelChangesNothing) {
     EXPECT_EQ(form->lblGarminDir->Caption(), labelBefore);
     EXPECT_EQ(shownNames(1), std::vector<QString>{"Nav01.srf"});
     EXPECT_EQ(shown(form->imgChangeGarmin), upColour("DirButton"));
+}
+
+TEST_F(FolderChoiceTest, ClosingTheWindowWhileTheDialogRunsClosesTheDialog) {
+    startOn(cars(), device());
+    bool leftOpen = false;
+    whenTheDialogOpens([&](toolkit::FolderTreeDialog& dialog) {
+        dialog.setSelection(folder());
+        form->Unload();
+        // Should it stay, it is closed after a while so that the test ends.
+        QPointer<toolkit::FolderTreeDialog> open = &dialog;
+        QTimer::singleShot(500, [open, &leftOpen] {
+            if (open && open->isVisible()) {
+                leftOpen = true;
+                open->reject();
+            }
+        });
+    });
+    press(form->imgChangeDir);
+    QTest::qWait(600);
+    EXPECT_FALSE(leftOpen);
+    EXPECT_EQ(form->state.fileDir, cars());
+    EXPECT_EQ(readSettings(),
+              QFile::encodeName(cars()) + "\r\n" + QFile::encodeName(device()) + "\r\n");
 }
 
 TEST_F(FolderChoiceTest, WithoutAFolderTheDialogOpensAtTheProgramFolder) {
