@@ -15,6 +15,7 @@
 #include "app/toolkit/shape.h"
 #include "app/toolkit/timer.h"
 #include "app/toolkit/vscroll_bar.h"
+#include "platform/drives/drive_table.h"
 
 #include <array>
 #include <cstdint>
@@ -71,6 +72,16 @@ public:
     QString workingFolder() const;
     // Whether the window was closed; long work that yields stops when it was.
     bool closed() const;
+
+    // Probes the drives D to Z for the navigator's vehicle folder. The first that holds it becomes
+    // the Garmin pane's folder, which is then listed, scanned and laid out; without one nothing
+    // changes.
+    void FindGarmin();
+    // Runs the folder dialog for a pane, opened at the pane's folder (or the program folder). True
+    // when a folder was chosen and set; choosing the folder already set counts.
+    bool ChooseDirectory(std::uint8_t pane);
+    // The drives the search probes: the system's mounted volumes unless a test gives its own.
+    void setDriveTable(std::unique_ptr<drives::DriveTable> table);
 
     // The window's events, public so that the event wiring and tests raise the same code.
     void formLoad();
@@ -154,4 +165,6 @@ private:
     // Counts the layouts of each pane; a layout that finds a newer one started during its yield
     // leaves the cards to it.
     std::array<unsigned, 2> layoutGeneration_{};
+    // Made on the first search when no table was given.
+    std::unique_ptr<drives::DriveTable> driveTable_;
 };

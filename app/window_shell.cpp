@@ -37,7 +37,7 @@ void frmMain::imgFindGarminMouseDown(int, int, float, float) {
     if (isBusy())
         return;
     SetButtonPicture(imgFindGarmin, ButtonPictures::GpsDown);
-    // The drives are searched for the navigator here.
+    FindGarmin();
     SetButtonPicture(imgFindGarmin, ButtonPictures::GpsUp);
 }
 
@@ -45,16 +45,22 @@ void frmMain::imgChangeDirMouseDown(int, int, float, float) {
     if (isBusy())
         return;
     SetButtonPicture(imgChangeDir, ButtonPictures::DirDown);
-    // The local folder is chosen in the folder dialog here.
+    const bool changed = ChooseDirectory(FilesPane);
+    // Up again whether or not a folder was chosen.
     SetButtonPicture(imgChangeDir, ButtonPictures::DirUp);
+    if (changed)
+        RefreshPane(FilesPane);
 }
 
 void frmMain::imgChangeGarminMouseDown(int, int, float, float) {
     if (isBusy())
         return;
     SetButtonPicture(imgChangeGarmin, ButtonPictures::DirDown);
-    // The navigator's folder is chosen in the folder dialog here.
+    const bool changed = ChooseDirectory(GarminPane);
+    // Up again whether or not a folder was chosen.
     SetButtonPicture(imgChangeGarmin, ButtonPictures::DirUp);
+    if (changed)
+        RefreshPane(GarminPane);
 }
 
 void frmMain::imgRefreshFilesMouseDown(int, int, float, float) {

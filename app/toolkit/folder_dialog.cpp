@@ -1,21 +1,26 @@
 #include "app/toolkit/folder_dialog.h"
 
-#include <QDir>
-#include <QFileDialog>
+#include "app/toolkit/folder_tree_dialog.h"
+
+#include <QPointer>
 
 namespace toolkit {
 
 namespace {
 
-class QtFolderDialog final : public FolderDialog {
+class TreeFolderDialog final : public FolderDialog {
 public:
-    QString chooseFolder(QWidget* parent, const QString& title,
-                         const QString& startFolder) override {
-        const QString folder = QFileDialog::getExistingDirectory(parent, title, startFolder);
-        if (folder.isEmpty())
-            return folder;
-        // cleanPath drops a trailing separator; only the root keeps its one.
-        return QDir::cleanPath(folder);
+    QString browse(const BrowseInfo& info) override {
+        // On the heap with its owner as parent: should the owner go while the dialog runs, it
+        // takes the dialog with it and the answer is a cancel.
+        QPointer<FolderTreeDialog> dialog =
+            new FolderTreeDialog(info.owner, info.title, info.callback, info.data);
+        const bool accepted = dialog->exec() == QDialog::Accepted;
+        if (!dialog)
+            return QString();
+        const QString chosen = accepted ? dialog->selectedFolder() : QString();
+        delete dialog;
+        return chosen;
     }
 };
 
@@ -24,8 +29,8 @@ FolderDialog* installed = nullptr;
 } // namespace
 
 FolderDialog& folderDialog() {
-    static QtFolderDialog qtDialog;
-    return installed ? *installed : qtDialog;
+    static TreeFolderDialog treeDialog;
+    return installed ? *installed : treeDialog;
 }
 
 void setFolderDialog(FolderDialog* dialog) {

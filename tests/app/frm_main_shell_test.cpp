@@ -1,4 +1,5 @@
 #include "app/hourglass_cursor.h"
+#include "app/toolkit/folder_dialog.h"
 #include "form_fixture.h"
 
 #include <QTest>
@@ -78,6 +79,11 @@ TEST_F(ShellTest, RefreshButtonsAreDownWhilePressedAndUpOnRelease) {
 TEST_F(ShellTest, WhileBusyTheGuardedButtonsDoNothing) {
     createForm();
     showActive();
+    // The folder dialog is answered with a cancel.
+    struct Cancel final : toolkit::FolderDialog {
+        QString browse(const toolkit::BrowseInfo&) override { return QString(); }
+    } cancel;
+    toolkit::setFolderDialog(&cancel);
     // Each press reads the down picture anew: make the file differ from what shows now.
     writePicture("RefreshButtonDown.bmp", {75, 25}, Qt::red);
     writePicture("GPSButtonUp.bmp", {25, 25}, Qt::green);
@@ -99,6 +105,7 @@ TEST_F(ShellTest, WhileBusyTheGuardedButtonsDoNothing) {
     EXPECT_EQ(shown(form->imgFindGarmin), QColor(Qt::green));
     QTest::mousePress(form->imgChangeDir, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(shown(form->imgChangeDir), QColor(Qt::green));
+    toolkit::setFolderDialog(nullptr);
 }
 
 TEST_F(ShellTest, TheCloseAndMinimiseButtonsWorkWhileBusy) {
