@@ -100,6 +100,22 @@ QByteArray CopyFixture::bytesOf(const QString& path) {
     return file.readAll();
 }
 
+QStringList writeDistinct(const QString& folder, int count, const QString& stem) {
+    QDir().mkpath(folder);
+    QStringList names;
+    for (int i = 1; i <= count; ++i) {
+        const QString name = stem + QStringLiteral("%1.srf").arg(i, 2, 10, QLatin1Char('0'));
+        writeVehicle(folder + "/" + name,
+                     {.frameSize = 30 + 4 * i, .colour = static_cast<std::uint16_t>(0x0841 * i)});
+        names.append(name);
+    }
+    return names;
+}
+
+QImage movedBlock(const cAlphaSurface& strip, int stripX) {
+    return stripBlock(strip, stripX + 1);
+}
+
 bool operator==(const VehicleRecord& a, const VehicleRecord& b) {
     return a.StripX == b.StripX && a.FileName == b.FileName && a.SRFType == b.SRFType &&
            a.Size3D == b.Size3D && a.Size2D == b.Size2D && a.FileDate == b.FileDate;

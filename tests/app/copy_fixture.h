@@ -63,6 +63,13 @@ protected:
     AnsweringBox box;
 };
 
+// Writes count vehicles named <stem>01.srf, <stem>02.srf ... that each look different (size and
+// colour), so a thumbnail tells which one it is, and gives their names.
+QStringList writeDistinct(const QString& folder, int count, const QString& stem);
+// The block a copy or a deletion moves for the cell at stripX: 100 x 100 pixels one right of the
+// cell's left edge.
+QImage movedBlock(const cAlphaSurface& strip, int stripX);
+
 bool operator==(const VehicleRecord& a, const VehicleRecord& b);
 void PrintTo(const VehicleRecord& record, std::ostream* os);
 ::testing::AssertionResult samePane(const PaneState& expected, const PaneState& actual);

@@ -11,24 +11,6 @@ namespace {
 
 using CopyTest = CopyFixture;
 
-// Vehicles that each look different, so a thumbnail tells which one it is.
-QStringList writeDistinct(const QString& folder, int count, const QString& stem) {
-    QDir().mkpath(folder);
-    QStringList names;
-    for (int i = 1; i <= count; ++i) {
-        const QString name = stem + QStringLiteral("%1.srf").arg(i, 2, 10, QLatin1Char('0'));
-        writeVehicle(folder + "/" + name,
-                     {.frameSize = 30 + 4 * i, .colour = static_cast<std::uint16_t>(0x0841 * i)});
-        names.append(name);
-    }
-    return names;
-}
-
-// The block a copy moves: 100 x 100 pixels one right of the cell's left edge.
-QImage movedBlock(const cAlphaSurface& strip, int stripX) {
-    return stripBlock(strip, stripX + 1);
-}
-
 TEST_F(CopyTest, Card2AtValue5CopiesVehicle6IntoAPaneEmptySinceStartUp) {
     writeDistinct(cars(), 10, "Car");
     const QStringList order = listedOrder(cars());

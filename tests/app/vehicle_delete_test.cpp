@@ -10,22 +10,6 @@
 
 namespace {
 
-QStringList writeDistinct(const QString& folder, int count) {
-    QDir().mkpath(folder);
-    QStringList names;
-    for (int i = 1; i <= count; ++i) {
-        const QString name = QStringLiteral("Car%1.srf").arg(i, 2, 10, QLatin1Char('0'));
-        writeVehicle(folder + "/" + name,
-                     {.frameSize = 30 + 6 * i, .colour = static_cast<std::uint16_t>(0x1863 * i)});
-        names.append(name);
-    }
-    return names;
-}
-
-QImage movedBlock(const cAlphaSurface& strip, int stripX) {
-    return stripBlock(strip, stripX + 1);
-}
-
 struct DeleteCase {
     const char* name;
     int count;
@@ -40,7 +24,7 @@ class DeleteTest : public CopyFixture, public ::testing::WithParamInterface<Dele
 
 TEST_P(DeleteTest, TheFileGoesAndTheGapCloses) {
     const DeleteCase& c = GetParam();
-    writeDistinct(cars(), c.count);
+    writeDistinct(cars(), c.count, "Car");
     const QStringList order = listedOrder(cars());
     startOn(cars(), folder() + "/none");
     ASSERT_TRUE(form->VScrollFiles->setValue(static_cast<std::int16_t>(c.value)));
@@ -170,7 +154,7 @@ TEST_P(DeleteFaultTest, AFailedDeletionKeepsTheVehicleAndSaysWhy) {
     QString why;
     if (fault.mounted && runningAsRoot() && !mount.mount(cars(), "1m", &why))
         GTEST_SKIP() << why.toStdString();
-    writeDistinct(cars(), 3);
+    writeDistinct(cars(), 3, "Car");
     startOn(cars(), folder() + "/none");
     int card = 1;
     while (form->state.filesCatalogue[card - 1].FileName != "Car02.srf")
