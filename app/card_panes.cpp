@@ -1,7 +1,7 @@
 // The card panes: the cards show the vehicles from the scroll position on, the scroll bars move
 // them, a click selects a card's vehicle and a right click opens the context menu.
 #include "app/frm_main.h"
-#include "app/thumbnail_cell.h"
+#include "app/strip_block.h"
 #include "app/toolkit/mouse_codes.h"
 #include "app/toolkit/screen.h"
 #include "app/toolkit/twips.h"
@@ -40,14 +40,10 @@ void frmMain::LayoutCards(std::uint8_t paneByte) {
                         record.Size3D + QLatin1Char(',') + record.Size2D);
                 putLine(*card, tessel::DISPID_DataLine4, record.FileDate);
                 card->setVisible(true);
-                if (!pane.strip) {
-                    pane.strip = std::make_unique<cAlphaSurface>();
-                    pane.strip->Create(StripWidth, StripHeight);
-                }
                 // The card copies the vehicle's cell from the strip while the call runs.
                 com::DispatchCall(card->dispatch(), tessel::DISPID_BltImageFromContext,
-                                  {com::variantI4(pane.strip->hDC()), com::variantI4(record.StripX),
-                                   com::variantI4(0)},
+                                  {com::variantI4(existingStrip(pane.strip).hDC()),
+                                   com::variantI4(record.StripX), com::variantI4(0)},
                                   nullptr);
             }
             toolkit::DoEvents();

@@ -63,6 +63,7 @@ void frmMain::wireEvents() {
     };
     wirePaneEvents(FilesPane);
     wirePaneEvents(GarminPane);
+    mnuRtMenu.item(QStringLiteral("mnuDeleteVehicle"))->Click = [this] { mnuDeleteVehicleClick(); };
 }
 
 void frmMain::wirePaneEvents(std::uint8_t paneByte) {

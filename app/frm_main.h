@@ -65,9 +65,16 @@ public:
     // Creates card n of the pane (one that exists already is kept) and places it in the pane's
     // column: 3 pixels right of the column's left edge, n - 1 card heights below its top.
     void PlaceCard(std::uint8_t pane, int n);
-    // Where a card dragged from the other pane arrives.
+    // Where a card dragged from the other pane arrives: the vehicle it shows is copied into this
+    // pane's folder, after a question when a vehicle of that name is there already. A copy that
+    // fails leaves this pane as it was and says why.
     void CopyVehicleToGarmin(const toolkit::DragSource& source);
     void CopyVehicleFromGarmin(const toolkit::DragSource& source);
+    // "Delete Vehicle": removes the selected vehicle's file after a question, then its record and
+    // its thumbnail. A deletion that fails keeps the vehicle and says why.
+    void mnuDeleteVehicleClick();
+    // Whether a copy or a deletion runs; another one is refused until it ends.
+    bool fileWorkRunning() const { return fileWorkRunning_; }
     // The window's working folder "temp" below the program folder.
     QString workingFolder() const;
     // Whether the window was closed; long work that yields stops when it was.
@@ -159,6 +166,13 @@ private:
     // A missing or unreadable file leaves the picture as it was.
     void SetButtonPicture(toolkit::ImageControl* button, const QString& fileName);
     QString imagePath(const QString& fileName) const;
+    // The copy of either direction, with the roles of the panes.
+    struct CopyRoles;
+    void CopyVehicle(const toolkit::DragSource& source, const CopyRoles& roles);
+    void AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle);
+    void ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entry);
+    // Says in a box with an OK button what failed, unless the window has closed.
+    void tellFailure(const QString& title, const QString& text);
 
     QString programFolder_;
     std::unique_ptr<toolkit::FormWindow> window_;
@@ -167,4 +181,6 @@ private:
     std::array<unsigned, 2> layoutGeneration_{};
     // Made on the first search when no table was given.
     std::unique_ptr<drives::DriveTable> driveTable_;
+    // Set while a copy or a deletion runs, yields included.
+    bool fileWorkRunning_ = false;
 };

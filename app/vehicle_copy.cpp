@@ -1,16 +1,170 @@
-// Cards dropped on the other pane. This is where copying a vehicle between the panes plugs in;
-// for now a drop is only checked for its source, as the copy will check it, and does nothing.
+// Copying a vehicle dragged from one pane onto the other: its file goes into the other folder and,
+// without reading the file again, its record and its thumbnail go into the other pane. A vehicle
+// of the same name there is replaced after a question; any other is appended.
+//
+// The target pane changes before the file is written, so that the overlay shows over the finished
+// pane; a copy that fails puts every change back and says why. A copy or deletion started while
+// one yields is refused, and the busy cursor it holds keeps the scans out.
 #include "app/frm_main.h"
+#include "app/hourglass_cursor.h"
+#include "app/mod_main.h"
+#include "app/running_flag.h"
+#include "app/strip_block.h"
+#include "app/thumbnail_cell.h"
 #include "app/toolkit/drag_source.h"
+#include "app/toolkit/message_box.h"
+#include "app/toolkit/screen.h"
+#include "app/vehicle_file_changes.h"
+
+#include <algorithm>
+
+namespace {
+
+// A copy that would make a pane hold more vehicles than this is refused; a scan may list more.
+constexpr std::int32_t CopyLimit = 100;
+constexpr std::int32_t CardsPerPane = 4;
+
+QString failedCopyText(const QString& file, const QString& folder, const QString& reason) {
+    return file + QStringLiteral(" could not be copied to ") + folder + QStringLiteral(".\r\n") +
+           reason;
+}
+
+} // namespace
+
+struct frmMain::CopyRoles {
+    QLatin1String acceptedSource; // the array name of the cards this pane takes
+    std::uint8_t from;
+    std::uint8_t to;
+    QLatin1String newLine1;
+    QLatin1String replaceLine1;
+};
 
 void frmMain::CopyVehicleToGarmin(const toolkit::DragSource& source) {
-    // Only a card of the Files pane is copied to the navigator.
-    if (source.arrayName != QLatin1String("TesselFiles"))
-        return;
+    CopyVehicle(source, {QLatin1String("TesselFiles"), FilesPane, GarminPane,
+                         QLatin1String("Copying Vehicle to Garmin"),
+                         QLatin1String("Copying Vehicle to Garmin")});
 }
 
 void frmMain::CopyVehicleFromGarmin(const toolkit::DragSource& source) {
-    // Only a card of the Garmin pane is copied to the local folder.
-    if (source.arrayName != QLatin1String("TesselGarmin"))
+    CopyVehicle(source, {QLatin1String("TesselGarmin"), GarminPane, FilesPane,
+                         QLatin1String("Copying Vehicle from Garmin"),
+                         QLatin1String("Copying Vehicle From Garmin")});
+}
+
+void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& roles) {
+    if (dragged.arrayName != roles.acceptedSource)
         return;
+    // Only one copy or deletion at a time, and none while a scan or the preview loader holds the
+    // busy cursor: each of them yields, and the catalogues must stay as the running one needs.
+    if (fileWorkRunning_ || isBusy())
+        return;
+    const Pane source = paneOf(roles.from);
+    const Pane target = paneOf(roles.to);
+    // The vehicle the dragged card shows.
+    const int number = dragged.index + source.scroll->Value() - 1;
+    if (number < 1 || number > source.count)
+        return;
+    const RunningFlag running(fileWorkRunning_);
+    const VehicleRecord vehicle = source.catalogue[number - 1];
+    for (std::int32_t entry = 0; entry < target.count; ++entry) {
+        // Exactly, letter case included: Car.srf does not replace car.srf.
+        if (target.catalogue[entry].FileName != vehicle.FileName)
+            continue;
+        const int answer = toolkit::messageBox().askYesNo(
+            window_.get(), QStringLiteral("A Vehicle by that name already exists!\r\nReplace it?"),
+            QStringLiteral("Vehicle Exists"));
+        if (answer == toolkit::vbYes && !closed())
+            ReplaceVehicle(roles, vehicle, entry);
+        return;
+    }
+    AddVehicle(roles, vehicle);
+}
+
+void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
+    const Pane source = paneOf(roles.from);
+    const Pane target = paneOf(roles.to);
+    if (target.count >= CopyLimit)
+        return;
+    const cHourglassCursor busy;
+    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
+    const QString to = target.folder + QLatin1Char('/') + vehicle.FileName;
+
+    const std::int32_t cardsBefore = target.cardsLoaded;
+    const std::int32_t n = ++target.count;
+    if (target.cardsLoaded < CardsPerPane) {
+        ++target.cardsLoaded;
+        PlaceCard(target.byte, target.cardsLoaded);
+    }
+    VehicleRecord& entry = target.catalogue[n - 1];
+    const VehicleRecord entryBefore = entry;
+    entry = vehicle;
+    entry.StripX = (n - 1) * StripCellSize;
+    cAlphaSurface& targetStrip = existingStrip(target.strip);
+    const KeptCellBlock cellBefore(targetStrip, entry.StripX);
+    copyCellBlock(existingStrip(source.strip), vehicle.StripX, targetStrip, entry.StripX);
+
+    ShowMessage(GarminPane, roles.newLine1, GetBaseName(vehicle.FileName));
+    // Closed meanwhile: the strips are released, and no file is begun.
+    if (closed())
+        return;
+    QString reason;
+    const bool copied = copyVehicleFile(from, to, &reason);
+    fraMessage->setVisible(false);
+    if (!copied) {
+        target.count = n - 1;
+        entry = entryBefore;
+        cellBefore.restore(targetStrip);
+        target.cardsLoaded = cardsBefore;
+        // A scroll during the overlay's yield may have shown the vehicle.
+        LayoutCards(target.byte);
+        tellFailure(QStringLiteral("Copy Failed"), failedCopyText(from, target.folder, reason));
+        return;
+    }
+    // The catalogue is whole, also in a pane that was never scanned: its scroll bar lays it out.
+    target.ready = 1;
+    target.scroll->setMax(static_cast<std::int16_t>(std::max(n - 3, 1)));
+    target.scroll->setMin(1);
+    target.scroll->setValue(1);
+    target.scroll->repaint();
+    toolkit::DoEvents();
+    if (closed())
+        return;
+    LayoutCards(target.byte);
+}
+
+void frmMain::ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entryIndex) {
+    const Pane source = paneOf(roles.from);
+    const Pane target = paneOf(roles.to);
+    const cHourglassCursor busy;
+    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
+    const QString to = target.folder + QLatin1Char('/') + vehicle.FileName;
+
+    VehicleRecord& entry = target.catalogue[entryIndex];
+    const VehicleRecord entryBefore = entry;
+    // The vehicle keeps its place and its cell in the target pane.
+    entry = vehicle;
+    entry.StripX = entryBefore.StripX;
+    cAlphaSurface& targetStrip = existingStrip(target.strip);
+    const KeptCellBlock cellBefore(targetStrip, entry.StripX);
+    copyCellBlock(existingStrip(source.strip), vehicle.StripX, targetStrip, entry.StripX);
+
+    ShowMessage(GarminPane, roles.replaceLine1, GetBaseName(vehicle.FileName));
+    if (closed())
+        return;
+    QString reason;
+    // The old file stays whole until the new one is complete.
+    const bool copied = copyVehicleFile(from, to, &reason);
+    fraMessage->setVisible(false);
+    if (!copied) {
+        entry = entryBefore;
+        cellBefore.restore(targetStrip);
+    }
+    LayoutCards(target.byte);
+    if (!copied)
+        tellFailure(QStringLiteral("Copy Failed"), failedCopyText(from, target.folder, reason));
+}
+
+void frmMain::tellFailure(const QString& title, const QString& text) {
+    if (!closed())
+        toolkit::messageBox().tell(window_.get(), text, title);
 }

@@ -13,6 +13,9 @@ public:
             parent, title, prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         return answer == QMessageBox::Yes ? vbYes : vbNo;
     }
+    void tell(QWidget* parent, const QString& text, const QString& title) override {
+        QMessageBox::warning(parent, title, text, QMessageBox::Ok, QMessageBox::Ok);
+    }
 };
 
 MessageBox* installed = nullptr;

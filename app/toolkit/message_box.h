@@ -1,5 +1,6 @@
-// The Yes/No question box. The form asks through this interface so that tests answer without a
-// person; the program answers with a real dialog.
+// The message boxes: the Yes/No question and the notice with an OK button. The form asks and
+// tells through this interface so that tests answer without a person; the program shows real
+// dialogs.
 #pragma once
 
 #include <QString>
@@ -16,6 +17,8 @@ public:
     virtual ~MessageBox() = default;
     // Yes and No buttons, Yes the default; vbYes or vbNo.
     virtual int askYesNo(QWidget* parent, const QString& prompt, const QString& title) = 0;
+    // An OK button only; returns when the box has been closed.
+    virtual void tell(QWidget* parent, const QString& text, const QString& title) = 0;
 };
 
 // The box in use: a Qt message box unless one was installed.

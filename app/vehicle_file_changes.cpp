@@ -1,0 +1,60 @@
+#include "app/vehicle_file_changes.h"
+
+#include "app/vehicle_files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <QFile>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+void say(QString* reason, const QString& text) {
+    if (reason)
+        *reason = text;
+}
+
+} // namespace
+
+bool copyVehicleFile(const QString& source, const QString& target, QString* reason) {
+    // Both panes may show one folder; writing a file over itself would truncate it first.
+    if (source == target || sameFile(source, target))
+        return true;
+    struct stat status {};
+    if (::stat(QFile::encodeName(source).constData(), &status) != 0) {
+        say(reason, systemReason(errno));
+        return false;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        say(reason, QStringLiteral("Not a regular file"));
+        return false;
+    }
+    return replaceFileCopy(source, target, reason);
+}
+
+Removal removeVehicleFile(const QString& path, QString* reason) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return Removal::AlreadyGone;
+        say(reason, systemReason(errno));
+        return Removal::Failed;
+    }
+    if (S_ISREG(status.st_mode) && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        say(reason, QStringLiteral("Read-only file"));
+        return Removal::Failed;
+    }
+    if (::unlink(name.constData()) != 0) {
+        if (errno == ENOENT)
+            return Removal::AlreadyGone;
+        say(reason, systemReason(errno));
+        return Removal::Failed;
+    }
+    return Removal::Removed;
+}

@@ -1,0 +1,134 @@
+#include "virtual_screen.h"
+
+#include "surface/alpha_surface.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <QFile>
+#include <QRect>
+#include <QStandardPaths>
+#include <utility>
+
+VirtualScreen::VirtualScreen(QString configuration)
+    : configuration_(std::move(configuration)) {}
+
+VirtualScreen::~VirtualScreen() {
+    endProcess(server_);
+}
+
+bool VirtualScreen::start() {
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    if (xvfb.isEmpty())
+        return false;
+    server_.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (!server_.waitForStarted(30000))
+        return false;
+    QByteArray number;
+    while (!number.contains('\n') && server_.waitForReadyRead(30000))
+        number += server_.readAllStandardOutput();
+    number = number.trimmed();
+    if (number.isEmpty())
+        return false;
+    display_ = ":" + QString::fromLatin1(number);
+    return true;
+}
+
+QProcessEnvironment VirtualScreen::environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("XDG_CONFIG_HOME", configuration_);
+    return env;
+}
+
+QImage VirtualScreen::grab() const {
+    QProcess grab;
+    grab.setProcessEnvironment(environment());
+    const QString file = configuration_ + "/screen.png";
+    grab.start(SCREEN_GRAB_PATH, {file});
+    if (!grab.waitForFinished(30000) || grab.exitCode() != 0)
+        return QImage();
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+QPoint VirtualScreen::windowOn(const QImage& screen) const {
+    return QRect(QPoint(), screen.size()).center() -
+           QPoint(WindowSize.width() / 2, WindowSize.height() / 2);
+}
+
+bool VirtualScreen::xdotool(const QStringList& arguments) const {
+    const QString tool = QStandardPaths::findExecutable("xdotool");
+    if (tool.isEmpty())
+        return false;
+    QProcess run;
+    run.setProcessEnvironment(environment());
+    run.start(tool, arguments);
+    return run.waitForFinished(30000) && run.exitStatus() == QProcess::NormalExit &&
+           run.exitCode() == 0;
+}
+
+void endProcess(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished(30000);
+    }
+}
+
+QString firstListed(const QString& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
+        const QString name = QString::fromStdString(entry.path().filename().string());
+        if (name.endsWith(".srf", Qt::CaseInsensitive))
+            return name;
+    }
+    return QString();
+}
+
+QImage expectedThumbnail(const QString& file) {
+    cAlphaSurface vehicle;
+    if (vehicle.CreateFromGarminSRF(QFile::encodeName(file).toStdString()) != 1)
+        return QImage();
+    gdi::DibView view;
+    if (!gdi::GetDibView(vehicle.hDC(), &view))
+        return QImage();
+    QImage cell(100, 100, QImage::Format_RGB32);
+    cell.fill(Qt::white);
+    const int size = vehicle.Width3D();
+    const int offset = (100 - size) / 2;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const std::uint8_t* p = view.line(y) + 4 * x;
+            const int a = p[3];
+            const auto over = [a](int c) { return std::min(255, c + 255 * (255 - a) / 255); };
+            cell.setPixel(offset + x, offset + y, qRgb(over(p[2]), over(p[1]), over(p[0])));
+        }
+    }
+    return cell;
+}
+
+bool showsThumbnail(const QImage& screen, QPoint at, const QImage& expected) {
+    for (int y = 1; y < 100; ++y) {
+        for (int x = 1; x < 100; ++x) {
+            const QRgb s = screen.pixel(at.x() + x, at.y() + y);
+            const QRgb e = expected.pixel(x, y);
+            if (std::abs(qRed(s) - qRed(e)) > 2 || std::abs(qGreen(s) - qGreen(e)) > 2 ||
+                std::abs(qBlue(s) - qBlue(e)) > 2)
+                return false;
+        }
+    }
+    return true;
+}
+
+int textPixels(const QImage& screen, const QRect& box) {
+    int count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QRgb p = screen.pixel(x, y);
+            count += qRed(p) < 100 && qGreen(p) > 150 && qBlue(p) > 150;
+        }
+    }
+    return count;
+}
