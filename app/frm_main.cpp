@@ -63,6 +63,7 @@ void frmMain::wireEvents() {
     };
     wirePaneEvents(FilesPane);
     wirePaneEvents(GarminPane);
+    wirePreviewEvents();
 }
 
 void frmMain::wirePaneEvents(std::uint8_t paneByte) {
