@@ -52,7 +52,6 @@ void clearPicture(toolkit::PictureBox* box) {
     box->setAutoRedraw(true);
     box->Cls();
     box->setAutoRedraw(persistent);
-    box->Refresh();
 }
 
 } // namespace
@@ -138,11 +137,18 @@ void frmMain::PaintPreviewFrame() {
 
 void frmMain::ShowSurface(toolkit::PictureBox* box, const cAlphaSurface& source, std::int32_t x,
                           std::int32_t y, std::int32_t width, std::int32_t height) {
-    clearPicture(box);
+    // Only what the box can show is copied, never the rest of a large canvas. A block that
+    // covers the whole box leaves nothing of the old picture to clear.
+    const std::int32_t shownWidth = std::min(width, box->width());
+    const std::int32_t shownHeight = std::min(height, box->height());
+    const bool coversBox = shownWidth == box->width() && shownHeight == box->height() &&
+                           x + 1 + shownWidth <= source.Width() &&
+                           y + 1 + shownHeight <= source.Height() && source.hDC() != 0;
+    if (!coversBox)
+        clearPicture(box);
     box->setAutoRedraw(true);
-    // Only what the box can show is copied, never the rest of a large canvas.
-    gdi::BitBlt(box->hDC(), 0, 0, std::min(width, box->width()), std::min(height, box->height()),
-                source.hDC(), x + 1, y + 1, gdi::SRCCOPY);
+    gdi::BitBlt(box->hDC(), 0, 0, shownWidth, shownHeight, source.hDC(), x + 1, y + 1,
+                gdi::SRCCOPY);
     box->setAutoRedraw(false);
     box->Refresh();
 }
