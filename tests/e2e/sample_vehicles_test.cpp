@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -21,6 +22,10 @@ constexpr QPoint FilesCard(28, 84);
 constexpr QPoint GarminCard(421, 84);
 constexpr QPoint ThumbnailInCard(6, 6);
 constexpr QRect FirstLineInCard(115, 12, 190, 20);
+
+QImage expectedThumbnail(const QString& file);
+QString firstListed(const QString& folder);
+bool showsThumbnail(const QImage& screen, QPoint at, const QImage& expected);
 
 class SampleVehiclesTest : public ::testing::Test {
 protected:
@@ -59,6 +64,43 @@ protected:
             number += server.readAllStandardOutput();
         number = number.trimmed();
         return number.isEmpty() ? QString() : ":" + QString::fromLatin1(number);
+    }
+
+    // Moves the pointer, clicks and presses keys on the display, as a user does.
+    bool xdotool(const QString& display, const QStringList& arguments) const {
+        QProcess tool;
+        tool.setProcessEnvironment(environment(display));
+        tool.start(QStringLiteral("xdotool"), arguments);
+        return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit &&
+               tool.exitCode() == 0;
+    }
+
+    // Registers the card library, starts the program and waits (bounded) until card 1 of the
+    // Files pane shows the folder's first vehicle. Gives the window's top-left corner on the
+    // screen, or nothing.
+    std::optional<QPoint> startShowingFirstVehicle(const QString& display) {
+        QProcess regsvr;
+        regsvr.setProcessEnvironment(environment(display));
+        regsvr.start(folder() + "/regsvr", {folder() + "/libtessel.so"});
+        if (!regsvr.waitForFinished(60000) || regsvr.exitCode() != 0)
+            return std::nullopt;
+        const QImage expected = expectedThumbnail(folder() + "/" + firstListed(folder()));
+        program.setProcessEnvironment(environment(display));
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(folder() + "/motorhall");
+        if (!program.waitForStarted(60000))
+            return std::nullopt;
+        for (int attempt = 0; attempt < 240 && program.state() == QProcess::Running; ++attempt) {
+            const QImage screen = grabScreen(display);
+            if (!screen.isNull()) {
+                const QPoint window = QRect(QPoint(), screen.size()).center() -
+                                      QPoint(WindowSize.width() / 2, WindowSize.height() / 2);
+                if (showsThumbnail(screen, window + FilesCard + ThumbnailInCard, expected))
+                    return window;
+            }
+            QThread::msleep(250);
+        }
+        return std::nullopt;
     }
 
     QProcessEnvironment environment(const QString& display) const {
@@ -191,6 +233,106 @@ TEST_F(SampleVehiclesTest, BothPanesShowTheSampleVehicles) {
     for (const QPoint card : {FilesCard, GarminCard})
         EXPECT_GT(textPixels(screen, FirstLineInCard.translated(window + card)), 40)
             << "the file name on card 1";
+}
+
+// Where the preview lies: Plotter in the preview frame, the Rotate button below it.
+constexpr QPoint PlotterInWindow(47 + 6, 90 + 7);
+constexpr QPoint RotateInWindow(47 + 293, 90 + 430);
+// The vehicle's square of the backdrop, shown one pixel up and left in Plotter.
+constexpr QPoint VehicleInPlotter(290, 206);
+
+// Frame `frame` of the vehicle (80 x 80) blended over the backdrop's 80 x 80 square at
+// (291, 207), as the preview shows it.
+QImage expectedPreview(const QString& file, const QImage& backdrop, int frame) {
+    cAlphaSurface vehicle;
+    if (vehicle.CreateFromGarminSRF(QFile::encodeName(file).toStdString()) != 1 ||
+        vehicle.Width3D() != 80)
+        return QImage();
+    gdi::DibView view;
+    if (!gdi::GetDibView(vehicle.hDC(), &view))
+        return QImage();
+    QImage block(80, 80, QImage::Format_RGB32);
+    for (int y = 0; y < 80; ++y) {
+        for (int x = 0; x < 80; ++x) {
+            const std::uint8_t* p = view.line(y) + 4 * (frame * 80 + x);
+            const QRgb under = backdrop.pixel(291 + x, 207 + y);
+            const int a = p[3];
+            const auto over = [a](int c, int d) { return std::min(255, c + d * (255 - a) / 255); };
+            block.setPixel(
+                x, y,
+                qRgb(over(p[2], qRed(under)), over(p[1], qGreen(under)), over(p[0], qBlue(under))));
+        }
+    }
+    return block;
+}
+
+bool showsBlock(const QImage& screen, QPoint at, const QImage& block) {
+    for (int y = 0; y < block.height(); ++y) {
+        for (int x = 0; x < block.width(); ++x) {
+            const QRgb s = screen.pixel(at.x() + x, at.y() + y);
+            const QRgb e = block.pixel(x, y);
+            if (std::abs(qRed(s) - qRed(e)) > 2 || std::abs(qGreen(s) - qGreen(e)) > 2 ||
+                std::abs(qBlue(s) - qBlue(e)) > 2)
+                return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(SampleVehiclesTest, APreviewShowsTheVehicleOnTheNavigatorsScreenAndRotateTurnsIt) {
+    const QString display = startServer();
+    ASSERT_FALSE(display.isEmpty())
+        << "Xvfb is needed (Debian packages xvfb and xauth; scripts/setup installs them)";
+    ASSERT_FALSE(QStandardPaths::findExecutable("xdotool").isEmpty())
+        << "xdotool is needed to click like a user (scripts/setup installs it)";
+    const QImage backdrop =
+        QImage(folder() + "/Images/Garmin760.bmp").convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(backdrop.size(), QSize(655, 421));
+    const QString first = folder() + "/" + firstListed(folder());
+    const QImage standing = expectedPreview(first, backdrop, 0);
+    const QImage turned = expectedPreview(first, backdrop, 1);
+    ASSERT_FALSE(standing.isNull());
+    ASSERT_NE(standing, turned) << "frames 0 and 1 of the vehicle look alike";
+
+    const std::optional<QPoint> window = startShowingFirstVehicle(display);
+    ASSERT_TRUE(window) << "the program does not show its first vehicle";
+    const QPoint card = *window + FilesCard + QPoint(200, 50);
+    ASSERT_TRUE(xdotool(display, {"mousemove", QString::number(card.x()), QString::number(card.y()),
+                                  "click", "3"}));
+    QThread::msleep(1000);
+    ASSERT_TRUE(xdotool(display, {"key", "Down", "Return"}));
+
+    const QPoint plotter = *window + PlotterInWindow;
+    const auto waitFor = [&](const QImage& block) {
+        QImage screen;
+        for (int attempt = 0; attempt < 120; ++attempt) {
+            screen = grabScreen(display);
+            if (!screen.isNull() && showsBlock(screen, plotter + VehicleInPlotter, block))
+                return true;
+            QThread::msleep(100);
+        }
+        if (!screen.isNull())
+            screen.save(configuration.path() + "/last-screen.png");
+        return false;
+    };
+    ASSERT_TRUE(waitFor(standing)) << "the first frame on the backdrop";
+    QImage screen = grabScreen(display);
+    // Around the vehicle, Plotter shows the backdrop from its pixel (1, 1) on.
+    const QImage corner = backdrop.copy(1, 1, 100, 40);
+    EXPECT_TRUE(showsBlock(screen, plotter, corner));
+
+    const QPoint rotate = *window + RotateInWindow + QPoint(37, 12);
+    ASSERT_TRUE(xdotool(display, {"mousemove", QString::number(rotate.x()),
+                                  QString::number(rotate.y()), "mousedown", "1", "mouseup", "1"}));
+    // Ten frames a second: frame 1 comes within a fraction of a second, if the screen is grabbed
+    // while it stands; the turn goes on, so a few turns give it every chance.
+    bool sawTurn = false;
+    for (int attempt = 0; attempt < 200 && !sawTurn; ++attempt) {
+        screen = grabScreen(display);
+        sawTurn = !screen.isNull() && !showsBlock(screen, plotter + VehicleInPlotter, standing) &&
+                  showsBlock(screen, plotter, corner);
+    }
+    EXPECT_TRUE(sawTurn) << "the vehicle does not turn";
 }
 
 } // namespace
