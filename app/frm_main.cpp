@@ -64,6 +64,7 @@ void frmMain::wireEvents() {
     wirePaneEvents(FilesPane);
     wirePaneEvents(GarminPane);
     mnuRtMenu.item(QStringLiteral("mnuDeleteVehicle"))->Click = [this] { mnuDeleteVehicleClick(); };
+    wirePreviewEvents();
 }
 
 void frmMain::wirePaneEvents(std::uint8_t paneByte) {

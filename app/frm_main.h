@@ -112,6 +112,21 @@ public:
     void VScrollChange(std::uint8_t pane);
     void VScrollScroll(std::uint8_t pane);
 
+    // The vehicle preview: the vehicle of a file on the navigator's screen, turning on request.
+    // Opens the preview, or shows another vehicle in the open one, from the SRF file at path.
+    void LoadPreview(const QString& path);
+    // Restores the backdrop under the vehicle, paints frame previewFrame over it and shows the
+    // canvas in Plotter.
+    void PaintPreviewFrame();
+    // Shows the block of the surface from (x + 1, y + 1) at (0, 0) of the box, as much as the box
+    // can show, as its persistent picture.
+    void ShowSurface(toolkit::PictureBox* box, const cAlphaSurface& surface, std::int32_t x,
+                     std::int32_t y, std::int32_t width, std::int32_t height);
+    void mnuPreviewClick();
+    void Timer1Timer();
+    void imgRotateMouseDown(int button, int shift, float x, float y);
+    void imgXPreviewMouseDown(int button, int shift, float x, float y);
+
     FormState state;
 
     // Controls, front to back as they stack at the top level.
@@ -162,6 +177,7 @@ private:
     void arrangeTabOrder();
     void wireEvents();
     void wirePaneEvents(std::uint8_t pane);
+    void wirePreviewEvents();
     // Shows the picture of a skinned button, read anew from the program folder's Images folder.
     // A missing or unreadable file leaves the picture as it was.
     void SetButtonPicture(toolkit::ImageControl* button, const QString& fileName);

@@ -1,5 +1,6 @@
 #include "app/toolkit/dib_context.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace toolkit {
@@ -70,10 +71,19 @@ void DibContext::copyFrom(const DibContext& other) {
 QImage DibContext::toImage() const {
     if (!bits_)
         return QImage();
-    QImage image(static_cast<const uchar*>(bits_), width_, height_, width_ * 4,
-                 QImage::Format_RGB32);
-    // A deep copy without the fourth byte, which the drawing layer leaves 0.
-    return image.convertToFormat(QImage::Format_RGB888);
+    // One pass that sets the fourth byte, which the drawing layer leaves 0: the result is an
+    // opaque image the screen takes as it is, without a further conversion.
+    QImage image(width_, height_, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const auto* from = static_cast<const std::uint32_t*>(bits_);
+    for (int y = 0; y < height_; ++y) {
+        auto* to = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        const std::uint32_t* line = from + static_cast<std::size_t>(y) * width_;
+        for (int x = 0; x < width_; ++x)
+            to[x] = line[x] | 0xFF000000u;
+    }
+    return image;
 }
 
 } // namespace toolkit

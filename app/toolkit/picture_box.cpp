@@ -21,6 +21,8 @@ PictureBox::PictureBox(QWidget* container)
     : QWidget(container)
     , TwipsGeometry(this) {
     setFocusPolicy(Qt::StrongFocus);
+    // Every paint covers the whole box, so what lies beneath it is not painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 gdi::HDC PictureBox::hDC() {

@@ -3,6 +3,7 @@
 #include "assets/generator/bmp_writer.h"
 #include "assets/generator/buttons.h"
 #include "assets/generator/gif_writer.h"
+#include "assets/generator/navigator_screen.h"
 #include "assets/generator/program_icon.h"
 #include "assets/generator/skin.h"
 #include "assets/generator/watermarks.h"
@@ -39,6 +40,8 @@ std::vector<ArtworkFile> artworkFiles() {
                  [button, pressed] { return encodeBmp24(drawButton(button, pressed)); }});
         }
     }
+    files.push_back(
+        {QStringLiteral("Garmin760.bmp"), [] { return encodeBmp24(drawNavigatorScreen()); }});
     for (const WatermarkPicture& picture : watermarkPictures) {
         files.push_back({QString::fromLatin1(picture.fileName),
                          [picture] { return encodeGif89a(drawWatermark(picture)); }});

@@ -41,6 +41,7 @@ struct FileCase {
 
 const FileCase fileCases[] = {
     {"Skin.bmp", Format::Bmp24, 782, 598},
+    {"Garmin760.bmp", Format::Bmp24, 655, 421},
     {"MinButtonUp.bmp", Format::Bmp24, 25, 25},
     {"MinButtonDown.bmp", Format::Bmp24, 25, 25},
     {"XButtonUp.bmp", Format::Bmp24, 25, 25},
@@ -173,6 +174,33 @@ TEST(Skin, BannerCarriesLightLetteringWithADarkShadow) {
     // Large lettering covers far more than a few stray pixels.
     EXPECT_GT(light, 1000);
     EXPECT_GT(dark, 200);
+}
+
+TEST(NavigatorScreen, TheRouteRunsUpThroughTheVehiclesSquareBetweenTheTwoBars) {
+    const QImage screen =
+        readPicture(QStringLiteral("Garmin760.bmp")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(screen.size(), QSize(655, 421));
+    const auto routeMagenta = [](QRgb pixel) {
+        return qRed(pixel) > 150 && qBlue(pixel) > 150 && qGreen(pixel) < 90;
+    };
+    // Down the middle of the 80 x 80 square at (291, 207), and on to the map's bottom edge.
+    for (int y = 207; y <= 366; ++y)
+        EXPECT_TRUE(routeMagenta(screen.pixel(331, y))) << "route at (331, " << y << ")";
+    // The square's sides lie off the route, on the map.
+    EXPECT_FALSE(routeMagenta(screen.pixel(291, 247)));
+    EXPECT_FALSE(routeMagenta(screen.pixel(370, 247)));
+    // Dark bars carry light lettering.
+    for (const QRect bar : {QRect(0, 0, 655, 58), QRect(0, 367, 655, 54)}) {
+        int light = 0;
+        int dark = 0;
+        for (int y = bar.top(); y <= bar.bottom(); ++y)
+            for (int x = bar.left(); x <= bar.right(); ++x) {
+                light += qGray(screen.pixel(x, y)) >= 200;
+                dark += qGray(screen.pixel(x, y)) <= 100;
+            }
+        EXPECT_GT(light, 300) << bar.top();
+        EXPECT_GT(dark, bar.width() * bar.height() / 2) << bar.top();
+    }
 }
 
 TEST(Watermarks, DecodeToTheDrawnPictureOnTheWindowColour) {

@@ -1,0 +1,24 @@
+// The preview's backdrop: the navigator's map screen as the driver sees it while following a
+// route, with the spot where the preview stands the vehicle on the route.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+namespace artwork {
+
+// One pixel wider and higher than the 654 x 420 picture box that shows it: the preview shows the
+// picture from its pixel (1, 1) on.
+inline constexpr int navigatorScreenWidth = 655;
+inline constexpr int navigatorScreenHeight = 421;
+
+// The square the preview centres the vehicle in; the route runs up through its middle.
+inline constexpr QRect vehicleSquare{291, 207, 80, 80};
+
+// The bars above and below the map, each with its readouts.
+inline constexpr QRect topBar{0, 0, navigatorScreenWidth, 58};
+inline constexpr QRect bottomBar{0, 367, navigatorScreenWidth, 54};
+
+QImage drawNavigatorScreen();
+
+} // namespace artwork

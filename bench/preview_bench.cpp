@@ -1,0 +1,157 @@
+// One step of the turning preview through the real main window on the offscreen platform, next
+// to a memcpy of the bytes Plotter shows.
+//   tick: the patch copied back under the vehicle, one 80 x 80 frame alpha-painted over it and
+//   the canvas shown in Plotter (654 x 420 pixels), repaint included.
+//   drawing of a tick: the same three copies alone, without Plotter's repaint by Qt.
+//   memcpy: 654 x 420 x 4 bytes.
+// Run: <build>/bench/preview_bench (the program folder's Images supply the backdrop)
+#include "app/frm_main.h"
+#include "platform/com/server_exports.h"
+#include "tests/support/srf_writer.h"
+
+#include <benchmark/benchmark.h>
+#include <cstring>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace {
+
+constexpr int frameSize = 80;
+constexpr int frames = 36;
+constexpr std::size_t shownBytes = std::size_t{654} * 420 * 4;
+
+frmMain* previewForm = nullptr;
+
+// A vehicle with varied colours and transparencies, as a real one has.
+std::vector<std::uint8_t> vehicleBytes() {
+    srftest::File file = srftest::typical(frames, frameSize, frameSize);
+    for (srftest::Image* image : {&file.image3d, &file.image2d})
+        for (int y = 0; y < image->height; ++y)
+            for (int x = 0; x < image->width; ++x)
+                image->set(x, y, static_cast<std::uint16_t>(x * 2654435761u + y * 40503u),
+                           static_cast<std::uint8_t>((x ^ y) % 129));
+    return srftest::bytes(file);
+}
+
+void PreviewTick(benchmark::State& state) {
+    frmMain& form = *previewForm;
+    if (!form.fraPreview->isVisible() || form.state.previewWidth != frameSize) {
+        state.SkipWithError("the preview did not open");
+        return;
+    }
+    for (auto _ : state)
+        form.Timer1Timer();
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * shownBytes));
+}
+
+// The tick's drawing calls on the window's own surfaces and Plotter's persistent picture; what
+// the tick adds to them is Qt painting the box.
+void PreviewTickDrawingOnly(benchmark::State& state) {
+    frmMain& form = *previewForm;
+    FormState& s = form.state;
+    if (!form.fraPreview->isVisible() || !s.previewCanvas || !s.previewPatch || !s.previewVehicle) {
+        state.SkipWithError("the preview did not open");
+        return;
+    }
+    form.Plotter->setAutoRedraw(true);
+    const gdi::HDC plotter = form.Plotter->hDC();
+    int frame = 0;
+    for (auto _ : state) {
+        s.previewPatch->PaintPicture(s.previewCanvas->hDC(), 291, 207, frameSize, frameSize, 0, 0);
+        s.previewVehicle->AlphaPaintPicture(s.previewCanvas->hDC(), 291, 207, frameSize, frameSize,
+                                            frame * frameSize, 0, 255);
+        gdi::BitBlt(plotter, 0, 0, 654, 420, s.previewCanvas->hDC(), 1, 1, gdi::SRCCOPY);
+        frame = (frame + 1) % frames;
+        benchmark::ClobberMemory();
+    }
+    form.Plotter->setAutoRedraw(false);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * shownBytes));
+}
+
+void MemcpyShownPicture(benchmark::State& state) {
+    std::vector<std::uint8_t> from(shownBytes, 1), to(shownBytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), to.size());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * shownBytes));
+}
+
+bool registerCards() {
+    QLibrary library(QStringLiteral(TESSEL_LIBRARY_PATH));
+    const auto registerServer =
+        reinterpret_cast<com::DllRegisterServerFunction>(library.resolve(com::kDllRegisterServer));
+    return registerServer && registerServer() == com::S_OK;
+}
+
+bool copyImages(const QString& from, const QString& to) {
+    if (!QDir().mkpath(to))
+        return false;
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        if (!QFile::copy(from + "/" + name, to + "/" + name))
+            return false;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir configuration;
+    QTemporaryDir programFolder;
+    if (!configuration.isValid() || !programFolder.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration.path()));
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    if (!registerCards()) {
+        std::fprintf(stderr, "the card library %s cannot be registered\n", TESSEL_LIBRARY_PATH);
+        return 1;
+    }
+    if (!copyImages(QStringLiteral(MOTORHALL_IMAGES_DIR), programFolder.path() + "/Images")) {
+        std::fprintf(stderr, "the artwork of %s cannot be copied\n", MOTORHALL_IMAGES_DIR);
+        return 1;
+    }
+    const QString cars = programFolder.path() + "/cars";
+    QDir().mkpath(cars);
+    srftest::writeFile(QFile::encodeName(cars + "/Car.srf").toStdString(), vehicleBytes());
+    QFile settings(programFolder.path() + "/init.ini");
+    if (!settings.open(QIODevice::WriteOnly))
+        return 1;
+    const QByteArray none = QFile::encodeName(programFolder.path() + "/none");
+    settings.write(QFile::encodeName(cars) + "\r\n" + none + "\r\n");
+    settings.close();
+
+    QString error;
+    std::unique_ptr<frmMain> form = frmMain::create(programFolder.path(), &error);
+    if (!form) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    form->Show();
+    QApplication::processEvents();
+    // The first activation reads the settings and scans the vehicle, if the platform has not
+    // raised it yet.
+    form->formActivate();
+    form->state.selectedPane = 0;
+    form->state.selectedIndex = 1;
+    form->mnuPreviewClick();
+    previewForm = form.get();
+
+    benchmark::RegisterBenchmark("PreviewTick", PreviewTick)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("PreviewTickDrawingOnly", PreviewTickDrawingOnly)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("MemcpyShownPicture", MemcpyShownPicture)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    form.reset();
+    return 0;
+}
