@@ -2,6 +2,7 @@
 
 #include "tools/srftool/console.h"
 #include "tools/srftool/samples_command.h"
+#include "tools/srftool/thumbnail_command.h"
 #include "tools/srftool/vehicle_commands.h"
 
 #include <array>
@@ -15,8 +16,12 @@ Inspects the navigator's vehicle files (.srf) and writes the sample vehicles.
   srftool info FILE            print the load result, the type string and the sizes
   srftool png FILE OUT.png     write the decoded vehicle as one RGBA PNG, top line first
   srftool frames FILE DIR      write each frame of the 3D strip as DIR/frame-NN.png
+  srftool thumbnail [-s SIZE] FILE OUT.png
+                               write frame 0 of the 3D strip scaled to fit SIZE x SIZE
+                               (default 128), aspect and transparency kept
   srftool samples DIR          write the sample vehicles into DIR
   srftool --help               show this help
+  srftool --version            show the version
 
 Exit status: 0 when the vehicle loaded, 1 when its load gave 0, 2 for bad arguments
 or a path that cannot be read or written.
@@ -47,6 +52,12 @@ int runSrftool(const std::vector<std::string>& arguments, std::ostream& out, std
         out << usage;
         return exitLoaded;
     }
+    if (name == "--version") {
+        out << "srftool " MOTORHALL_VERSION "\n";
+        return exitLoaded;
+    }
+    if (name == "thumbnail")
+        return thumbnailCommand({arguments.begin() + 1, arguments.end()}, console);
     for (const Command& command : commands) {
         if (name != command.name)
             continue;
