@@ -156,6 +156,22 @@ TEST_F(InstalledProgramTest, AnotherUserStartsItAndKeepsTheFoldersInTheUsersConf
         EXPECT_FALSE(QFileInfo::exists(programFolder() + '/' + file)) << file;
 }
 
+TEST_F(InstalledProgramTest, WithoutARegistrationItNamesTheInstalledRegistrationTool) {
+    ASSERT_TRUE(home_.isValid());
+    QProcessEnvironment environment = userEnvironment();
+    // A machine without the registration for every user that another case makes.
+    environment.insert("XDG_CONFIG_DIRS", home_.filePath("etc/xdg"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(prefix() + "/bin/motorhall");
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(program.exitCode(), 0);
+    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_TRUE(error.contains(prefix() + "/bin/regsvr " + programFolder() + "/libtessel.so"))
+        << error.toStdString();
+}
+
 struct CommandLineCase {
     const char* name;
     QStringList arguments;
