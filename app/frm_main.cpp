@@ -6,7 +6,8 @@
 #include <utility>
 
 frmMain::frmMain(QString programFolder)
-    : programFolder_(std::move(programFolder)) {}
+    : programFolder_(std::move(programFolder))
+    , stateFolders_(stateFoldersFor(programFolder_)) {}
 
 frmMain::~frmMain() {
     // The cards go before the window that holds their widgets.
@@ -106,8 +107,8 @@ void frmMain::formActivate() {
     state.activated = 1;
 
     bool failed = false;
-    if (findSettingsFile(programFolder_) == SettingsPresence::Present) {
-        if (auto folders = readSettingsFile(programFolder_)) {
+    if (findSettingsFile(stateFolders_.settingsFolder) == SettingsPresence::Present) {
+        if (auto folders = readSettingsFile(stateFolders_.settingsFolder)) {
             // An empty line names no folder; like the close request, take the program folder.
             state.fileDir = folders->fileDir.isEmpty() ? programFolder_ : folders->fileDir;
             state.garminDir = folders->garminDir.isEmpty() ? programFolder_ : folders->garminDir;
@@ -143,7 +144,7 @@ void frmMain::formQueryUnload() {
     const StoredFolders folders{state.fileDir.isEmpty() ? programFolder_ : state.fileDir,
                                 state.garminDir.isEmpty() ? programFolder_ : state.garminDir};
     // Nothing is reported when the settings cannot be written: the window closes all the same.
-    writeSettingsFile(programFolder_, folders);
+    writeSettingsFile(stateFolders_.settingsFolder, folders);
     // Released also when writing failed: the surfaces go with the window either way.
     for (auto* surface : {&state.filesStrip, &state.garminStrip, &state.previewBackdrop,
                           &state.previewCanvas, &state.previewPatch, &state.previewVehicle}) {

@@ -5,6 +5,7 @@
 
 #include "app/form_state.h"
 #include "app/pane.h"
+#include "app/state_folders.h"
 #include "app/toolkit/card_array.h"
 #include "app/toolkit/form_window.h"
 #include "app/toolkit/frame.h"
@@ -42,6 +43,8 @@ public:
     void Unload();
     toolkit::FormWindow* window() const { return window_.get(); }
     const QString& programFolder() const { return programFolder_; }
+    // Where "init.ini" and the working folder are, decided when the window was made.
+    const StateFolders& stateFolders() const { return stateFolders_; }
 
     // Shows the message overlay centred on a pane's card column (0 Files, 1 Garmin, any other
     // value where it was), yields once and repaints it. The caller hides it when done.
@@ -191,6 +194,7 @@ private:
     void tellFailure(const QString& title, const QString& text);
 
     QString programFolder_;
+    StateFolders stateFolders_;
     std::unique_ptr<toolkit::FormWindow> window_;
     // Counts the layouts of each pane; a layout that finds a newer one started during its yield
     // leaves the cards to it.

@@ -3,6 +3,7 @@
 // timer; and element 1 of both card arrays.
 #include "app/button_pictures.h"
 #include "app/frm_main.h"
+#include "app/program_folder.h"
 #include "app/toolkit/automatic_drag.h"
 #include "app/toolkit/twips.h"
 #include "cardctl/tessel_interface.h"
@@ -198,7 +199,7 @@ bool frmMain::createCardArrays(QString* error) {
         const com::HRESULT status = array->Load(1, &reason);
         if (com::FAILED(status)) {
             if (error) {
-                const QString regsvr = programFolder_ + QStringLiteral("/regsvr");
+                const QString regsvr = registrationTool(programFolder_);
                 const QString library = programFolder_ + QStringLiteral("/libtessel.so");
                 *error = QStringLiteral("The card control \"%1\" cannot be created: it is not "
                                         "registered or its library is missing.\n\n%2\n\n"

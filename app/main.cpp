@@ -1,4 +1,5 @@
 // Motorhall: creates and shows the main window; the program ends when the window is unloaded.
+#include "app/command_line.h"
 #include "app/frm_main.h"
 #include "app/program_folder.h"
 #include "app/startup_failure.h"
@@ -7,7 +8,14 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    setProgramIdentity();
+    if (asksOnlyForText(argc, argv)) {
+        // Help and version are answered on a terminal without a display.
+        const QCoreApplication text(argc, argv);
+        processCommandLine(text);
+    }
     QApplication application(argc, argv);
+    processCommandLine(application);
     QString error;
     std::unique_ptr<frmMain> form = frmMain::create(programFolder(), &error);
     if (!form) {

@@ -30,7 +30,7 @@ Pane frmMain::paneOf(std::uint8_t pane) {
 }
 
 QString frmMain::workingFolder() const {
-    return ::workingFolder(programFolder_);
+    return stateFolders_.workingFolder;
 }
 
 bool frmMain::closed() const {

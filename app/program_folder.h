@@ -1,7 +1,14 @@
-// The program folder: the folder that holds the program file. It holds "init.ini", the Images
-// folder, the card library and the working folder "temp".
+// The program folder: the folder that holds the program file, links resolved (an installed
+// program is started through a link in bin). It holds the Images folder, the card library and the
+// sample vehicles; "init.ini" and the working folder "temp" are kept there too when it is
+// writable (see state_folders.h).
 #pragma once
 
 #include <QString>
 
 QString programFolder();
+
+// The registration tool: beside the program in a build folder or a portable copy, in the bin
+// folder of an installation (<prefix>/bin beside <prefix>/lib/motorhall). The one beside the
+// program when neither is there.
+QString registrationTool(const QString& programFolder);

@@ -29,12 +29,12 @@ HRESULT CLSIDFromProgID(const QString& progId, CLSID* clsid) {
     if (!clsid)
         return E_POINTER;
     *clsid = GUID_NULL;
-    Registry registry;
     QString error;
-    if (!registry.load(&error))
+    const std::optional<QString> text =
+        Registry::lookUp(progId + QStringLiteral("\\CLSID"), &error);
+    if (!error.isEmpty())
         return fail(CO_E_CLASSSTRING,
                     QStringLiteral("\"%1\" cannot be looked up: %2").arg(progId, error));
-    const std::optional<QString> text = registry.value(progId + QStringLiteral("\\CLSID"));
     if (progId.isEmpty() || !text) {
         return fail(CO_E_CLASSSTRING,
                     QStringLiteral("the class \"%1\" is not registered in %2; register its library "
@@ -53,14 +53,13 @@ HRESULT CoGetClassObject(const CLSID& clsid, const IID& iid, void** out) {
     if (!out)
         return E_POINTER;
     *out = nullptr;
-    Registry registry;
     QString error;
-    if (!registry.load(&error))
+    const std::optional<QString> path =
+        Registry::lookUp(QStringLiteral("CLSID\\%1\\InprocServer32").arg(clsid.toString()), &error);
+    if (!error.isEmpty())
         return fail(
             REGDB_E_CLASSNOTREG,
             QStringLiteral("the class %1 cannot be looked up: %2").arg(clsid.toString(), error));
-    const std::optional<QString> path =
-        registry.value(QStringLiteral("CLSID\\%1\\InprocServer32").arg(clsid.toString()));
     if (!path || path->isEmpty()) {
         return fail(REGDB_E_CLASSNOTREG,
                     QStringLiteral("the class %1 has no registered library in %2")

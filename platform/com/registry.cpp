@@ -24,18 +24,56 @@ bool isValidKey(const QString& key) {
            !key.contains(kSeparator) && !key.endsWith(QStringLiteral(" =")) && !hasLineBreak(key);
 }
 
+const QString kFileName = QStringLiteral("motorhall/registry.txt");
+
+RegistryScope scope = RegistryScope::User;
+
+QString systemConfigurationFolder() {
+    // An empty or relative entry is skipped, as the base directory rules ask.
+    const QString dirs = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_DIRS"));
+    for (const QString& dir : dirs.split(u':', Qt::SkipEmptyParts)) {
+        if (QDir::isAbsolutePath(dir))
+            return dir;
+    }
+    return QStringLiteral("/etc/xdg");
+}
+
 } // namespace
 
+void Registry::setScope(RegistryScope to) {
+    scope = to;
+}
+
 QString Registry::filePath() {
+    if (scope == RegistryScope::System)
+        return systemConfigurationFolder() + u'/' + kFileName;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (folder.isEmpty())
         return {};
-    return folder + QStringLiteral("/motorhall/registry.txt");
+    return folder + u'/' + kFileName;
+}
+
+QStringList Registry::lookupFiles() {
+    return QStandardPaths::locateAll(QStandardPaths::GenericConfigLocation, kFileName);
+}
+
+std::optional<QString> Registry::lookUp(const QString& key, QString* error) {
+    for (const QString& path : lookupFiles()) {
+        Registry registry;
+        if (!registry.load(path, error))
+            return std::nullopt;
+        if (std::optional<QString> found = registry.value(key))
+            return found;
+    }
+    return std::nullopt;
 }
 
 bool Registry::load(QString* error) {
+    return load(filePath(), error);
+}
+
+bool Registry::load(const QString& path, QString* error) {
     entries_.clear();
-    const QString path = filePath();
     if (path.isEmpty()) {
         if (error)
             *error = QStringLiteral("there is no configuration folder for the registry");

@@ -3,6 +3,9 @@
 // ~/.config/motorhall/registry.txt; XDG_CONFIG_HOME moves it, and so does Qt's test mode).
 // It is shared by every program of the user, like the system registry it stands for: a
 // server's DllRegisterServer writes its entries, the host reads them to create a class.
+// A registration for every user lives in motorhall/registry.txt below the first folder of
+// XDG_CONFIG_DIRS (/etc/xdg when unset); a class is looked up in the user's file first, then in
+// the system ones, so a user's own registration wins.
 //
 // One entry per line, "key = value", where a key is a path of names separated by backslashes
 // ("CLSID\{...}\InprocServer32"). Keys compare without regard to case. Lines starting with '#'
@@ -17,15 +20,28 @@
 
 namespace com {
 
+enum class RegistryScope { User, System };
+
 class Registry {
 public:
+    // The file that load, save and modify work on: the user's, or the system's when the process
+    // registers for every user (regsvr --system). One setting for the process, so that a server
+    // library's DllRegisterServer writes where the tool asks.
+    static void setScope(RegistryScope scope);
     static QString filePath();
+    // The registry files that exist, in the order a class is looked up: the user's, then the
+    // system ones in the order of XDG_CONFIG_DIRS.
+    static QStringList lookupFiles();
+    // The value of the key in the first registry file that has it. Nothing, with `error` left
+    // empty, when no file has it; nothing with a message when a file cannot be read.
+    static std::optional<QString> lookUp(const QString& key, QString* error);
     // Files larger than this are not a registry we wrote; reading one is refused.
     static constexpr qint64 kMaximumFileSize = 1 << 20;
 
     // Reads the file; a file that does not exist is an empty registry. False, with a readable
     // message, when the file cannot be read or is too large.
     bool load(QString* error = nullptr);
+    bool load(const QString& path, QString* error);
     // Writes the file atomically: a temporary file renamed over the old one.
     bool save(QString* error = nullptr) const;
 

@@ -296,4 +296,40 @@ TEST_F(HostTest, LibraryIsUnloadedOnlyWhenNoObjectAndNoLockIsAlive) {
     EXPECT_TRUE(isLoaded(kServer));
 }
 
+// The test server registered for every user, in the system registry file, and not in the user's.
+class SystemRegistrationTest : public HostTest {
+protected:
+    void SetUp() override {
+        QFile::remove(Registry::filePath());
+        Registry::setScope(RegistryScope::System);
+        QFile::remove(Registry::filePath());
+        QString report;
+        const HRESULT hr = callSelfRegistration(kServer, SelfRegistration::Register, &report);
+        Registry::setScope(RegistryScope::User);
+        ASSERT_EQ(hr, S_OK) << report.toStdString();
+        ASSERT_FALSE(QFile::exists(Registry::filePath()));
+    }
+    void TearDown() override {
+        Registry::setScope(RegistryScope::System);
+        QFile::remove(Registry::filePath());
+        Registry::setScope(RegistryScope::User);
+        HostTest::TearDown();
+    }
+};
+
+TEST_F(SystemRegistrationTest, AClassRegisteredForEveryUserIsCreated) {
+    auto site = createCounter();
+    ASSERT_TRUE(site);
+    EXPECT_EQ(site->miscStatus(), counter::kMiscStatus);
+}
+
+TEST_F(SystemRegistrationTest, TheUsersOwnRegistrationComesFirst) {
+    addClass(kProgId, kStrangerClsid, kNoExports);
+    HRESULT hr = S_OK;
+    QString message;
+    auto site = ControlSite::create(kProgId, &parent_, &hr, &message);
+    EXPECT_FALSE(site);
+    EXPECT_EQ(hr, CO_E_ERRORINDLL) << message.toStdString();
+}
+
 } // namespace

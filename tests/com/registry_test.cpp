@@ -173,4 +173,43 @@ TEST_F(RegistryTest, UnregisteringLeavesAProgIdThatAnotherClassHasTakenOver) {
                          QStringLiteral("\\InprocServer32")));
 }
 
+struct SystemFolderCase {
+    const char* name;
+    const char* configDirs; // XDG_CONFIG_DIRS; null when unset
+    const char* expected;
+};
+
+class RegistrySystemFileTest : public ::testing::TestWithParam<SystemFolderCase> {
+protected:
+    void SetUp() override { saved_ = qgetenv("XDG_CONFIG_DIRS"); }
+    void TearDown() override {
+        Registry::setScope(RegistryScope::User);
+        qputenv("XDG_CONFIG_DIRS", saved_);
+    }
+    QByteArray saved_;
+};
+
+TEST_P(RegistrySystemFileTest, LivesBelowTheFirstSystemConfigurationFolder) {
+    const SystemFolderCase& c = GetParam();
+    if (c.configDirs)
+        qputenv("XDG_CONFIG_DIRS", c.configDirs);
+    else
+        qunsetenv("XDG_CONFIG_DIRS");
+    Registry::setScope(RegistryScope::System);
+    EXPECT_EQ(Registry::filePath(), QString::fromUtf8(c.expected));
+    Registry::setScope(RegistryScope::User);
+    EXPECT_EQ(Registry::filePath(), QFile::decodeName(qgetenv("XDG_CONFIG_HOME")) +
+                                        QStringLiteral("/motorhall/registry.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Registry, RegistrySystemFileTest,
+    ::testing::Values(
+        SystemFolderCase{"Unset", nullptr, "/etc/xdg/motorhall/registry.txt"},
+        SystemFolderCase{"Empty", "", "/etc/xdg/motorhall/registry.txt"},
+        SystemFolderCase{"FirstOfTwo", "/opt/a:/opt/b", "/opt/a/motorhall/registry.txt"},
+        // Relative and empty entries name no folder and are passed over.
+        SystemFolderCase{"RelativeSkipped", "etc/xdg::/opt/b", "/opt/b/motorhall/registry.txt"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

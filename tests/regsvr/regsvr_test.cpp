@@ -21,9 +21,11 @@ struct ToolRun {
     QString output; // stdout and stderr together: the one line of result
 };
 
-ToolRun regsvr(const QStringList& arguments, const QString& folder = QString()) {
+ToolRun regsvr(const QStringList& arguments, const QString& folder = QString(),
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessEnvironment(environment);
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
     process.start(kRegsvr, arguments);
@@ -62,22 +64,22 @@ class RegsvrArgumentsTest : public RegsvrTest,
 TEST_P(RegsvrArgumentsTest, BadArgumentsGiveStatusTwoAndTheUsage) {
     const ToolRun run = regsvr(GetParam().arguments);
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.output.startsWith(QStringLiteral("usage: regsvr [-u] LIBRARY")))
+    EXPECT_TRUE(run.output.startsWith(QStringLiteral("usage: regsvr [-u] [--system] LIBRARY")))
         << run.output.toStdString();
     EXPECT_FALSE(QFile::exists(Registry::filePath()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Regsvr, RegsvrArgumentsTest,
-                         ::testing::Values(BadArguments{"None", {}},
-                                           BadArguments{"OnlyTheSwitch", {"-u"}},
-                                           BadArguments{"UnknownSwitch", {"-x", kTessel}},
-                                           BadArguments{"TwoLibraries", {kTessel, kTessel}},
-                                           BadArguments{"SwitchAfterTheLibrary", {kTessel, "-u"}},
-                                           BadArguments{"SwitchTwice", {"-u", "-u", kTessel}},
-                                           BadArguments{"EmptyName", {""}}),
-                         [](const ::testing::TestParamInfo<BadArguments>& info) {
-                             return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Regsvr, RegsvrArgumentsTest,
+    ::testing::Values(BadArguments{"None", {}}, BadArguments{"OnlyTheSwitch", {"-u"}},
+                      BadArguments{"UnknownSwitch", {"-x", kTessel}},
+                      BadArguments{"TwoLibraries", {kTessel, kTessel}},
+                      BadArguments{"SwitchAfterTheLibrary", {kTessel, "-u"}},
+                      BadArguments{"SwitchTwice", {"-u", "-u", kTessel}},
+                      BadArguments{"EmptyName", {""}},
+                      BadArguments{"SystemTwice", {"--system", "--system", kTessel}},
+                      BadArguments{"HelpWithALibrary", {"--help", kTessel}}),
+    [](const ::testing::TestParamInfo<BadArguments>& info) { return info.param.name; });
 
 TEST_F(RegsvrTest, RegistersAndUnregistersTheCardLibrary) {
     const QString library = QFileInfo(kTessel).absoluteFilePath();
@@ -133,6 +135,43 @@ TEST_F(RegsvrTest, AFailedCallGivesStatusOneAndSaysWhy) {
     EXPECT_TRUE(run.output.contains(QStringLiteral("DllRegisterServer in ")) &&
                 run.output.contains(QStringLiteral("failed: REGDB_E_WRITEREGDB")))
         << run.output.toStdString();
+}
+
+TEST_F(RegsvrTest, HelpGoesToStandardOutputWithStatusZero) {
+    QProcess process;
+    process.start(kRegsvr, {QStringLiteral("--help")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(
+        process.readAllStandardOutput().startsWith("usage: regsvr [-u] [--system] LIBRARY\n"));
+    EXPECT_EQ(process.readAllStandardError(), QByteArray());
+}
+
+TEST_F(RegsvrTest, SystemRegistersForEveryUserBelowTheFirstSystemFolder) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"),
+                       root.filePath(QStringLiteral("first")) + u':' +
+                           root.filePath(QStringLiteral("second")));
+    const QString systemFile = root.filePath(QStringLiteral("first/motorhall/registry.txt"));
+    const QString library = QFileInfo(kTessel).absoluteFilePath();
+
+    ToolRun run = regsvr({QStringLiteral("--system"), kTessel}, QString(), environment);
+    EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+    Registry system;
+    ASSERT_TRUE(system.load(systemFile, nullptr));
+    EXPECT_EQ(system.value(kProgIdKey), QStringLiteral("{C7651AB5-C0B1-4895-8DD7-1C7B99695E12}"));
+    EXPECT_EQ(system.value(kLibraryKey), library);
+    EXPECT_FALSE(QFile::exists(Registry::filePath())) << "the user's registry is not touched";
+    EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("second/motorhall"))));
+
+    run =
+        regsvr({QStringLiteral("-u"), QStringLiteral("--system"), kTessel}, QString(), environment);
+    EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+    ASSERT_TRUE(system.load(systemFile, nullptr));
+    EXPECT_FALSE(system.value(kProgIdKey));
+    EXPECT_FALSE(system.value(kLibraryKey));
 }
 
 } // namespace

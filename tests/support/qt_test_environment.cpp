@@ -16,7 +16,9 @@ public:
     void SetUp() override {
         configuration_ = std::make_unique<QTemporaryDir>();
         ASSERT_TRUE(configuration_->isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration_->path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration_->path() + "/user"));
+        // A registration for every user on the machine is never seen.
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(configuration_->path() + "/system"));
         application_ = std::make_unique<QApplication>(argc_, argv_);
         // Texts the window formats by the locale (the card's date line) read the same on every
         // machine.

@@ -4,6 +4,7 @@
 #include "tools/srftool/filter_command.h"
 #include "tools/srftool/make_command.h"
 #include "tools/srftool/samples_command.h"
+#include "tools/srftool/thumbnail_command.h"
 #include "tools/srftool/vehicle_commands.h"
 
 #include <array>
@@ -36,8 +37,12 @@ from PNG pictures and writes the sample vehicles.
                                type string (default "GARMIN BITMAP 01", at most 16
                                characters, padded with blanks). Every pixel becomes
                                the nearest colour and opacity the file can hold.
+  srftool thumbnail [-s SIZE] FILE OUT.png
+                               write frame 0 of the 3D strip scaled to fit SIZE x SIZE
+                               (default 128), aspect and transparency kept
   srftool samples DIR          write the sample vehicles into DIR
   srftool --help               show this help
+  srftool --version            show the version
 
 Exit status: 0 when the vehicle loaded, 1 when its load gave 0 (or the filter gave
 no surface), 2 for bad arguments, a filter that refuses its input (a divisor of 0,
@@ -78,6 +83,12 @@ int runSrftool(const std::vector<std::string>& arguments, std::ostream& out, std
         }
         return infoCommand({arguments.begin() + 1, arguments.end()}, console);
     }
+    if (name == "--version") {
+        out << "srftool " MOTORHALL_VERSION "\n";
+        return exitLoaded;
+    }
+    if (name == "thumbnail")
+        return thumbnailCommand({arguments.begin() + 1, arguments.end()}, console);
     for (const Command& command : commands) {
         if (name != command.name)
             continue;

@@ -1,0 +1,38 @@
+#include "app/command_line.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <QCommandLineParser>
+#include <QGuiApplication>
+
+void setProgramIdentity() {
+    QCoreApplication::setApplicationName(QStringLiteral("motorhall"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOTORHALL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("motorhall"));
+}
+
+bool asksOnlyForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+void processCommandLine(const QCoreApplication& application) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Shows the 3D vehicle icons (.srf files) of a local folder and of a car "
+                       "navigator side by side,\ncopies them between the two and previews them."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(application);
+    if (!parser.positionalArguments().isEmpty()) {
+        const QByteArray message = "motorhall: takes no arguments; motorhall --help explains\n";
+        std::fputs(message.constData(), stderr);
+        std::exit(1);
+    }
+}

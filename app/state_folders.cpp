@@ -1,0 +1,27 @@
+#include "app/state_folders.h"
+
+#include "app/vehicle_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <unistd.h>
+
+namespace {
+
+// access() and not the permission bits: a read-only mount refuses even root, whom the bits do not.
+bool isWritableFolder(const QString& folder) {
+    return !folder.isEmpty() && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+}
+
+} // namespace
+
+StateFolders stateFoldersFor(const QString& programFolder) {
+    if (isWritableFolder(programFolder))
+        return {programFolder, workingFolder(programFolder)};
+    const QString configuration =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(configuration);
+    return {configuration, cache + QStringLiteral("/temp")};
+}
