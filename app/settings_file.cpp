@@ -1,6 +1,6 @@
 #include "app/settings_file.h"
 
-#include "app/replacement_file.h"
+#include "platform/files/replacement_file.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -118,7 +118,7 @@ bool writeSettingsFile(const QString& programFolder, const StoredFolders& folder
     const std::optional<QString> target = settingsFileTarget(settingsFilePath(programFolder));
     if (!target)
         return false;
-    ReplacementFile file(*target);
+    files::ReplacementFile file(QFile::encodeName(*target).toStdString());
     const QByteArray content =
         QFile::encodeName(folders.fileDir) + "\r\n" + QFile::encodeName(folders.garminDir) + "\r\n";
     return file.write(content.constData(), static_cast<std::size_t>(content.size())) &&

@@ -1,7 +1,7 @@
 #include "app/vehicle_files.h"
 
-#include "app/replacement_file.h"
 #include "format/srf_limits.h"
+#include "platform/files/replacement_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -144,9 +144,9 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
         existing.st_dev == status.st_dev && existing.st_ino == status.st_ino)
         return CopyResult::Copied;
 
-    ReplacementFile out(target);
+    files::ReplacementFile out(QFile::encodeName(target).toStdString());
     if (!out.isOpen())
-        return failure(CopyResult::Failed, out.errorString(), reason);
+        return failure(CopyResult::Failed, systemWords(out.errorNumber()), reason);
     std::vector<char> piece(
         std::min<std::size_t>(CopyPieceBytes, static_cast<std::size_t>(status.st_size)));
     // Never more than the file held when it was opened: one that grows meanwhile is cut there.
@@ -159,15 +159,15 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
         if (got == 0)
             break;
         if (!out.write(piece.data(), static_cast<std::size_t>(got)))
-            return failure(CopyResult::Failed, out.errorString(), reason);
+            return failure(CopyResult::Failed, systemWords(out.errorNumber()), reason);
         left -= static_cast<std::uint64_t>(got);
         if (options.continues && !options.continues())
             return failure(CopyResult::Stopped, systemWords(ECANCELED), reason);
     }
     if (options.keepModificationTime && !out.setModificationTime(status.st_mtim))
-        return failure(CopyResult::Failed, out.errorString(), reason);
+        return failure(CopyResult::Failed, systemWords(out.errorNumber()), reason);
     if (!out.commit())
-        return failure(CopyResult::Failed, out.errorString(), reason);
+        return failure(CopyResult::Failed, systemWords(out.errorNumber()), reason);
     return CopyResult::Copied;
 }
 

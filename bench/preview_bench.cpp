@@ -5,8 +5,7 @@
 //   drawing of a tick: the same three copies alone, without Plotter's repaint by Qt.
 //   memcpy: 654 x 420 x 4 bytes.
 // Run: <build>/bench/preview_bench (the program folder's Images supply the backdrop)
-#include "app/frm_main.h"
-#include "platform/com/server_exports.h"
+#include "bench_window.h"
 #include "tests/support/srf_writer.h"
 
 #include <benchmark/benchmark.h>
@@ -14,8 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLibrary>
-#include <QTemporaryDir>
 #include <vector>
 
 namespace {
@@ -25,17 +22,6 @@ constexpr int frames = 36;
 constexpr std::size_t shownBytes = std::size_t{654} * 420 * 4;
 
 frmMain* previewForm = nullptr;
-
-// A vehicle with varied colours and transparencies, as a real one has.
-std::vector<std::uint8_t> vehicleBytes() {
-    srftest::File file = srftest::typical(frames, frameSize, frameSize);
-    for (srftest::Image* image : {&file.image3d, &file.image2d})
-        for (int y = 0; y < image->height; ++y)
-            for (int x = 0; x < image->width; ++x)
-                image->set(x, y, static_cast<std::uint16_t>(x * 2654435761u + y * 40503u),
-                           static_cast<std::uint8_t>((x ^ y) % 129));
-    return srftest::bytes(file);
-}
 
 void PreviewTick(benchmark::State& state) {
     frmMain& form = *previewForm;
@@ -82,13 +68,6 @@ void MemcpyShownPicture(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * shownBytes));
 }
 
-bool registerCards() {
-    QLibrary library(QStringLiteral(TESSEL_LIBRARY_PATH));
-    const auto registerServer =
-        reinterpret_cast<com::DllRegisterServerFunction>(library.resolve(com::kDllRegisterServer));
-    return registerServer && registerServer() == com::S_OK;
-}
-
 bool copyImages(const QString& from, const QString& to) {
     if (!QDir().mkpath(to))
         return false;
@@ -101,44 +80,21 @@ bool copyImages(const QString& from, const QString& to) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir configuration;
-    QTemporaryDir programFolder;
-    if (!configuration.isValid() || !programFolder.isValid())
+    std::unique_ptr<BenchWindow> bench = openBenchWindow(argv[0]);
+    if (!bench)
         return 1;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration.path()));
-    int qtArgc = 1;
-    QApplication application(qtArgc, argv);
-    if (!registerCards()) {
-        std::fprintf(stderr, "the card library %s cannot be registered\n", TESSEL_LIBRARY_PATH);
-        return 1;
-    }
-    if (!copyImages(QStringLiteral(MOTORHALL_IMAGES_DIR), programFolder.path() + "/Images")) {
+    const QString folder = bench->programFolder.path();
+    if (!copyImages(QStringLiteral(MOTORHALL_IMAGES_DIR), folder + "/Images")) {
         std::fprintf(stderr, "the artwork of %s cannot be copied\n", MOTORHALL_IMAGES_DIR);
         return 1;
     }
-    const QString cars = programFolder.path() + "/cars";
+    const QString cars = folder + "/cars";
     QDir().mkpath(cars);
-    srftest::writeFile(QFile::encodeName(cars + "/Car.srf").toStdString(), vehicleBytes());
-    QFile settings(programFolder.path() + "/init.ini");
-    if (!settings.open(QIODevice::WriteOnly))
-        return 1;
-    const QByteArray none = QFile::encodeName(programFolder.path() + "/none");
-    settings.write(QFile::encodeName(cars) + "\r\n" + none + "\r\n");
-    settings.close();
-
-    QString error;
-    std::unique_ptr<frmMain> form = frmMain::create(programFolder.path(), &error);
-    if (!form) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    form->Show();
-    QApplication::processEvents();
-    // The first activation reads the settings and scans the vehicle, if the platform has not
-    // raised it yet.
-    form->formActivate();
+    srftest::writeFile(QFile::encodeName(cars + "/Car.srf").toStdString(),
+                       variedVehicleBytes(0, frames, frameSize));
+    std::unique_ptr<frmMain>& form = bench->form;
+    form->state.fileDir = cars;
+    form->RefreshPane(0);
     form->state.selectedPane = 0;
     form->state.selectedIndex = 1;
     form->mnuPreviewClick();

@@ -35,8 +35,9 @@ TEST_P(MessageOverlayTest, LiesAboveTheCardsWhileAPaneIsScanned) {
     ASSERT_TRUE(QDir().mkpath(empty));
     startOn(GetParam().startsWithCards ? cars() : empty, folder() + "/none");
     form->state.fileDir = cars();
-    if (GetParam().startsWithCards)
+    if (GetParam().startsWithCards) {
         ASSERT_EQ(shownNames(0).size(), 4u);
+    }
 
     // The scan yields once per vehicle; a zero timer looks at the window at every yield.
     std::vector<OverlaySample> samples;
