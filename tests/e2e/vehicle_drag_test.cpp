@@ -1,14 +1,10 @@
 // Drags a card of the built program with the mouse on a virtual X server: a sample vehicle of
 // the Files pane dropped on the Garmin pane lands in the navigator's folder, whole, and the Garmin
 // pane's first card shows it.
-#include "program_copy.h"
-#include "virtual_screen.h"
+#include "screen_program_test.h"
 
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
 namespace {
@@ -17,13 +13,10 @@ namespace {
 // column, 3 pixels above where the window's layout first puts it.
 constexpr QPoint PlacedGarminCard(421, 81);
 
-class VehicleDragTest : public ::testing::Test {
+class VehicleDragTest : public ScreenProgramTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(programFolder.isValid());
-        ASSERT_TRUE(configuration.isValid());
-        QString failed;
-        ASSERT_TRUE(copyProgramFolder(folder(), &failed)) << failed.toStdString();
+        ScreenProgramTest::SetUp();
         ASSERT_TRUE(QDir().mkpath(cars()));
         ASSERT_TRUE(QDir().mkpath(device()));
         ASSERT_EQ(QProcess::execute(SRFTOOL_PATH, {"samples", cars()}), 0);
@@ -32,9 +25,6 @@ protected:
         settings.write(QFile::encodeName(cars()) + "\r\n" + QFile::encodeName(device()) + "\r\n");
     }
 
-    void TearDown() override { endProcess(program); }
-
-    QString folder() const { return programFolder.path(); }
     QString cars() const { return folder() + "/cars"; }
     QString device() const { return folder() + "/device"; }
 
@@ -42,46 +32,16 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-
-    // Waits (bounded) until the screen shows what `shows` looks for; the last screen in `shot`.
-    template <typename Test>
-    bool waitFor(Test shows, QImage& shot) {
-        for (int attempt = 0; attempt < 240; ++attempt) {
-            if (program.state() != QProcess::Running)
-                return false;
-            shot = screen.grab();
-            if (!shot.isNull() && shows(shot))
-                return true;
-            QThread::msleep(250);
-        }
-        return false;
-    }
-
-    QTemporaryDir programFolder;
-    QTemporaryDir configuration;
-    VirtualScreen screen{configuration.path()};
-    QProcess program;
 };
 
 TEST_F(VehicleDragTest, ACardDraggedOntoTheGarminPaneCopiesItsVehicleThere) {
-    ASSERT_TRUE(screen.start())
-        << "Xvfb is needed (Debian packages xvfb and xauth; scripts/setup installs them)";
-    ASSERT_TRUE(screen.xdotool({"version"}))
-        << "xdotool is needed (Debian package xdotool; scripts/setup installs it)";
-    QProcess regsvr;
-    regsvr.setProcessEnvironment(screen.environment());
-    regsvr.start(folder() + "/regsvr", {folder() + "/libtessel.so"});
-    ASSERT_TRUE(regsvr.waitForFinished(60000));
-    ASSERT_EQ(regsvr.exitCode(), 0);
+    ASSERT_TRUE(startScreen(true));
     const QString first = firstListed(cars());
     ASSERT_FALSE(first.isEmpty());
     const QImage expected = expectedThumbnail(cars() + "/" + first);
     ASSERT_FALSE(expected.isNull());
 
-    program.setProcessEnvironment(screen.environment());
-    program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(folder() + "/motorhall");
-    ASSERT_TRUE(program.waitForStarted(60000));
+    ASSERT_TRUE(startProgram());
     QImage shot;
     ASSERT_TRUE(waitFor(
         [&](const QImage& s) {
@@ -120,8 +80,6 @@ TEST_F(VehicleDragTest, ACardDraggedOntoTheGarminPaneCopiesItsVehicleThere) {
                                   expected);
         },
         shot);
-    if (!shown && !shot.isNull())
-        shot.save(configuration.path() + "/last-screen.png");
     EXPECT_TRUE(shown) << "card 1 of the Garmin pane does not show " << first.toStdString();
     EXPECT_GT(
         textPixels(shot, FirstLineInCard.translated(screen.windowOn(shot) + PlacedGarminCard)), 40)

@@ -1,17 +1,11 @@
 // Previews a sample vehicle in the built program on a virtual X server, as a user does: a right
 // click on a card, "Preview Vehicle", the vehicle standing on the navigator's screen, and Rotate
 // turning it.
-#include "program_copy.h"
+#include "screen_program_test.h"
 #include "surface/alpha_surface.h"
-#include "virtual_screen.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <gtest/gtest.h>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QThread>
 
 namespace {
 
@@ -46,65 +40,16 @@ QImage expectedPreview(const QString& file, const QImage& backdrop, int frame) {
     return block;
 }
 
-bool showsBlock(const QImage& screen, QPoint at, const QImage& block) {
-    for (int y = 0; y < block.height(); ++y) {
-        for (int x = 0; x < block.width(); ++x) {
-            const QRgb s = screen.pixel(at.x() + x, at.y() + y);
-            const QRgb e = block.pixel(x, y);
-            if (std::abs(qRed(s) - qRed(e)) > 2 || std::abs(qGreen(s) - qGreen(e)) > 2 ||
-                std::abs(qBlue(s) - qBlue(e)) > 2)
-                return false;
-        }
-    }
-    return true;
-}
-
-class VehiclePreviewTest : public ::testing::Test {
+class VehiclePreviewTest : public ScreenProgramTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(programFolder.isValid());
-        ASSERT_TRUE(configuration.isValid());
-        QString failed;
-        ASSERT_TRUE(copyProgramFolder(folder(), &failed)) << failed.toStdString();
+        ScreenProgramTest::SetUp();
         ASSERT_EQ(QProcess::execute(SRFTOOL_PATH, {"samples", folder()}), 0);
     }
-
-    void TearDown() override { endProcess(program); }
-
-    QString folder() const { return programFolder.path(); }
-
-    // Waits (bounded) until the screen shows what `shows` looks for; the last screen in `shot`.
-    template <typename Test>
-    bool waitFor(Test shows, QImage& shot, int attempts, int pauseMs) {
-        for (int attempt = 0; attempt < attempts; ++attempt) {
-            if (program.state() != QProcess::Running)
-                return false;
-            shot = screen.grab();
-            if (!shot.isNull() && shows(shot))
-                return true;
-            QThread::msleep(pauseMs);
-        }
-        if (!shot.isNull())
-            shot.save(configuration.path() + "/last-screen.png");
-        return false;
-    }
-
-    QTemporaryDir programFolder;
-    QTemporaryDir configuration;
-    VirtualScreen screen{configuration.path()};
-    QProcess program;
 };
 
 TEST_F(VehiclePreviewTest, ShowsTheVehicleOnTheNavigatorsScreenAndRotateTurnsIt) {
-    ASSERT_TRUE(screen.start())
-        << "Xvfb is needed (Debian packages xvfb and xauth; scripts/setup installs them)";
-    ASSERT_TRUE(screen.xdotool({"version"}))
-        << "xdotool is needed (Debian package xdotool; scripts/setup installs it)";
-    QProcess regsvr;
-    regsvr.setProcessEnvironment(screen.environment());
-    regsvr.start(folder() + "/regsvr", {folder() + "/libtessel.so"});
-    ASSERT_TRUE(regsvr.waitForFinished(60000));
-    ASSERT_EQ(regsvr.exitCode(), 0);
+    ASSERT_TRUE(startScreen(true));
 
     const QImage backdrop =
         QImage(folder() + "/Images/Garmin760.bmp").convertToFormat(QImage::Format_RGB32);
@@ -116,10 +61,7 @@ TEST_F(VehiclePreviewTest, ShowsTheVehicleOnTheNavigatorsScreenAndRotateTurnsIt)
     ASSERT_FALSE(standing.isNull());
     ASSERT_NE(standing, turned) << "frames 0 and 1 of the vehicle look alike";
 
-    program.setProcessEnvironment(screen.environment());
-    program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(folder() + "/motorhall");
-    ASSERT_TRUE(program.waitForStarted(60000));
+    ASSERT_TRUE(startProgram());
     QImage shot;
     QPoint window;
     ASSERT_TRUE(waitFor(

@@ -48,6 +48,8 @@ void endProcess(QProcess& process);
 QString firstListed(const QString& folder);
 // The vehicle's thumbnail as a card shows it: its first frame blended over a white cell, centred.
 QImage expectedThumbnail(const QString& file);
+// Whether the screen shows the picture with its top left at `at`, within rounding.
+bool showsBlock(const QImage& screen, QPoint at, const QImage& block);
 // Whether the screen shows the thumbnail at `at`: the inside of the cell (its first row and column
 // lie under the card's frame and the strip's edge) within rounding.
 bool showsThumbnail(const QImage& screen, QPoint at, const QImage& expected);
