@@ -1,6 +1,7 @@
 #include "copy_fixture.h"
 
 #include "app/toolkit/popup_menu.h"
+#include "file_bytes.h"
 
 #include <QAction>
 #include <QDir>
@@ -94,10 +95,7 @@ FolderFiles CopyFixture::folderFiles(const QString& folder) {
 }
 
 QByteArray CopyFixture::bytesOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
+    return readBytes(path);
 }
 
 QStringList writeDistinct(const QString& folder, int count, const QString& stem) {

@@ -1,4 +1,5 @@
 #include "app/settings_file.h"
+#include "file_bytes.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -12,19 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 struct ReadCase {
     const char* name;

@@ -1,4 +1,5 @@
 #include "app/vehicle_file_changes.h"
+#include "file_bytes.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -8,19 +9,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 class FileChangesTest : public ::testing::Test {
 protected:

@@ -1,4 +1,5 @@
 #include "app/vehicle_files.h"
+#include "file_bytes.h"
 #include "odd_entries.h"
 
 #include <algorithm>
@@ -13,19 +14,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 // Every entry of the folder, hidden ones too, but for those named.
 QStringList entriesBut(const QString& folder, const QStringList& known) {
