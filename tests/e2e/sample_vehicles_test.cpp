@@ -2,6 +2,8 @@
 // looks at the screen: both panes show the vehicles, a thumbnail and the text of a card.
 #include "screen_program_test.h"
 
+#include <QFile>
+
 namespace {
 
 class SampleVehiclesTest : public ScreenProgramTest {
@@ -33,6 +35,14 @@ TEST_F(SampleVehiclesTest, BothPanesShowTheSampleVehicles) {
     for (const QPoint card : {FilesCard, GarminCard})
         EXPECT_GT(textPixels(shot, FirstLineInCard.translated(screen.windowOn(shot) + card)), 40)
             << "the file name on card 1";
+
+    // A termination request closes the window as any close request does: the program saves its
+    // folders and ends by itself, with status 0 (also when it is built with the leak checker).
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(folder() + "/init.ini"));
 }
 
 } // namespace

@@ -38,6 +38,8 @@ QProcessEnvironment VirtualScreen::environment() const {
     env.insert("DISPLAY", display_);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.remove("WAYLAND_DISPLAY");
+    // A virtual screen has no desktop session, and so no session bus.
+    env.remove("DBUS_SESSION_BUS_ADDRESS");
     env.insert("XDG_CONFIG_HOME", configuration_);
     return env;
 }
