@@ -4,12 +4,16 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileIconProvider>
 #include <QFileSystemModel>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace toolkit {
 
@@ -32,6 +36,7 @@ FolderTreeDialog::FolderTreeDialog(QWidget* owner, const QString& title,
     , data_(data)
     , model_(new QFileSystemModel(this))
     , heading_(new QLabel(title, this))
+    , places_(new QListWidget(this))
     , tree_(new QTreeView(this))
     , status_(new QLabel(this))
     , buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
@@ -58,9 +63,28 @@ FolderTreeDialog::FolderTreeDialog(QWidget* owner, const QString& title,
     // Above the tree as well, so the title shows where no window manager draws a caption.
     heading_->setTextFormat(Qt::PlainText);
     heading_->setWordWrap(true);
+    // Where a search starts, as the desktop and the computer stand at the top of the system's
+    // own folder browser.
+    const QFileIconProvider icons;
+    for (const auto& [name, path, icon] :
+         {std::tuple{tr("Home"), QDir::homePath(), icons.icon(QFileIconProvider::Desktop)},
+          std::tuple{tr("File System"), QDir::rootPath(), icons.icon(QFileIconProvider::Drive)}}) {
+        auto* place = new QListWidgetItem(icon, name, places_);
+        place->setData(Qt::UserRole, path);
+    }
+    places_->setMaximumWidth(places_->sizeHintForColumn(0) + 2 * places_->frameWidth() + 8);
+    places_->setFocusPolicy(Qt::TabFocus);
+    connect(places_, &QListWidget::itemClicked, this, [this](QListWidgetItem* place) {
+        setSelection(place->data(Qt::UserRole).toString());
+        tree_->setFocus();
+    });
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
-    layout->addWidget(tree_, 1);
+    auto* folders = new QHBoxLayout;
+    folders->addWidget(places_);
+    folders->addWidget(tree_, 1);
+    layout->addLayout(folders, 1);
     layout->addWidget(status_);
     layout->addWidget(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);

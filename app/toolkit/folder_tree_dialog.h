@@ -1,4 +1,5 @@
-// A modal dialog that shows the file system's folders as a tree, a status line under it, and OK
+// A modal dialog that shows the file system's folders as a tree, with the places a search starts
+// from (the user's home and the file system's root) beside it, a status line under it, and OK
 // and Cancel. It tells its callback when it opens and whenever the selection changes; the callback
 // answers through setSelection and setStatusText. The tree has the keyboard focus: the arrows move
 // the selection, Enter is OK, Escape is Cancel.
@@ -12,6 +13,7 @@
 class QDialogButtonBox;
 class QFileSystemModel;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QTreeView;
 
@@ -35,6 +37,8 @@ public:
 
     QLabel* heading() const { return heading_; }
     QTreeView* tree() const { return tree_; }
+    // "Home" and "File System": a click selects that folder in the tree.
+    QListWidget* places() const { return places_; }
     QLabel* statusLine() const { return status_; }
     QPushButton* okButton() const;
     QPushButton* cancelButton() const;
@@ -51,6 +55,7 @@ private:
     std::intptr_t data_;
     QFileSystemModel* model_;
     QLabel* heading_;
+    QListWidget* places_;
     QTreeView* tree_;
     QLabel* status_;
     QDialogButtonBox* buttons_;

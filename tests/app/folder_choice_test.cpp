@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -286,6 +287,32 @@ TEST_F(FolderChoiceTest, TheDialogKeepsItsStatusLineForAnItemWithoutAPath) {
     // A path that names no folder leaves the selection where it was.
     dialog.setSelection(start.path() + "/missing");
     EXPECT_EQ(dialog.selectedFolder(), "/");
+}
+
+// The places beside the tree: the user's home and the file system's root, each a click away.
+TEST_F(FolderChoiceTest, ThePlacesBesideTheTreeSelectTheHomeAndTheRoot) {
+    QTemporaryDir start;
+    modTreeview::browseStartFolder = start.path();
+    toolkit::FolderTreeDialog dialog(nullptr, "Change Local Directory", modTreeview::BrowseCallback,
+                                     0);
+    dialog.show();
+    QListWidget* places = dialog.places();
+    ASSERT_EQ(places->count(), 2);
+    const struct {
+        int row;
+        const char* name;
+        QString folder;
+    } cases[] = {{0, "Home", QDir::homePath()}, {1, "File System", "/"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QListWidgetItem* place = places->item(c.row);
+        EXPECT_EQ(place->text(), c.name);
+        QTest::mouseClick(places->viewport(), Qt::LeftButton, {},
+                          places->visualItemRect(place).center());
+        EXPECT_EQ(dialog.selectedFolder(), c.folder);
+        EXPECT_EQ(dialog.statusLine()->text(), c.folder);
+        EXPECT_EQ(dialog.focusWidget(), dialog.tree()) << "the arrows go on from there";
+    }
 }
 
 } // namespace
