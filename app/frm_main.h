@@ -190,6 +190,13 @@ private:
     void CopyVehicle(const toolkit::DragSource& source, const CopyRoles& roles);
     void AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle);
     void ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entry);
+    enum class EntryCopy { Copied, Failed, Closed };
+    // The steps a new and a replacing copy share: the vehicle's record into the target entry with
+    // its cell at `stripX`, its thumbnail into that cell, the overlay with `line1`, then the
+    // file. A copy that fails puts the entry and the cell back and gives what to tell in `failure`;
+    // Closed when the window was closed during the overlay's yield (nothing is written then).
+    EntryCopy copyIntoEntry(const CopyRoles& roles, const VehicleRecord& vehicle, int entry,
+                            std::int32_t stripX, const QString& line1, QString* failure);
     // Says in a box with an OK button what failed, unless the window has closed.
     void tellFailure(const QString& title, const QString& text);
 

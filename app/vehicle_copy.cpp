@@ -80,45 +80,62 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
     AddVehicle(roles, vehicle);
 }
 
-void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
+frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleRecord& vehicle,
+                                          int entryIndex, std::int32_t stripX, const QString& line1,
+                                          QString* failure) {
     const Pane source = paneOf(roles.from);
+    const Pane target = paneOf(roles.to);
+    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
+    VehicleRecord& entry = target.catalogue[entryIndex];
+    const VehicleRecord entryBefore = entry;
+    entry = vehicle;
+    entry.StripX = stripX;
+    cAlphaSurface& targetStrip = existingStrip(target.strip);
+    const KeptCellBlock cellBefore(targetStrip, stripX);
+    copyCellBlock(existingStrip(source.strip), vehicle.StripX, targetStrip, stripX);
+
+    ShowMessage(GarminPane, line1, GetBaseName(vehicle.FileName));
+    // Closed meanwhile: the strips are released, and no file is begun.
+    if (closed())
+        return EntryCopy::Closed;
+    QString reason;
+    // An existing file stays whole until the new one is complete.
+    const bool copied =
+        copyVehicleFile(from, target.folder + QLatin1Char('/') + vehicle.FileName, &reason);
+    fraMessage->setVisible(false);
+    if (copied)
+        return EntryCopy::Copied;
+    entry = entryBefore;
+    cellBefore.restore(targetStrip);
+    *failure = failedCopyText(from, target.folder, reason);
+    return EntryCopy::Failed;
+}
+
+void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
     const Pane target = paneOf(roles.to);
     if (target.count >= CopyLimit)
         return;
     const cHourglassCursor busy;
-    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
-    const QString to = target.folder + QLatin1Char('/') + vehicle.FileName;
-
     const std::int32_t cardsBefore = target.cardsLoaded;
     const std::int32_t n = ++target.count;
     if (target.cardsLoaded < CardsPerPane) {
         ++target.cardsLoaded;
         PlaceCard(target.byte, target.cardsLoaded);
     }
-    VehicleRecord& entry = target.catalogue[n - 1];
-    const VehicleRecord entryBefore = entry;
-    entry = vehicle;
-    entry.StripX = (n - 1) * StripCellSize;
-    cAlphaSurface& targetStrip = existingStrip(target.strip);
-    const KeptCellBlock cellBefore(targetStrip, entry.StripX);
-    copyCellBlock(existingStrip(source.strip), vehicle.StripX, targetStrip, entry.StripX);
-
-    ShowMessage(GarminPane, roles.newLine1, GetBaseName(vehicle.FileName));
-    // Closed meanwhile: the strips are released, and no file is begun.
-    if (closed())
+    QString failure;
+    switch (
+        copyIntoEntry(roles, vehicle, n - 1, (n - 1) * StripCellSize, roles.newLine1, &failure)) {
+    case EntryCopy::Closed:
         return;
-    QString reason;
-    const bool copied = copyVehicleFile(from, to, &reason);
-    fraMessage->setVisible(false);
-    if (!copied) {
+    case EntryCopy::Failed:
         target.count = n - 1;
-        entry = entryBefore;
-        cellBefore.restore(targetStrip);
         target.cardsLoaded = cardsBefore;
         // A scroll during the overlay's yield may have shown the vehicle.
         LayoutCards(target.byte);
-        tellFailure(QStringLiteral("Copy Failed"), failedCopyText(from, target.folder, reason));
+        tellFailure(QStringLiteral("Copy Failed"), failure);
         return;
+    case EntryCopy::Copied:
+        break;
     }
     // The catalogue is whole, also in a pane that was never scanned: its scroll bar lays it out.
     target.ready = 1;
@@ -133,35 +150,18 @@ void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
 }
 
 void frmMain::ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entryIndex) {
-    const Pane source = paneOf(roles.from);
     const Pane target = paneOf(roles.to);
     const cHourglassCursor busy;
-    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
-    const QString to = target.folder + QLatin1Char('/') + vehicle.FileName;
-
-    VehicleRecord& entry = target.catalogue[entryIndex];
-    const VehicleRecord entryBefore = entry;
     // The vehicle keeps its place and its cell in the target pane.
-    entry = vehicle;
-    entry.StripX = entryBefore.StripX;
-    cAlphaSurface& targetStrip = existingStrip(target.strip);
-    const KeptCellBlock cellBefore(targetStrip, entry.StripX);
-    copyCellBlock(existingStrip(source.strip), vehicle.StripX, targetStrip, entry.StripX);
-
-    ShowMessage(GarminPane, roles.replaceLine1, GetBaseName(vehicle.FileName));
-    if (closed())
+    QString failure;
+    const EntryCopy copy =
+        copyIntoEntry(roles, vehicle, entryIndex, target.catalogue[entryIndex].StripX,
+                      roles.replaceLine1, &failure);
+    if (copy == EntryCopy::Closed)
         return;
-    QString reason;
-    // The old file stays whole until the new one is complete.
-    const bool copied = copyVehicleFile(from, to, &reason);
-    fraMessage->setVisible(false);
-    if (!copied) {
-        entry = entryBefore;
-        cellBefore.restore(targetStrip);
-    }
     LayoutCards(target.byte);
-    if (!copied)
-        tellFailure(QStringLiteral("Copy Failed"), failedCopyText(from, target.folder, reason));
+    if (copy == EntryCopy::Failed)
+        tellFailure(QStringLiteral("Copy Failed"), failure);
 }
 
 void frmMain::tellFailure(const QString& title, const QString& text) {
