@@ -24,16 +24,11 @@ TEST_F(SampleVehiclesTest, BothPanesShowTheSampleVehicles) {
     ASSERT_TRUE(startProgram());
 
     QImage shot;
-    const bool shown = waitFor(
-        [&](const QImage& s) {
-            const QPoint window = screen.windowOn(s);
-            return showsThumbnail(s, window + FilesCard + ThumbnailInCard, expected) &&
-                   showsThumbnail(s, window + GarminCard + ThumbnailInCard, expected);
-        },
-        shot);
+    const bool shown =
+        waitFor([&](const QImage& s) { return showsInBothPanes(s, expected); }, shot);
     ASSERT_TRUE(shown) << "card 1 of each pane does not show " << first.toStdString();
     for (const QPoint card : {FilesCard, GarminCard})
-        EXPECT_GT(textPixels(shot, FirstLineInCard.translated(screen.windowOn(shot) + card)), 40)
+        EXPECT_GT(textPixels(shot, FirstLineInCard.translated(windowOn(shot) + card)), 40)
             << "the file name on card 1";
 
     // A termination request closes the window as any close request does: the program saves its

@@ -45,16 +45,15 @@ TEST_F(VehicleDragTest, ACardDraggedOntoTheGarminPaneCopiesItsVehicleThere) {
     QImage shot;
     ASSERT_TRUE(waitFor(
         [&](const QImage& s) {
-            return showsThumbnail(s, screen.windowOn(s) + FilesCard + ThumbnailInCard, expected);
+            return showsThumbnail(s, windowOn(s) + FilesCard + ThumbnailInCard, expected);
         },
         shot))
         << "the Files pane never showed " << first.toStdString();
-    EXPECT_FALSE(
-        showsThumbnail(shot, screen.windowOn(shot) + GarminCard + ThumbnailInCard, expected))
+    EXPECT_FALSE(showsThumbnail(shot, windowOn(shot) + GarminCard + ThumbnailInCard, expected))
         << "the navigator's folder is empty";
 
     // Pressed on the card's text, moved in steps, let go over the empty foot of the Garmin column.
-    const QPoint window = screen.windowOn(shot);
+    const QPoint window = windowOn(shot);
     const QPoint from = window + FilesCard + QPoint(200, 50);
     const QPoint to = window + GarminCard + QPoint(150, 400);
     const auto at = [](QPoint p) {
@@ -76,13 +75,11 @@ TEST_F(VehicleDragTest, ACardDraggedOntoTheGarminPaneCopiesItsVehicleThere) {
         << "no temporary file is left";
     const bool shown = waitFor(
         [&](const QImage& s) {
-            return showsThumbnail(s, screen.windowOn(s) + PlacedGarminCard + ThumbnailInCard,
-                                  expected);
+            return showsThumbnail(s, windowOn(s) + PlacedGarminCard + ThumbnailInCard, expected);
         },
         shot);
     EXPECT_TRUE(shown) << "card 1 of the Garmin pane does not show " << first.toStdString();
-    EXPECT_GT(
-        textPixels(shot, FirstLineInCard.translated(screen.windowOn(shot) + PlacedGarminCard)), 40)
+    EXPECT_GT(textPixels(shot, FirstLineInCard.translated(windowOn(shot) + PlacedGarminCard)), 40)
         << "the file name on the Garmin pane's card 1";
 }
 

@@ -66,7 +66,7 @@ TEST_F(VehiclePreviewTest, ShowsTheVehicleOnTheNavigatorsScreenAndRotateTurnsIt)
     QPoint window;
     ASSERT_TRUE(waitFor(
         [&](const QImage& s) {
-            window = screen.windowOn(s);
+            window = windowOn(s);
             return showsThumbnail(s, window + FilesCard + ThumbnailInCard, thumbnail);
         },
         shot, 240, 250))
