@@ -11,7 +11,9 @@
 
 namespace {
 
+using srftooltest::commandLine;
 using srftooltest::Outcome;
+using srftooltest::refusedWithOneLine;
 using srftooltest::run;
 
 std::size_t lineCount(const std::string& text) {
@@ -214,15 +216,8 @@ TEST_F(SrftoolCommands, RefusesBadArgumentsAndPathsWithOneLineAndStatusTwo) {
         {"samples", path("plain.txt")},
     };
     for (const auto& arguments : cases) {
-        std::string shown;
-        for (const std::string& a : arguments)
-            shown += a + ' ';
-        SCOPED_TRACE(shown);
-        const Outcome o = run(arguments);
-        EXPECT_EQ(o.status, 2);
-        EXPECT_EQ(o.out, "");
-        EXPECT_EQ(lineCount(o.err), 1u) << o.err;
-        EXPECT_EQ(o.err.rfind("srftool: ", 0), 0u) << o.err;
+        SCOPED_TRACE(commandLine(arguments));
+        EXPECT_TRUE(refusedWithOneLine(run(arguments)));
     }
     EXPECT_EQ(entries(), before) << "nothing is written for a refused command";
 }
