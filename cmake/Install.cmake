@@ -19,6 +19,10 @@ install(TARGETS motorhall tessel motorhall_gdi motorhall_com
     LIBRARY DESTINATION ${MOTORHALL_INSTALL_PROGRAM_DIR} NAMELINK_SKIP)
 install(TARGETS srftool regsvr RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${MOTORHALL_PROGRAM_DIR}/Images DESTINATION ${MOTORHALL_INSTALL_PROGRAM_DIR})
+# Marks the installed program folder (app/state_folders.h): the program started from it keeps each
+# user's settings and working folder in that user's folders even when it may write here, as root
+# may, so that removing the installation leaves nothing behind. build/bin never has it.
+install(FILES data/installed DESTINATION ${MOTORHALL_INSTALL_PROGRAM_DIR})
 
 # The sample vehicles are rendered at build time, into a folder of their own so that build/bin
 # stays as the build leaves it.
