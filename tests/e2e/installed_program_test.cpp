@@ -101,7 +101,7 @@ protected:
     // The card library registered for every user of the scratch root, as the package does.
     void registerForEveryUser() const {
         const ToolRun registration =
-            runTool(prefix() + "/bin/regsvr", {"--system", programFolder() + "/libtessel.so"},
+            runTool(programFolder() + "/regsvr", {"--system", programFolder() + "/libtessel.so"},
                     userEnvironment());
         ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
         ASSERT_TRUE(QFileInfo(scratch_->filePath("etc/xdg/motorhall/registry.txt")).isFile());
@@ -167,30 +167,41 @@ TEST_F(InstalledProgramTest, LaysOutTheProgramFolderAndTheCommands) {
     EXPECT_EQ(QFileInfo(prefix() + "/bin/motorhall").symLinkTarget(),
               programFolder() + "/motorhall");
     for (const char* file :
-         {"motorhall", "libtessel.so", "libmhgdi.so", "libmhcom.so", "Images/Skin.bmp",
+         {"motorhall", "regsvr", "libtessel.so", "libmhgdi.so", "libmhcom.so", "Images/Skin.bmp",
           "Images/Icon-48.png", "SportsCar.srf", "FarmTractor.srf"})
         EXPECT_TRUE(QFileInfo(programFolder() + '/' + file).isFile()) << file;
-    for (const char* file : {"regsvr", "srftool", "init.ini", "temp"})
+    for (const char* file : {"srftool", "init.ini", "temp"})
         EXPECT_FALSE(QFileInfo::exists(programFolder() + '/' + file)) << file;
+    // On every user's path only the program and the vehicle tool; the registration tool, a
+    // generic name, is the program's own and stays in its folder.
+    EXPECT_EQ(QDir(prefix() + "/bin")
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                  .join(u' ')
+                  .toStdString(),
+              "motorhall srftool");
+    EXPECT_FALSE(QFileInfo::exists(prefix() + "/share/man/man1/regsvr.1.gz"));
     // The installed folder is marked as such; the build's program folder is not.
     EXPECT_TRUE(QFileInfo(programFolder() + "/installed").isFile());
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral(BUILD_DIR "/bin/installed")));
-    // The tools in bin find their libraries in the program folder.
+    // The tool in bin finds its libraries in the program folder, the one there beside itself.
     const ToolRun info = runTool(prefix() + "/bin/srftool",
                                  {"info", programFolder() + "/Saloon.srf"}, userEnvironment());
     EXPECT_EQ(info.exitCode, 0) << info.output.toStdString();
     EXPECT_TRUE(info.output.startsWith("result: 1\n")) << info.output.toStdString();
+    const ToolRun help = runTool(programFolder() + "/regsvr", {"--help"}, userEnvironment());
+    EXPECT_EQ(help.exitCode, 0) << help.output.toStdString();
+    EXPECT_TRUE(help.output.startsWith("usage: regsvr ")) << help.output.toStdString();
 }
 
 TEST_F(InstalledProgramTest, AnotherUserStartsItAndKeepsTheFoldersInTheUsersConfiguration) {
     ASSERT_TRUE(home_.isValid());
-    registerForEveryUser();
+    ASSERT_NO_FATAL_FAILURE(registerForEveryUser());
     const ReadOnly locked(programFolder());
     if (!locked.ready() && ::geteuid() == 0)
         GTEST_SKIP() << "a read-only bind mount cannot be made here (no CAP_SYS_ADMIN)";
     ASSERT_TRUE(locked.ready());
 
-    startAndEnd();
+    ASSERT_NO_FATAL_FAILURE(startAndEnd());
     expectSettingsInTheUsersConfiguration();
     for (const char* file : {"init.ini", "temp"})
         EXPECT_FALSE(QFileInfo::exists(programFolder() + '/' + file)) << file;
@@ -200,11 +211,11 @@ TEST_F(InstalledProgramTest, AnotherUserStartsItAndKeepsTheFoldersInTheUsersConf
 // program still keeps the user's settings and copies out of it, so that removing it leaves none.
 TEST_F(InstalledProgramTest, ItsOwnerStartsItAndTheProgramFolderStaysUntouched) {
     ASSERT_TRUE(home_.isValid());
-    registerForEveryUser();
+    ASSERT_NO_FATAL_FAILURE(registerForEveryUser());
     ASSERT_EQ(::access(QFile::encodeName(programFolder()).constData(), W_OK), 0);
     const std::string before = listing(programFolder());
 
-    startAndEnd();
+    ASSERT_NO_FATAL_FAILURE(startAndEnd());
     expectSettingsInTheUsersConfiguration();
     EXPECT_EQ(listing(programFolder()), before);
 }
@@ -221,7 +232,7 @@ TEST_F(InstalledProgramTest, WithoutARegistrationItNamesTheInstalledRegistration
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(program.exitCode(), 0);
     const QString error = QString::fromLocal8Bit(program.readAllStandardError());
-    EXPECT_TRUE(error.contains(prefix() + "/bin/regsvr " + programFolder() + "/libtessel.so"))
+    EXPECT_TRUE(error.contains(programFolder() + "/regsvr " + programFolder() + "/libtessel.so"))
         << error.toStdString();
 }
 
