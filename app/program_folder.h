@@ -8,7 +8,6 @@
 
 QString programFolder();
 
-// The registration tool: beside the program in a build folder or a portable copy, in the bin
-// folder of an installation (<prefix>/bin beside <prefix>/lib/motorhall). The one beside the
-// program when neither is there.
+// The registration tool, beside the program in a build folder, a portable copy and an
+// installation alike.
 QString registrationTool(const QString& programFolder);

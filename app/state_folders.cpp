@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <unistd.h>
 
@@ -14,10 +15,14 @@ bool isWritableFolder(const QString& folder) {
     return !folder.isEmpty() && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
+bool isInstalledFolder(const QString& folder) {
+    return QFileInfo(folder + u'/' + QLatin1String(kInstalledMarkerName)).isFile();
+}
+
 } // namespace
 
 StateFolders stateFoldersFor(const QString& programFolder) {
-    if (isWritableFolder(programFolder))
+    if (!isInstalledFolder(programFolder) && isWritableFolder(programFolder))
         return {programFolder, workingFolder(programFolder)};
     const QString configuration =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);

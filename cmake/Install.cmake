@@ -1,7 +1,10 @@
 # The installed layout. The program folder installs whole to <prefix>/lib/motorhall, where the
-# program finds its libraries, Images and sample vehicles beside its executable, exactly as in
-# build/bin; <prefix>/bin/motorhall links to it. The two tools go to <prefix>/bin and reach the
-# libraries in the program folder through their run path.
+# program finds its libraries, Images, registration tool and sample vehicles beside its executable,
+# exactly as in build/bin; <prefix>/bin/motorhall links to it. The vehicle tool goes to
+# <prefix>/bin and reaches the libraries in the program folder through its run path. The
+# registration tool stays in the program folder: it is the program's own (the package's
+# maintainer scripts and the program's start-up message name it there), and its generic name
+# does not belong on every user's path.
 include(GNUInstallDirs)
 
 # Not CMAKE_INSTALL_LIBDIR: the program folder holds a program, not libraries for others to link,
@@ -9,16 +12,20 @@ include(GNUInstallDirs)
 set(MOTORHALL_INSTALL_PROGRAM_DIR lib/motorhall)
 set(MOTORHALL_SAMPLES_DIR ${CMAKE_BINARY_DIR}/sample-vehicles)
 
-set_target_properties(motorhall tessel motorhall_gdi motorhall_com PROPERTIES
+set_target_properties(motorhall regsvr tessel motorhall_gdi motorhall_com PROPERTIES
     INSTALL_RPATH "\$ORIGIN")
-set_target_properties(srftool regsvr PROPERTIES
+set_target_properties(srftool PROPERTIES
     INSTALL_RPATH "\$ORIGIN/../${MOTORHALL_INSTALL_PROGRAM_DIR}")
 
-install(TARGETS motorhall tessel motorhall_gdi motorhall_com
+install(TARGETS motorhall regsvr tessel motorhall_gdi motorhall_com
     RUNTIME DESTINATION ${MOTORHALL_INSTALL_PROGRAM_DIR}
     LIBRARY DESTINATION ${MOTORHALL_INSTALL_PROGRAM_DIR} NAMELINK_SKIP)
-install(TARGETS srftool regsvr RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS srftool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${MOTORHALL_PROGRAM_DIR}/Images DESTINATION ${MOTORHALL_INSTALL_PROGRAM_DIR})
+# Marks the installed program folder (app/state_folders.h): the program started from it keeps each
+# user's settings and working folder in that user's folders even when it may write here, as root
+# may, so that removing the installation leaves nothing behind. build/bin never has it.
+install(FILES data/installed DESTINATION ${MOTORHALL_INSTALL_PROGRAM_DIR})
 
 # The sample vehicles are rendered at build time, into a folder of their own so that build/bin
 # stays as the build leaves it.
@@ -59,7 +66,7 @@ install(FILES data/motorhall-srf.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/p
     RENAME motorhall.xml)
 install(FILES data/motorhall.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
 
-foreach(page motorhall regsvr srftool)
+foreach(page motorhall srftool)
     configure_file(data/man/${page}.1 ${CMAKE_BINARY_DIR}/data/man/${page}.1 @ONLY)
     # Compressed with the highest level and no time stamp, as Debian's policy asks of manual pages.
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/data/man/${page}.1.gz

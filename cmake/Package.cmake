@@ -14,7 +14,7 @@ side as columns of cards with thumbnails, one .srf file per vehicle. It copies
 vehicles between them by drag and drop, deletes them, and previews a vehicle
 turning on a backdrop of the navigator's screen. The package also holds
 srftool, which inspects vehicle files and draws their thumbnails for file
-managers, and regsvr, which registers component libraries.")
+managers.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

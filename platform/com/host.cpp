@@ -54,8 +54,11 @@ HRESULT CoGetClassObject(const CLSID& clsid, const IID& iid, void** out) {
         return E_POINTER;
     *out = nullptr;
     QString error;
-    const std::optional<QString> path =
-        Registry::lookUp(QStringLiteral("CLSID\\%1\\InprocServer32").arg(clsid.toString()), &error);
+    // A user's entry whose library is gone (a build folder deleted since it was registered) gives
+    // way to the registration for every user; one whose library is there is used, and its failure
+    // to load is told.
+    const std::optional<QString> path = Registry::lookUp(
+        QStringLiteral("CLSID\\%1\\InprocServer32").arg(clsid.toString()), isLibraryFile, &error);
     if (!error.isEmpty())
         return fail(
             REGDB_E_CLASSNOTREG,

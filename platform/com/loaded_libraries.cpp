@@ -4,6 +4,11 @@
 
 namespace com {
 
+bool isLibraryFile(const QString& path) {
+    const QFileInfo file(path);
+    return file.isAbsolute() && file.isFile();
+}
+
 LoadedLibraries& LoadedLibraries::instance() {
     static auto* libraries = new LoadedLibraries;
     return *libraries;
@@ -11,12 +16,11 @@ LoadedLibraries& LoadedLibraries::instance() {
 
 HRESULT LoadedLibraries::load(const QString& path, DllGetClassObjectFunction* getClassObject,
                               QString* error) {
-    const QFileInfo file(path);
-    if (!file.isAbsolute() || !file.isFile()) {
+    if (!isLibraryFile(path)) {
         *error = QStringLiteral("the library %1 does not exist").arg(path);
         return CO_E_DLLNOTFOUND;
     }
-    const QString key = file.canonicalFilePath();
+    const QString key = QFileInfo(path).canonicalFilePath();
     if (const auto found = libraries_.find(key); found != libraries_.end()) {
         *getClassObject = found->second.getClassObject;
         return S_OK;

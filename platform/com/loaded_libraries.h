@@ -13,6 +13,10 @@
 
 namespace com {
 
+// Whether `path` names a library file at all: an absolute path to a file (links followed). A
+// registration whose library fails this is left over from a library that is gone.
+bool isLibraryFile(const QString& path);
+
 class LoadedLibraries {
 public:
     static LoadedLibraries& instance();

@@ -58,14 +58,27 @@ QStringList Registry::lookupFiles() {
 }
 
 std::optional<QString> Registry::lookUp(const QString& key, QString* error) {
+    return lookUp(
+        key, [](const QString&) { return true; }, error);
+}
+
+std::optional<QString> Registry::lookUp(const QString& key,
+                                        const std::function<bool(const QString&)>& usable,
+                                        QString* error) {
+    std::optional<QString> first;
     for (const QString& path : lookupFiles()) {
         Registry registry;
         if (!registry.load(path, error))
             return std::nullopt;
-        if (std::optional<QString> found = registry.value(key))
+        std::optional<QString> found = registry.value(key);
+        if (!found)
+            continue;
+        if (usable(*found))
             return found;
+        if (!first)
+            first = std::move(found);
     }
-    return std::nullopt;
+    return first;
 }
 
 bool Registry::load(QString* error) {

@@ -5,7 +5,7 @@
 // server's DllRegisterServer writes its entries, the host reads them to create a class.
 // A registration for every user lives in motorhall/registry.txt below the first folder of
 // XDG_CONFIG_DIRS (/etc/xdg when unset); a class is looked up in the user's file first, then in
-// the system ones, so a user's own registration wins.
+// the system ones, so a user's own registration wins, unless the library it names is gone.
 //
 // One entry per line, "key = value", where a key is a path of names separated by backslashes
 // ("CLSID\{...}\InprocServer32"). Keys compare without regard to case. Lines starting with '#'
@@ -35,6 +35,10 @@ public:
     // The value of the key in the first registry file that has it. Nothing, with `error` left
     // empty, when no file has it; nothing with a message when a file cannot be read.
     static std::optional<QString> lookUp(const QString& key, QString* error);
+    // The same, passing over a value that `usable` refuses for one in a later file; the first
+    // value found when no file has a usable one.
+    static std::optional<QString>
+    lookUp(const QString& key, const std::function<bool(const QString&)>& usable, QString* error);
     // Files larger than this are not a registry we wrote; reading one is refused.
     static constexpr qint64 kMaximumFileSize = 1 << 20;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <sys/mount.h>
@@ -78,6 +79,22 @@ TEST_F(StateFoldersTest, AWritableProgramFolderKeepsTheSettingsAndTheWorkingFold
     // Nothing is made in the user's folders for a program that keeps its own state.
     EXPECT_FALSE(QFileInfo::exists(home_.path() + "/config"));
     EXPECT_FALSE(QFileInfo::exists(home_.path() + "/cache"));
+}
+
+// Root may write into /usr/lib/motorhall, and so may the owner of a prefix installed into: the
+// installed program folder still keeps nothing of a user's, or removing the package would leave it.
+TEST_F(StateFoldersTest, AnInstalledProgramFolderUsesTheUsersFoldersEvenWhenWritable) {
+    QTemporaryDir program;
+    ASSERT_TRUE(program.isValid());
+    QFile marker(program.filePath(QString::fromLatin1(kInstalledMarkerName)));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    const StateFolders folders = stateFoldersFor(program.path());
+    EXPECT_EQ(folders.settingsFolder, home_.path() + "/config/motorhall");
+    EXPECT_EQ(folders.workingFolder, home_.path() + "/cache/motorhall/temp");
+    EXPECT_EQ(
+        QDir(program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList{QString::fromLatin1(kInstalledMarkerName)});
 }
 
 TEST_F(StateFoldersTest, AReadOnlyProgramFolderUsesTheUsersConfigurationAndCache) {

@@ -323,6 +323,99 @@ TEST_F(SystemRegistrationTest, AClassRegisteredForEveryUserIsCreated) {
     EXPECT_EQ(site->miscStatus(), counter::kMiscStatus);
 }
 
+// The counter's class registered in the user's file as well, with its library at the path that
+// `prepare` makes in `folder` and gives back.
+struct UsersEntryCase {
+    const char* name;
+    std::function<QString(const QTemporaryDir& folder)> prepare;
+    HRESULT expected;
+    const char* messagePart; // in the failure's message; null when the class is created
+};
+
+void PrintTo(const UsersEntryCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UsersEntryTest : public SystemRegistrationTest,
+                       public ::testing::WithParamInterface<UsersEntryCase> {};
+
+TEST_P(UsersEntryTest, OnlyALibraryThatIsGoneGivesWayToTheRegistrationForEveryUser) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString library = GetParam().prepare(folder);
+    addClass(kProgId, counter::CLSID_Counter.toString(), library);
+    HRESULT hr = E_FAIL;
+    QString message;
+    auto site = ControlSite::create(kProgId, &parent_, &hr, &message);
+    EXPECT_EQ(hr, GetParam().expected) << message.toStdString();
+    if (!GetParam().messagePart) {
+        ASSERT_TRUE(site) << message.toStdString();
+        EXPECT_EQ(site->miscStatus(), counter::kMiscStatus);
+        EXPECT_TRUE(isLoaded(kServer)) << "the library registered for every user is used";
+    } else {
+        EXPECT_FALSE(site);
+        EXPECT_TRUE(message.contains(library + QString::fromUtf8(GetParam().messagePart)))
+            << message.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Host, UsersEntryTest,
+    ::testing::Values(
+        // A build folder registered by the user and deleted since.
+        UsersEntryCase{
+            "LibraryDeleted",
+            [](const QTemporaryDir& folder) {
+                const QString copy = folder.filePath(QStringLiteral("libcounter.so"));
+                EXPECT_TRUE(QFile::copy(kServer, copy));
+                QString report;
+                EXPECT_EQ(callSelfRegistration(copy, SelfRegistration::Register, &report), S_OK);
+                EXPECT_TRUE(QFile::remove(copy));
+                return copy;
+            },
+            S_OK, nullptr},
+        UsersEntryCase{"LinkToNothing",
+                       [](const QTemporaryDir& folder) {
+                           const QString link = folder.filePath(QStringLiteral("libcounter.so"));
+                           EXPECT_TRUE(
+                               QFile::link(folder.filePath(QStringLiteral("gone.so")), link));
+                           return link;
+                       },
+                       S_OK, nullptr},
+        UsersEntryCase{"FolderInsteadOfALibrary",
+                       [](const QTemporaryDir& folder) { return folder.path(); }, S_OK, nullptr},
+        // The user's own library is there: its failure is the user's to see, not passed over.
+        UsersEntryCase{"LibraryThatDoesNotLoad",
+                       [](const QTemporaryDir& folder) {
+                           const QString path = folder.filePath(QStringLiteral("text.so"));
+                           QFile file(path);
+                           EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+                           file.write("not a library\n");
+                           return path;
+                       },
+                       CO_E_ERRORINDLL, " does not load"},
+        UsersEntryCase{"LibraryWithoutEntryPoints", [](const QTemporaryDir&) { return kNoExports; },
+                       CO_E_ERRORINDLL, " has no entry point DllGetClassObject"}),
+    [](const ::testing::TestParamInfo<UsersEntryCase>& info) { return info.param.name; });
+
+TEST_F(SystemRegistrationTest, WhenEveryRegisteredLibraryIsGoneTheUsersIsNamed) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString users = folder.filePath(QStringLiteral("user/libcounter.so"));
+    const QString everyones = folder.filePath(QStringLiteral("system/libcounter.so"));
+    addClass(kProgId, counter::CLSID_Counter.toString(), users);
+    Registry::setScope(RegistryScope::System);
+    addClass(kProgId, counter::CLSID_Counter.toString(), everyones);
+    Registry::setScope(RegistryScope::User);
+    HRESULT hr = S_OK;
+    QString message;
+    auto site = ControlSite::create(kProgId, &parent_, &hr, &message);
+    EXPECT_FALSE(site);
+    EXPECT_EQ(hr, CO_E_DLLNOTFOUND) << message.toStdString();
+    EXPECT_TRUE(message.contains(users + QStringLiteral(" does not exist")))
+        << message.toStdString();
+}
+
 TEST_F(SystemRegistrationTest, TheUsersOwnRegistrationComesFirst) {
     addClass(kProgId, kStrangerClsid, kNoExports);
     HRESULT hr = S_OK;

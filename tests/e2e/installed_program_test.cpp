@@ -1,10 +1,13 @@
 // Installs the build into a prefix of the test's own with `cmake --install`, as a package does,
-// and starts the installed program by its link in bin as a user would: the program folder is read
-// only, so the user's settings and working folder go to the user's configuration and cache, and
-// the card library is found through the registration for every user.
+// and starts the installed program by its link in bin as a user would: whether the program folder
+// is read only or its owner may write to it, the user's settings and working folder go to the
+// user's configuration and cache, and the card library is found through the registration for
+// every user.
 #include <csignal>
 #include <gtest/gtest.h>
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -95,9 +98,68 @@ protected:
         return env;
     }
 
+    // The card library registered for every user of the scratch root, as the package does.
+    void registerForEveryUser() const {
+        const ToolRun registration =
+            runTool(programFolder() + "/regsvr", {"--system", programFolder() + "/libtessel.so"},
+                    userEnvironment());
+        ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
+        ASSERT_TRUE(QFileInfo(scratch_->filePath("etc/xdg/motorhall/registry.txt")).isFile());
+    }
+
+    // Starts the installed program by its link in bin, waits until both panes are listed and ends
+    // it with a termination request, as a desktop's logout does; it saves its settings.
+    void startAndEnd() const {
+        QProcess program;
+        program.setProcessEnvironment(userEnvironment());
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(prefix() + "/bin/motorhall");
+        ASSERT_TRUE(program.waitForStarted(60000));
+        // Both panes are listed once the working folder exists, in the user's cache or, wrongly,
+        // in the program folder; bounded for a slow build.
+        const QString working = home_.filePath("cache/motorhall/temp");
+        const QString misplaced = programFolder() + "/temp";
+        for (int i = 0; i < 1200 && !QFileInfo(working).isDir() && !QFileInfo(misplaced).isDir();
+             ++i) {
+            ASSERT_EQ(program.state(), QProcess::Running);
+            QThread::msleep(50);
+        }
+        EXPECT_FALSE(QFileInfo::exists(misplaced));
+        ASSERT_TRUE(QFileInfo(working).isDir());
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(60000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+    }
+
+    // The first start shows the installed sample vehicles: the program folder in both panes,
+    // kept in the user's configuration.
+    void expectSettingsInTheUsersConfiguration() const {
+        QFile settings(home_.filePath("config/motorhall/init.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+        const QByteArray line = QFile::encodeName(programFolder()) + "\r\n";
+        EXPECT_EQ(settings.readAll(), line + line);
+    }
+
     static QTemporaryDir* scratch_;
     QTemporaryDir home_;
 };
+
+// Every name below the folder with its size and modification time, one a line.
+std::string listing(const QString& folder) {
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        entries.append(QStringLiteral("%1 %2 %3")
+                           .arg(QDir(folder).relativeFilePath(entry.filePath()))
+                           .arg(entry.size())
+                           .arg(entry.lastModified().toMSecsSinceEpoch()));
+    }
+    entries.sort();
+    return entries.join(u'\n').toStdString();
+}
 
 QTemporaryDir* InstalledProgramTest::scratch_ = nullptr;
 
@@ -105,55 +167,57 @@ TEST_F(InstalledProgramTest, LaysOutTheProgramFolderAndTheCommands) {
     EXPECT_EQ(QFileInfo(prefix() + "/bin/motorhall").symLinkTarget(),
               programFolder() + "/motorhall");
     for (const char* file :
-         {"motorhall", "libtessel.so", "libmhgdi.so", "libmhcom.so", "Images/Skin.bmp",
+         {"motorhall", "regsvr", "libtessel.so", "libmhgdi.so", "libmhcom.so", "Images/Skin.bmp",
           "Images/Icon-48.png", "SportsCar.srf", "FarmTractor.srf"})
         EXPECT_TRUE(QFileInfo(programFolder() + '/' + file).isFile()) << file;
-    for (const char* file : {"regsvr", "srftool", "init.ini", "temp"})
+    for (const char* file : {"srftool", "init.ini", "temp"})
         EXPECT_FALSE(QFileInfo::exists(programFolder() + '/' + file)) << file;
-    // The tools in bin find their libraries in the program folder.
+    // On every user's path only the program and the vehicle tool; the registration tool, a
+    // generic name, is the program's own and stays in its folder.
+    EXPECT_EQ(QDir(prefix() + "/bin")
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                  .join(u' ')
+                  .toStdString(),
+              "motorhall srftool");
+    EXPECT_FALSE(QFileInfo::exists(prefix() + "/share/man/man1/regsvr.1.gz"));
+    // The installed folder is marked as such; the build's program folder is not.
+    EXPECT_TRUE(QFileInfo(programFolder() + "/installed").isFile());
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral(BUILD_DIR "/bin/installed")));
+    // The tool in bin finds its libraries in the program folder, the one there beside itself.
     const ToolRun info = runTool(prefix() + "/bin/srftool",
                                  {"info", programFolder() + "/Saloon.srf"}, userEnvironment());
     EXPECT_EQ(info.exitCode, 0) << info.output.toStdString();
     EXPECT_TRUE(info.output.startsWith("result: 1\n")) << info.output.toStdString();
+    const ToolRun help = runTool(programFolder() + "/regsvr", {"--help"}, userEnvironment());
+    EXPECT_EQ(help.exitCode, 0) << help.output.toStdString();
+    EXPECT_TRUE(help.output.startsWith("usage: regsvr ")) << help.output.toStdString();
 }
 
 TEST_F(InstalledProgramTest, AnotherUserStartsItAndKeepsTheFoldersInTheUsersConfiguration) {
     ASSERT_TRUE(home_.isValid());
-    const ToolRun registration =
-        runTool(prefix() + "/bin/regsvr", {"--system", programFolder() + "/libtessel.so"},
-                userEnvironment());
-    ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
-    ASSERT_TRUE(QFileInfo(scratch_->filePath("etc/xdg/motorhall/registry.txt")).isFile());
-
+    ASSERT_NO_FATAL_FAILURE(registerForEveryUser());
     const ReadOnly locked(programFolder());
     if (!locked.ready() && ::geteuid() == 0)
         GTEST_SKIP() << "a read-only bind mount cannot be made here (no CAP_SYS_ADMIN)";
     ASSERT_TRUE(locked.ready());
 
-    QProcess program;
-    program.setProcessEnvironment(userEnvironment());
-    program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(prefix() + "/bin/motorhall");
-    ASSERT_TRUE(program.waitForStarted(60000));
-    // Both panes are listed once the working folder exists; bounded for a slow build.
-    const QString working = home_.filePath("cache/motorhall/temp");
-    for (int i = 0; i < 1200 && !QFileInfo(working).isDir(); ++i) {
-        ASSERT_EQ(program.state(), QProcess::Running);
-        QThread::msleep(50);
-    }
-    ASSERT_TRUE(QFileInfo(working).isDir());
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(60000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
-
-    QFile settings(home_.filePath("config/motorhall/init.ini"));
-    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-    // The first start shows the installed sample vehicles: the program folder in both panes.
-    const QByteArray line = QFile::encodeName(programFolder()) + "\r\n";
-    EXPECT_EQ(settings.readAll(), line + line);
+    ASSERT_NO_FATAL_FAILURE(startAndEnd());
+    expectSettingsInTheUsersConfiguration();
     for (const char* file : {"init.ini", "temp"})
         EXPECT_FALSE(QFileInfo::exists(programFolder() + '/' + file)) << file;
+}
+
+// The program folder's owner, as root is of /usr/lib/motorhall, may write into it; the installed
+// program still keeps the user's settings and copies out of it, so that removing it leaves none.
+TEST_F(InstalledProgramTest, ItsOwnerStartsItAndTheProgramFolderStaysUntouched) {
+    ASSERT_TRUE(home_.isValid());
+    ASSERT_NO_FATAL_FAILURE(registerForEveryUser());
+    ASSERT_EQ(::access(QFile::encodeName(programFolder()).constData(), W_OK), 0);
+    const std::string before = listing(programFolder());
+
+    ASSERT_NO_FATAL_FAILURE(startAndEnd());
+    expectSettingsInTheUsersConfiguration();
+    EXPECT_EQ(listing(programFolder()), before);
 }
 
 TEST_F(InstalledProgramTest, WithoutARegistrationItNamesTheInstalledRegistrationTool) {
@@ -168,7 +232,7 @@ TEST_F(InstalledProgramTest, WithoutARegistrationItNamesTheInstalledRegistration
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(program.exitCode(), 0);
     const QString error = QString::fromLocal8Bit(program.readAllStandardError());
-    EXPECT_TRUE(error.contains(prefix() + "/bin/regsvr " + programFolder() + "/libtessel.so"))
+    EXPECT_TRUE(error.contains(programFolder() + "/regsvr " + programFolder() + "/libtessel.so"))
         << error.toStdString();
 }
 
