@@ -34,7 +34,11 @@ bool copyVehicleFile(const QString& source, const QString& target, QString* reas
         say(reason, QStringLiteral("Not a regular file"));
         return false;
     }
-    return replaceFileCopy(source, target, reason);
+    // The copy carries the vehicle's date, as the card shows it and as a copy on the other
+    // platform keeps it, so the next scan dates it the same.
+    CopyOptions options;
+    options.keepModificationTime = true;
+    return replaceFileCopy(source, target, reason, options);
 }
 
 Removal removeVehicleFile(const QString& path, QString* reason) {

@@ -4,12 +4,22 @@
 #include "app/mod_main.h"
 #include "copy_fixture.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 
 namespace {
 
 using CopyTest = CopyFixture;
+
+timespec modificationTime(const QString& path) {
+    struct stat status {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0) << path.toStdString();
+    return status.st_mtim;
+}
 
 TEST_F(CopyTest, Card2AtValue5CopiesVehicle6IntoAPaneEmptySinceStartUp) {
     writeDistinct(cars(), 10, "Car");
@@ -271,5 +281,58 @@ TEST_F(CopyTest, VehiclesCopiedIntoAPaneNeverScannedScrollLikeScannedOnes) {
         expected.push_back(form->state.filesCatalogue[e].FileName);
     EXPECT_EQ(shownNames(1), expected);
 }
+
+struct DateCase {
+    const char* name;
+    std::uint8_t from;
+    bool replace;
+};
+
+class CopyDateTest : public CopyFixture, public ::testing::WithParamInterface<DateCase> {};
+
+TEST_P(CopyDateTest, TheCopyKeepsTheVehiclesDateAndTheNextScanShowsTheSame) {
+    const DateCase& c = GetParam();
+    const QString source = c.from == 0 ? cars() : device();
+    const QString target = c.from == 0 ? device() : cars();
+    ASSERT_TRUE(QDir().mkpath(source));
+    writeVehicle(source + "/Putter.srf", {.frameSize = 40, .colour = 0x07E0});
+    // An old date with nanoseconds, which a new file never has by chance.
+    const timespec old[2] = {{0, UTIME_OMIT}, {1243002607, 123456789}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(source + "/Putter.srf").constData(), old, 0),
+              0)
+        << std::strerror(errno);
+    writeVehicles(target, 2, "Other");
+    if (c.replace)
+        writeVehicle(target + "/Putter.srf");
+    startOn(cars(), device());
+    const std::uint8_t to = 1 - c.from;
+    const Pane pane = form->paneOf(to);
+    const std::int32_t count = pane.count;
+    const QString sourceDate = form->paneOf(c.from).catalogue[0].FileDate;
+
+    dragToOtherPane(c.from, 1);
+
+    ASSERT_EQ(pane.count, c.replace ? count : count + 1);
+    const timespec copied = modificationTime(target + "/Putter.srf");
+    EXPECT_EQ(copied.tv_sec, old[1].tv_sec);
+    EXPECT_EQ(copied.tv_nsec, old[1].tv_nsec);
+    int entry = 0;
+    while (pane.catalogue[entry].FileName != "Putter.srf")
+        ++entry;
+    const QString shownDate = pane.catalogue[entry].FileDate;
+    EXPECT_EQ(shownDate, sourceDate);
+    form->RefreshPane(to);
+    entry = 0;
+    while (pane.catalogue[entry].FileName != "Putter.srf")
+        ++entry;
+    EXPECT_EQ(pane.catalogue[entry].FileDate, shownDate);
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, CopyDateTest,
+                         ::testing::Values(DateCase{"NewToGarmin", 0, false},
+                                           DateCase{"ReplaceToGarmin", 0, true},
+                                           DateCase{"NewFromGarmin", 1, false},
+                                           DateCase{"ReplaceFromGarmin", 1, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
