@@ -29,25 +29,33 @@ QString failedCopyText(const QString& file, const QString& folder, const QString
            reason;
 }
 
+QString refusedCopyText(const QString& file, const QString& paneTitle) {
+    return QStringLiteral("The ") + paneTitle + QStringLiteral(" pane already holds ") +
+           QString::number(CopyLimit) +
+           QStringLiteral(" vehicles, as many as a pane takes by copying.\r\n") + file +
+           QStringLiteral(" was not copied.");
+}
+
 } // namespace
 
 struct frmMain::CopyRoles {
     QLatin1String acceptedSource; // the array name of the cards this pane takes
     std::uint8_t from;
     std::uint8_t to;
+    QLatin1String targetTitle; // the target pane's title above its cards
     QLatin1String newLine1;
     QLatin1String replaceLine1;
 };
 
 void frmMain::CopyVehicleToGarmin(const toolkit::DragSource& source) {
     CopyVehicle(source, {QLatin1String("TesselFiles"), FilesPane, GarminPane,
-                         QLatin1String("Copying Vehicle to Garmin"),
+                         QLatin1String("Garmin Files"), QLatin1String("Copying Vehicle to Garmin"),
                          QLatin1String("Copying Vehicle to Garmin")});
 }
 
 void frmMain::CopyVehicleFromGarmin(const toolkit::DragSource& source) {
     CopyVehicle(source, {QLatin1String("TesselGarmin"), GarminPane, FilesPane,
-                         QLatin1String("Copying Vehicle from Garmin"),
+                         QLatin1String("Local Files"), QLatin1String("Copying Vehicle from Garmin"),
                          QLatin1String("Copying Vehicle From Garmin")});
 }
 
@@ -113,8 +121,11 @@ frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleR
 
 void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
     const Pane target = paneOf(roles.to);
-    if (target.count >= CopyLimit)
+    if (target.count >= CopyLimit) {
+        tellFailure(QStringLiteral("Copy Refused"),
+                    refusedCopyText(vehicle.FileName, roles.targetTitle));
         return;
+    }
     const cHourglassCursor busy;
     const std::int32_t cardsBefore = target.cardsLoaded;
     const std::int32_t n = ++target.count;

@@ -87,11 +87,19 @@ TEST_F(CopyTest, APaneOfAHundredRefusesANewVehicleButTakesAReplacement) {
     const FolderFiles before = folderFiles(device());
     const int newCard = form->state.filesCatalogue[0].FileName == "New01.srf" ? 1 : 2;
 
+    const PaneState paneBefore = paneState(1);
     dragToOtherPane(0, newCard);
-    EXPECT_TRUE(box.shown.empty()) << "refused without a word";
+    ASSERT_EQ(box.shown.size(), 1u) << "refused in one box";
+    EXPECT_FALSE(box.shown[0].question);
+    EXPECT_EQ(box.shown[0].title, "Copy Refused");
+    EXPECT_EQ(box.shown[0].text, "The Garmin Files pane already holds 100 vehicles, as many as a "
+                                 "pane takes by copying.\r\nNew01.srf was not copied.");
     EXPECT_EQ(form->state.garminCount, 100);
     EXPECT_EQ(folderFiles(device()), before);
+    EXPECT_TRUE(samePane(paneBefore, paneState(1)));
+    EXPECT_FALSE(form->fileWorkRunning());
 
+    box.shown.clear();
     dragToOtherPane(0, 3 - newCard);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].title, "Vehicle Exists");
