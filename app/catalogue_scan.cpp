@@ -87,8 +87,9 @@ void frmMain::ScanCatalogue(std::uint8_t paneByte) {
 
         cAlphaSurface vehicle;
         // A file the reader cannot read leaves the fresh surface's empty type and zero sizes.
-        vehicle.CreateFromGarminSRF(
-            QFile::encodeName(readFrom + QLatin1Char('/') + name).toStdString());
+        record.Loaded =
+            vehicle.CreateFromGarminSRF(
+                QFile::encodeName(readFrom + QLatin1Char('/') + name).toStdString()) != 0;
         record.SRFType = srfTypeText(vehicle.SRFType());
         record.Size3D = sizeText(vehicle.Width3D(), vehicle.Height3D());
         record.Size2D = sizeText(vehicle.Width2D(), vehicle.Height2D());

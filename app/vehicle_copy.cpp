@@ -29,6 +29,11 @@ QString failedCopyText(const QString& file, const QString& folder, const QString
            reason;
 }
 
+QString notAVehicleText(const QString& file) {
+    return file + QStringLiteral(" could not be read as a vehicle, and the navigator cannot show "
+                                 "it.\r\nCopy it anyway?");
+}
+
 QString refusedCopyText(const QString& file, const QString& paneTitle) {
     return QStringLiteral("The ") + paneTitle + QStringLiteral(" pane already holds ") +
            QString::number(CopyLimit) +
@@ -74,6 +79,13 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
         return;
     const RunningFlag running(fileWorkRunning_);
     const VehicleRecord vehicle = source.catalogue[number - 1];
+    // The navigator shows only what it can read; the scan found this file no vehicle.
+    if (roles.to == GarminPane && !vehicle.Loaded) {
+        const int answer = toolkit::messageBox().askYesNoDefaultNo(
+            window_.get(), notAVehicleText(vehicle.FileName), QStringLiteral("Not a Vehicle"));
+        if (answer != toolkit::vbYes || closed())
+            return;
+    }
     for (std::int32_t entry = 0; entry < target.count; ++entry) {
         // Exactly, letter case included: Car.srf does not replace car.srf.
         if (target.catalogue[entry].FileName != vehicle.FileName)

@@ -3,6 +3,7 @@
 // limit of a hundred, the cards and the scroll range afterwards, and the overlay meanwhile.
 #include "app/mod_main.h"
 #include "copy_fixture.h"
+#include "file_bytes.h"
 
 #include <cerrno>
 #include <cstring>
@@ -342,5 +343,74 @@ INSTANTIATE_TEST_SUITE_P(Directions, CopyDateTest,
                                            DateCase{"NewFromGarmin", 1, false},
                                            DateCase{"ReplaceFromGarmin", 1, true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct UnreadableCase {
+    const char* name;
+    std::uint8_t from;
+    int answer;
+    bool asks;
+    bool copies;
+};
+
+class UnreadableCopyTest : public CopyFixture,
+                           public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableCopyTest, OnlyAfterAYesGoesAFileTheScanCouldNotReadOntoTheNavigator) {
+    const UnreadableCase& c = GetParam();
+    const QString source = c.from == 0 ? cars() : device();
+    const QString target = c.from == 0 ? device() : cars();
+    ASSERT_TRUE(QDir().mkpath(source));
+    writeBytes(source + "/Broken.srf", "no vehicle at all");
+    writeVehicles(target, 2, "Other");
+    startOn(cars(), device());
+    ASSERT_EQ(cardLine(cards(c.from).item(1), 3), "0x0,0x0");
+    const std::uint8_t to = 1 - c.from;
+    const PaneState before = paneState(to);
+    const FolderFiles filesBefore = folderFiles(target);
+    box.answer = c.answer;
+
+    dragToOtherPane(c.from, 1);
+
+    if (c.asks) {
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_TRUE(box.shown[0].question);
+        EXPECT_TRUE(box.shown[0].defaultNo) << "No is the default";
+        EXPECT_EQ(box.shown[0].title, "Not a Vehicle");
+        EXPECT_EQ(box.shown[0].text, "Broken.srf could not be read as a vehicle, and the "
+                                     "navigator cannot show it.\r\nCopy it anyway?");
+    } else {
+        EXPECT_TRUE(box.shown.empty());
+    }
+    if (!c.copies) {
+        EXPECT_TRUE(samePane(before, paneState(to)));
+        EXPECT_EQ(folderFiles(target), filesBefore);
+        return;
+    }
+    EXPECT_EQ(bytesOf(target + "/Broken.srf"), "no vehicle at all");
+    const Pane pane = form->paneOf(to);
+    ASSERT_EQ(pane.count, 3);
+    EXPECT_EQ(pane.catalogue[2].FileName, "Broken.srf");
+    EXPECT_EQ(pane.catalogue[2].Size3D, "0x0");
+    EXPECT_FALSE(pane.catalogue[2].Loaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, UnreadableCopyTest,
+    ::testing::Values(UnreadableCase{"ToGarminAnsweredNo", 0, toolkit::vbNo, true, false},
+                      UnreadableCase{"ToGarminAnsweredYes", 0, toolkit::vbYes, true, true},
+                      // The local folder is the user's own and takes any file.
+                      UnreadableCase{"FromGarmin", 1, toolkit::vbNo, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CopyTest, AVehicleTheScanReadGoesOntoTheNavigatorWithoutAQuestion) {
+    writeDistinct(cars(), 1, "Car");
+    ASSERT_TRUE(QDir().mkpath(device()));
+    startOn(cars(), device());
+    ASSERT_TRUE(form->state.filesCatalogue[0].Loaded);
+    dragToOtherPane(0, 1);
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(form->state.garminCount, 1);
+    EXPECT_TRUE(form->state.garminCatalogue[0].Loaded);
+}
 
 } // namespace
