@@ -1,6 +1,7 @@
 // The listing of a pane's folder into its catalogue.
 #include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
+#include "app/listing_order.h"
 #include "app/toolkit/screen.h"
 #include "app/vehicle_files.h"
 
@@ -15,9 +16,10 @@ void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
     pane.count = 0;
     if (pane.byte == GarminPane && !haveTemp)
         return;
-    const std::optional<QStringList> names = listVehicleFileNames(pane.folder);
+    std::optional<QStringList> names = listVehicleFileNames(pane.folder);
     if (!names)
         return;
+    putInListingOrder(pane.folder, *names);
     const QString folder = pane.folder;
     // A close request, a termination signal among them, stops a long copy within a piece.
     const CopyOptions copyOptions{.keepModificationTime = true, .continues = [this] {
