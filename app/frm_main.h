@@ -188,6 +188,8 @@ private:
     // The copy of either direction, with the roles of the panes.
     struct CopyRoles;
     void CopyVehicle(const toolkit::DragSource& source, const CopyRoles& roles);
+    // Asks "Replace it?"; true on Yes while the window is open.
+    bool replaceAgreed();
     void AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle);
     void ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entry);
     enum class EntryCopy { Copied, Failed, Closed };

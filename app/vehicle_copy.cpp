@@ -10,6 +10,7 @@
 #include "app/mod_main.h"
 #include "app/running_flag.h"
 #include "app/strip_block.h"
+#include "app/target_occupant.h"
 #include "app/thumbnail_cell.h"
 #include "app/toolkit/drag_source.h"
 #include "app/toolkit/message_box.h"
@@ -17,6 +18,7 @@
 #include "app/vehicle_file_changes.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -90,14 +92,32 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
         // Exactly, letter case included: Car.srf does not replace car.srf.
         if (target.catalogue[entry].FileName != vehicle.FileName)
             continue;
-        const int answer = toolkit::messageBox().askYesNo(
-            window_.get(), QStringLiteral("A Vehicle by that name already exists!\r\nReplace it?"),
-            QStringLiteral("Vehicle Exists"));
-        if (answer == toolkit::vbYes && !closed())
+        if (replaceAgreed())
             ReplaceVehicle(roles, vehicle, entry);
         return;
     }
-    AddVehicle(roles, vehicle);
+    // A file system that ignores letter case (a navigator's) takes car.srf for CAR.SRF, and what
+    // is there under the name may not be listed at all: the copy would replace it unasked.
+    const TargetOccupant occupant =
+        occupantOf(target.folder, vehicle.FileName,
+                   std::span<const VehicleRecord>(target.catalogue.data(),
+                                                  static_cast<std::size_t>(target.count)));
+    // A new vehicle that a full pane refuses replaces nothing; AddVehicle says so.
+    const bool added = occupant.entry < 0;
+    if (occupant.present && !(added && target.count >= CopyLimit) && !replaceAgreed())
+        return;
+    // The entry that names the file keeps its place and cell and takes the dropped name.
+    if (added)
+        AddVehicle(roles, vehicle);
+    else
+        ReplaceVehicle(roles, vehicle, occupant.entry);
+}
+
+bool frmMain::replaceAgreed() {
+    const int answer = toolkit::messageBox().askYesNo(
+        window_.get(), QStringLiteral("A Vehicle by that name already exists!\r\nReplace it?"),
+        QStringLiteral("Vehicle Exists"));
+    return answer == toolkit::vbYes && !closed();
 }
 
 frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleRecord& vehicle,

@@ -72,4 +72,77 @@ TEST_F(ExfatPaneTest, TheCardListsInItsDirectoryOrderAndALocalFolderSorted) {
     EXPECT_EQ(catalogueNames(1), created);
 }
 
+struct CaseClash {
+    const char* name;
+    bool listed; // the card's CAR.SRF was there when the pane was listed
+    int answer;
+};
+
+class CaseClashTest : public ExfatPaneTest, public ::testing::WithParamInterface<CaseClash> {};
+
+TEST_P(CaseClashTest, ADroppedNameTheCardTakesForAnotherIsAReplacementAfterTheQuestion) {
+    const CaseClash& c = GetParam();
+    writeVehicle(card() + "/Nav01.srf", {.frameSize = 12});
+    if (c.listed)
+        writeVehicle(card() + "/CAR.SRF", {.frameSize = 20, .colour = 0xF800});
+    writeVehicle(card() + "/Nav02.srf", {.frameSize = 16});
+    ASSERT_TRUE(QDir().mkpath(cars()));
+    writeVehicle(cars() + "/car.srf", {.frameSize = 40, .colour = 0x07E0});
+    reinsert();
+    startOn(cars(), card());
+    if (!c.listed)
+        writeVehicle(card() + "/CAR.SRF", {.frameSize = 20, .colour = 0xF800});
+    ASSERT_EQ(form->state.garminCount, c.listed ? 3 : 2);
+    const PaneState before = paneState(1);
+    const FolderFiles filesBefore = folderFiles(card());
+    const VehicleRecord dropped = form->state.filesCatalogue[0];
+    box.answer = c.answer;
+
+    dragToOtherPane(0, 1);
+
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_TRUE(box.shown[0].question);
+    EXPECT_EQ(box.shown[0].title, "Vehicle Exists");
+    EXPECT_EQ(box.shown[0].text, "A Vehicle by that name already exists!\r\nReplace it?");
+    if (c.answer == toolkit::vbNo) {
+        EXPECT_TRUE(samePane(before, paneState(1)));
+        EXPECT_EQ(folderFiles(card()), filesBefore);
+        return;
+    }
+    // One file of that name, the dropped vehicle, under the dropped name.
+    FolderFiles filesAfter = filesBefore;
+    filesAfter.erase("CAR.SRF");
+    filesAfter["car.srf"] = bytesOf(cars() + "/car.srf");
+    EXPECT_EQ(folderFiles(card()), filesAfter);
+    const int place = c.listed ? 1 : 2;
+    PaneState after = paneState(1);
+    EXPECT_EQ(after.count, 3);
+    VehicleRecord expected = dropped;
+    expected.StripX = place * 100;
+    EXPECT_EQ(after.entries[place], expected);
+    EXPECT_EQ(movedBlock(*form->state.garminStrip, place * 100),
+              movedBlock(*form->state.filesStrip, dropped.StripX));
+    for (int e = 0; e < 2; ++e) {
+        const int other = e < place ? e : e + 1;
+        EXPECT_EQ(after.entries[other].FileName, before.entries[other].FileName) << other;
+    }
+    EXPECT_EQ(shownNames(1).size(), 3u);
+
+    // Deleting its card deletes that vehicle, and no other.
+    box.shown.clear();
+    box.answer = toolkit::vbYes;
+    deleteFromMenu(1, place + 1);
+    filesAfter.erase("car.srf");
+    EXPECT_EQ(folderFiles(card()), filesAfter);
+    EXPECT_EQ(form->state.garminCount, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CaseClashTest,
+                         ::testing::Values(CaseClash{"ListedAnsweredNo", true, toolkit::vbNo},
+                                           CaseClash{"ListedAnsweredYes", true, toolkit::vbYes},
+                                           CaseClash{"NotListedAnsweredNo", false, toolkit::vbNo},
+                                           CaseClash{"NotListedAnsweredYes", false,
+                                                     toolkit::vbYes}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
