@@ -14,6 +14,7 @@ void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
     // the copies there.
     const bool haveTemp = ensureFolder(temp);
     pane.count = 0;
+    unreadable_[pane.byte].clear();
     if (pane.byte == GarminPane && !haveTemp)
         return;
     std::optional<QStringList> names = listVehicleFileNames(pane.folder);
@@ -45,9 +46,16 @@ void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
             return;
         }
         if (stamp && !copyIsCurrent(*stamp, copy)) {
-            const CopyResult copied = copyVehicleFile(original, copy, copyOptions);
+            QString reason;
+            const CopyResult copied = copyVehicleFile(original, copy, copyOptions, &reason);
             if (copied == CopyResult::NotAVehicleFile)
                 continue;
+            // One file the card cannot give (worn, damaged) hides no other: it is passed over,
+            // and the scan names it when it ends.
+            if (copied == CopyResult::Unreadable) {
+                unreadable_[pane.byte].append(name + QStringLiteral(": ") + reason);
+                continue;
+            }
             if (copied != CopyResult::Copied) {
                 pane.count = 0;
                 return;

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 #include <QString>
+#include <QStringList>
 
 namespace toolkit {
 class AutomaticDrag;
@@ -55,10 +56,12 @@ public:
     // Lists the pane's "*.srf" vehicle files into its catalogue, passing over what is no vehicle
     // file. For the Garmin pane each is also copied into the working folder, unless a copy of the
     // same size and last change is there already; a copy yields as it goes and stops when the
-    // window closes. Any failure leaves the pane's count at 0.
+    // window closes. A navigator file that cannot be read is passed over and named by the scan
+    // that follows; any other failure leaves the pane's count at 0.
     void ListVehicleFiles(std::uint8_t pane);
     // Reads every listed vehicle once: its record, its thumbnail in the pane's strip, the cards it
-    // needs, the scroll range. A key pressed during the scan cancels it.
+    // needs, the scroll range. A key pressed during the scan cancels it. When it ends, one box
+    // ("Vehicle Unreadable") names the files the listing could not read.
     void ScanCatalogue(std::uint8_t pane);
     // Shows the vehicles from the scroll position on, on cards 1 to 4, and hides the rest.
     void LayoutCards(std::uint8_t pane);
@@ -201,6 +204,8 @@ private:
                             std::int32_t stripX, const QString& line1, QString* failure);
     // Says in a box with an OK button what failed, unless the window has closed.
     void tellFailure(const QString& title, const QString& text);
+    // ScanCatalogue without naming the files the listing passed over.
+    void scanListedVehicles(std::uint8_t pane);
 
     QString programFolder_;
     StateFolders stateFolders_;
@@ -212,4 +217,7 @@ private:
     std::unique_ptr<drives::DriveTable> driveTable_;
     // Set while a copy or a deletion runs, yields included.
     bool fileWorkRunning_ = false;
+    // The files of each pane's folder that its last listing could not read ("name: reason"),
+    // named by the scan that follows.
+    std::array<QStringList, 2> unreadable_;
 };

@@ -4,8 +4,12 @@
 #include "exfat_volume.h"
 #include "file_bytes.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <unistd.h>
 
 namespace {
 
@@ -144,5 +148,65 @@ INSTANTIATE_TEST_SUITE_P(Cases, CaseClashTest,
                                            CaseClash{"NotListedAnsweredYes", false,
                                                      toolkit::vbYes}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The error that ends reading the whole file; 0 when it reads to its end.
+int readError(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    char piece[4096];
+    ssize_t got = 0;
+    while ((got = ::read(fd, piece, sizeof piece)) > 0) {
+    }
+    const int error = got < 0 ? errno : 0;
+    ::close(fd);
+    return error;
+}
+
+// Three clusters whose first begins with a text no vehicle holds, so the volume can be broken
+// right after it.
+QByteArray unreadableBytes() {
+    QByteArray bytes = QByteArrayLiteral("UNREADABLE VEHICLE");
+    bytes.resize(3 * ExfatVolume::ClusterBytes, 'u');
+    return bytes;
+}
+
+TEST_F(ExfatPaneTest, AFileTheCardCannotGiveIsPassedOverAndNamedWhenTheScanEnds) {
+    writeVehicle(card() + "/Nav01.srf", {.frameSize = 12});
+    QString why;
+    ASSERT_TRUE(volume.writeScattered("Nav02.srf", unreadableBytes(), &why)) << why.toStdString();
+    writeVehicle(card() + "/Nav03.srf", {.frameSize = 16});
+    ASSERT_TRUE(volume.unmount(&why)) << why.toStdString();
+    ASSERT_TRUE(volume.breakAfterFirstCluster("UNREADABLE VEHICLE", &why)) << why.toStdString();
+    ASSERT_TRUE(volume.mount(&why)) << why.toStdString();
+    // Listed, but reading it fails past its first cluster: a real I/O error, which root meets too.
+    ASSERT_TRUE(QFileInfo(card() + "/Nav02.srf").isFile());
+    ASSERT_EQ(readError(card() + "/Nav02.srf"), EIO);
+    writeVehicles(cars(), 2, "Car");
+
+    startOn(cars(), card());
+
+    EXPECT_EQ(catalogueNames(1), std::vector<QString>({"Nav01.srf", "Nav03.srf"}));
+    EXPECT_EQ(shownNames(1), std::vector<QString>({"Nav01.srf", "Nav03.srf"}));
+    EXPECT_EQ(form->state.garminCatalogue[1].Size3D, "16x16");
+    EXPECT_EQ(form->state.filesCount, 2);
+    const QString told = "These files in " + card() +
+                         " could not be read and are not shown:\r\nNav02.srf: Input/output error";
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_FALSE(box.shown[0].question);
+    EXPECT_EQ(box.shown[0].title, "Vehicle Unreadable");
+    EXPECT_EQ(box.shown[0].text, told);
+    // Copies of the others only, and no part of the one that failed.
+    EXPECT_EQ(QDir(temp()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
+              QStringList({"Nav01.srf", "Nav03.srf"}));
+
+    // Each scan says it again, once; the Files pane's scans say nothing of it.
+    form->RefreshPane(0);
+    EXPECT_EQ(box.shown.size(), 1u);
+    form->RefreshPane(1);
+    ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown[1].text, told);
+    EXPECT_EQ(catalogueNames(1), std::vector<QString>({"Nav01.srf", "Nav03.srf"}));
+}
 
 } // namespace
