@@ -1,6 +1,7 @@
 // The listing of a pane's folder into its catalogue.
 #include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
+#include "app/leftover_temporaries.h"
 #include "app/listing_order.h"
 #include "app/toolkit/screen.h"
 #include "app/vehicle_files.h"
@@ -13,6 +14,11 @@ void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
     // Made for both panes, but only the navigator's listing needs it: its vehicles are read from
     // the copies there.
     const bool haveTemp = ensureFolder(temp);
+    // What a killed program or a pulled navigator left of a write; fresh ones may be another
+    // running instance's.
+    if (haveTemp)
+        removeLeftoverTemporaries(temp);
+    removeLeftoverTemporaries(pane.folder);
     pane.count = 0;
     unreadable_[pane.byte].clear();
     if (pane.byte == GarminPane && !haveTemp)

@@ -54,10 +54,13 @@ public:
     // The controls and fields of pane 0 (Files) or any other value (Garmin).
     Pane paneOf(std::uint8_t pane);
     // Lists the pane's "*.srf" vehicle files into its catalogue, passing over what is no vehicle
-    // file. For the Garmin pane each is also copied into the working folder, unless a copy of the
-    // same size and last change is there already; a copy yields as it goes and stops when the
-    // window closes. A navigator file that cannot be read is passed over and named by the scan
-    // that follows; any other failure leaves the pane's count at 0.
+    // file: sorted by upper-cased names, but in the directory's own order on a FAT or exFAT
+    // volume (a navigator's card). It first deletes the temporary files of interrupted writes
+    // older than ten minutes from the pane's folder and the working folder. For the Garmin pane
+    // each is also copied into the working folder, unless a copy of the same size and last change
+    // is there already; a copy yields as it goes and stops when the window closes. A navigator file
+    // that cannot be read is passed over and named by the scan that follows; any other failure
+    // leaves the pane's count at 0.
     void ListVehicleFiles(std::uint8_t pane);
     // Reads every listed vehicle once: its record, its thumbnail in the pane's strip, the cards it
     // needs, the scroll range. A key pressed during the scan cancels it. When it ends, one box
