@@ -75,8 +75,11 @@ public:
     // column: 3 pixels right of the column's left edge, n - 1 card heights below its top.
     void PlaceCard(std::uint8_t pane, int n);
     // Where a card dragged from the other pane arrives: the vehicle it shows is copied into this
-    // pane's folder, after a question when a vehicle of that name is there already. A copy that
-    // fails leaves this pane as it was and says why.
+    // pane's folder with its modification time, after a question when something of that name is
+    // there already (on a card that ignores letter case, under any spelling; the entry that names
+    // it takes the vehicle's place). A file the scan could not read goes onto the navigator only
+    // after a question whose default is No. A pane of a hundred vehicles refuses a new one, and a
+    // copy that fails (a read-only target among them) leaves this pane as it was; each says why.
     void CopyVehicleToGarmin(const toolkit::DragSource& source);
     void CopyVehicleFromGarmin(const toolkit::DragSource& source);
     // "Delete Vehicle": removes the selected vehicle's file after a question, then its record and

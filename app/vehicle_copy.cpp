@@ -1,6 +1,7 @@
 // Copying a vehicle dragged from one pane onto the other: its file goes into the other folder and,
 // without reading the file again, its record and its thumbnail go into the other pane. A vehicle
-// of the same name there is replaced after a question; any other is appended.
+// of the same name there, or the file the folder holds under that name in another letter case,
+// is replaced after a question; any other is appended.
 //
 // The target pane changes before the file is written, so that the overlay shows over the finished
 // pane; a copy that fails puts every change back and says why. A copy or deletion started while
