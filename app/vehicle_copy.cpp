@@ -17,6 +17,7 @@
 #include "app/toolkit/message_box.h"
 #include "app/toolkit/screen.h"
 #include "app/vehicle_file_changes.h"
+#include "app/vehicle_files.h"
 
 #include <algorithm>
 #include <span>
@@ -98,11 +99,17 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
         return;
     }
     // A file system that ignores letter case (a navigator's) takes car.srf for CAR.SRF, and what
-    // is there under the name may not be listed at all: the copy would replace it unasked.
+    // is there under the name may not be listed at all: the copy would replace it unasked. The
+    // vehicle's own file, the target folder reached another way, is no such file: a copy leaves
+    // it untouched.
+    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
+    const QString to = target.folder + QLatin1Char('/') + vehicle.FileName;
     const TargetOccupant occupant =
-        occupantOf(target.folder, vehicle.FileName,
-                   std::span<const VehicleRecord>(target.catalogue.data(),
-                                                  static_cast<std::size_t>(target.count)));
+        from == to || sameFile(from, to)
+            ? TargetOccupant{}
+            : occupantOf(target.folder, vehicle.FileName,
+                         std::span<const VehicleRecord>(target.catalogue.data(),
+                                                        static_cast<std::size_t>(target.count)));
     // A new vehicle that a full pane refuses replaces nothing; AddVehicle says so.
     const bool added = occupant.entry < 0;
     if (occupant.present && !(added && target.count >= CopyLimit) && !replaceAgreed())
