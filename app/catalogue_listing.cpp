@@ -1,6 +1,8 @@
 // The listing of a pane's folder into its catalogue.
 #include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
+#include "app/leftover_temporaries.h"
+#include "app/listing_order.h"
 #include "app/toolkit/screen.h"
 #include "app/vehicle_files.h"
 
@@ -12,12 +14,19 @@ void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
     // Made for both panes, but only the navigator's listing needs it: its vehicles are read from
     // the copies there.
     const bool haveTemp = ensureFolder(temp);
+    // What a killed program or a pulled navigator left of a write; fresh ones may be another
+    // running instance's.
+    if (haveTemp)
+        removeLeftoverTemporaries(temp);
+    removeLeftoverTemporaries(pane.folder);
     pane.count = 0;
+    unreadable_[pane.byte].clear();
     if (pane.byte == GarminPane && !haveTemp)
         return;
-    const std::optional<QStringList> names = listVehicleFileNames(pane.folder);
+    std::optional<QStringList> names = listVehicleFileNames(pane.folder);
     if (!names)
         return;
+    putInListingOrder(pane.folder, *names);
     const QString folder = pane.folder;
     // A close request, a termination signal among them, stops a long copy within a piece.
     const CopyOptions copyOptions{.keepModificationTime = true, .continues = [this] {
@@ -43,9 +52,16 @@ void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
             return;
         }
         if (stamp && !copyIsCurrent(*stamp, copy)) {
-            const CopyResult copied = copyVehicleFile(original, copy, copyOptions);
+            QString reason;
+            const CopyResult copied = copyVehicleFile(original, copy, copyOptions, &reason);
             if (copied == CopyResult::NotAVehicleFile)
                 continue;
+            // One file the card cannot give (worn, damaged) hides no other: it is passed over,
+            // and the scan names it when it ends.
+            if (copied == CopyResult::Unreadable) {
+                unreadable_[pane.byte].append(name + QStringLiteral(": ") + reason);
+                continue;
+            }
             if (copied != CopyResult::Copied) {
                 pane.count = 0;
                 return;

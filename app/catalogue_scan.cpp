@@ -33,6 +33,20 @@ void frmMain::RefreshPane(std::uint8_t pane) {
 }
 
 void frmMain::ScanCatalogue(std::uint8_t paneByte) {
+    scanListedVehicles(paneByte);
+    // Said once the scan is over and its busy cursor gone, whichever way it ended.
+    const Pane pane = paneOf(paneByte);
+    QStringList& passedOver = unreadable_[pane.byte];
+    if (passedOver.isEmpty())
+        return;
+    const QString text = QStringLiteral("These files in ") + pane.folder +
+                         QStringLiteral(" could not be read and are not shown:\r\n") +
+                         passedOver.join(QStringLiteral("\r\n"));
+    passedOver.clear();
+    tellFailure(QStringLiteral("Vehicle Unreadable"), text);
+}
+
+void frmMain::scanListedVehicles(std::uint8_t paneByte) {
     const cHourglassCursor busy;
     const Pane pane = paneOf(paneByte);
     // Only a key pressed while this scan runs cancels it, not one pressed at any time before.
@@ -87,8 +101,9 @@ void frmMain::ScanCatalogue(std::uint8_t paneByte) {
 
         cAlphaSurface vehicle;
         // A file the reader cannot read leaves the fresh surface's empty type and zero sizes.
-        vehicle.CreateFromGarminSRF(
-            QFile::encodeName(readFrom + QLatin1Char('/') + name).toStdString());
+        record.Loaded =
+            vehicle.CreateFromGarminSRF(
+                QFile::encodeName(readFrom + QLatin1Char('/') + name).toStdString()) != 0;
         record.SRFType = srfTypeText(vehicle.SRFType());
         record.Size3D = sizeText(vehicle.Width3D(), vehicle.Height3D());
         record.Size2D = sizeText(vehicle.Width2D(), vehicle.Height2D());

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 #include <QString>
+#include <QStringList>
 
 namespace toolkit {
 class AutomaticDrag;
@@ -53,12 +54,17 @@ public:
     // The controls and fields of pane 0 (Files) or any other value (Garmin).
     Pane paneOf(std::uint8_t pane);
     // Lists the pane's "*.srf" vehicle files into its catalogue, passing over what is no vehicle
-    // file. For the Garmin pane each is also copied into the working folder, unless a copy of the
-    // same size and last change is there already; a copy yields as it goes and stops when the
-    // window closes. Any failure leaves the pane's count at 0.
+    // file: sorted by upper-cased names, but in the directory's own order on a FAT or exFAT
+    // volume (a navigator's card). It first deletes the temporary files of interrupted writes
+    // older than ten minutes from the pane's folder and the working folder. For the Garmin pane
+    // each is also copied into the working folder, unless a copy of the same size and last change
+    // is there already; a copy yields as it goes and stops when the window closes. A navigator file
+    // that cannot be read is passed over and named by the scan that follows; any other failure
+    // leaves the pane's count at 0.
     void ListVehicleFiles(std::uint8_t pane);
     // Reads every listed vehicle once: its record, its thumbnail in the pane's strip, the cards it
-    // needs, the scroll range. A key pressed during the scan cancels it.
+    // needs, the scroll range. A key pressed during the scan cancels it. When it ends, one box
+    // ("Vehicle Unreadable") names the files the listing could not read.
     void ScanCatalogue(std::uint8_t pane);
     // Shows the vehicles from the scroll position on, on cards 1 to 4, and hides the rest.
     void LayoutCards(std::uint8_t pane);
@@ -69,8 +75,11 @@ public:
     // column: 3 pixels right of the column's left edge, n - 1 card heights below its top.
     void PlaceCard(std::uint8_t pane, int n);
     // Where a card dragged from the other pane arrives: the vehicle it shows is copied into this
-    // pane's folder, after a question when a vehicle of that name is there already. A copy that
-    // fails leaves this pane as it was and says why.
+    // pane's folder with its modification time, after a question when something of that name is
+    // there already (on a card that ignores letter case, under any spelling; the entry that names
+    // it takes the vehicle's place). A file the scan could not read goes onto the navigator only
+    // after a question whose default is No. A pane of a hundred vehicles refuses a new one, and a
+    // copy that fails (a read-only target among them) leaves this pane as it was; each says why.
     void CopyVehicleToGarmin(const toolkit::DragSource& source);
     void CopyVehicleFromGarmin(const toolkit::DragSource& source);
     // "Delete Vehicle": removes the selected vehicle's file after a question, then its record and
@@ -188,6 +197,8 @@ private:
     // The copy of either direction, with the roles of the panes.
     struct CopyRoles;
     void CopyVehicle(const toolkit::DragSource& source, const CopyRoles& roles);
+    // Asks "Replace it?"; true on Yes while the window is open.
+    bool replaceAgreed();
     void AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle);
     void ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entry);
     enum class EntryCopy { Copied, Failed, Closed };
@@ -199,6 +210,8 @@ private:
                             std::int32_t stripX, const QString& line1, QString* failure);
     // Says in a box with an OK button what failed, unless the window has closed.
     void tellFailure(const QString& title, const QString& text);
+    // ScanCatalogue without naming the files the listing passed over.
+    void scanListedVehicles(std::uint8_t pane);
 
     QString programFolder_;
     StateFolders stateFolders_;
@@ -210,4 +223,7 @@ private:
     std::unique_ptr<drives::DriveTable> driveTable_;
     // Set while a copy or a deletion runs, yields included.
     bool fileWorkRunning_ = false;
+    // The files of each pane's folder that its last listing could not read ("name: reason"),
+    // named by the scan that follows.
+    std::array<QStringList, 2> unreadable_;
 };

@@ -1,6 +1,7 @@
 // Copying a vehicle dragged from one pane onto the other: its file goes into the other folder and,
 // without reading the file again, its record and its thumbnail go into the other pane. A vehicle
-// of the same name there is replaced after a question; any other is appended.
+// of the same name there, or the file the folder holds under that name in another letter case,
+// is replaced after a question; any other is appended.
 //
 // The target pane changes before the file is written, so that the overlay shows over the finished
 // pane; a copy that fails puts every change back and says why. A copy or deletion started while
@@ -10,13 +11,16 @@
 #include "app/mod_main.h"
 #include "app/running_flag.h"
 #include "app/strip_block.h"
+#include "app/target_occupant.h"
 #include "app/thumbnail_cell.h"
 #include "app/toolkit/drag_source.h"
 #include "app/toolkit/message_box.h"
 #include "app/toolkit/screen.h"
 #include "app/vehicle_file_changes.h"
+#include "app/vehicle_files.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -29,25 +33,38 @@ QString failedCopyText(const QString& file, const QString& folder, const QString
            reason;
 }
 
+QString notAVehicleText(const QString& file) {
+    return file + QStringLiteral(" could not be read as a vehicle, and the navigator cannot show "
+                                 "it.\r\nCopy it anyway?");
+}
+
+QString refusedCopyText(const QString& file, const QString& paneTitle) {
+    return QStringLiteral("The ") + paneTitle + QStringLiteral(" pane already holds ") +
+           QString::number(CopyLimit) +
+           QStringLiteral(" vehicles, as many as a pane takes by copying.\r\n") + file +
+           QStringLiteral(" was not copied.");
+}
+
 } // namespace
 
 struct frmMain::CopyRoles {
     QLatin1String acceptedSource; // the array name of the cards this pane takes
     std::uint8_t from;
     std::uint8_t to;
+    QLatin1String targetTitle; // the target pane's title above its cards
     QLatin1String newLine1;
     QLatin1String replaceLine1;
 };
 
 void frmMain::CopyVehicleToGarmin(const toolkit::DragSource& source) {
     CopyVehicle(source, {QLatin1String("TesselFiles"), FilesPane, GarminPane,
-                         QLatin1String("Copying Vehicle to Garmin"),
+                         QLatin1String("Garmin Files"), QLatin1String("Copying Vehicle to Garmin"),
                          QLatin1String("Copying Vehicle to Garmin")});
 }
 
 void frmMain::CopyVehicleFromGarmin(const toolkit::DragSource& source) {
     CopyVehicle(source, {QLatin1String("TesselGarmin"), GarminPane, FilesPane,
-                         QLatin1String("Copying Vehicle from Garmin"),
+                         QLatin1String("Local Files"), QLatin1String("Copying Vehicle from Garmin"),
                          QLatin1String("Copying Vehicle From Garmin")});
 }
 
@@ -66,18 +83,49 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
         return;
     const RunningFlag running(fileWorkRunning_);
     const VehicleRecord vehicle = source.catalogue[number - 1];
+    // The navigator shows only what it can read; the scan found this file no vehicle.
+    if (roles.to == GarminPane && !vehicle.Loaded) {
+        const int answer = toolkit::messageBox().askYesNoDefaultNo(
+            window_.get(), notAVehicleText(vehicle.FileName), QStringLiteral("Not a Vehicle"));
+        if (answer != toolkit::vbYes || closed())
+            return;
+    }
     for (std::int32_t entry = 0; entry < target.count; ++entry) {
         // Exactly, letter case included: Car.srf does not replace car.srf.
         if (target.catalogue[entry].FileName != vehicle.FileName)
             continue;
-        const int answer = toolkit::messageBox().askYesNo(
-            window_.get(), QStringLiteral("A Vehicle by that name already exists!\r\nReplace it?"),
-            QStringLiteral("Vehicle Exists"));
-        if (answer == toolkit::vbYes && !closed())
+        if (replaceAgreed())
             ReplaceVehicle(roles, vehicle, entry);
         return;
     }
-    AddVehicle(roles, vehicle);
+    // A file system that ignores letter case (a navigator's) takes car.srf for CAR.SRF, and what
+    // is there under the name may not be listed at all: the copy would replace it unasked. The
+    // vehicle's own file, the target folder reached another way, is no such file: a copy leaves
+    // it untouched.
+    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
+    const QString to = target.folder + QLatin1Char('/') + vehicle.FileName;
+    const TargetOccupant occupant =
+        from == to || sameFile(from, to)
+            ? TargetOccupant{}
+            : occupantOf(target.folder, vehicle.FileName,
+                         std::span<const VehicleRecord>(target.catalogue.data(),
+                                                        static_cast<std::size_t>(target.count)));
+    // A new vehicle that a full pane refuses replaces nothing; AddVehicle says so.
+    const bool added = occupant.entry < 0;
+    if (occupant.present && !(added && target.count >= CopyLimit) && !replaceAgreed())
+        return;
+    // The entry that names the file keeps its place and cell and takes the dropped name.
+    if (added)
+        AddVehicle(roles, vehicle);
+    else
+        ReplaceVehicle(roles, vehicle, occupant.entry);
+}
+
+bool frmMain::replaceAgreed() {
+    const int answer = toolkit::messageBox().askYesNo(
+        window_.get(), QStringLiteral("A Vehicle by that name already exists!\r\nReplace it?"),
+        QStringLiteral("Vehicle Exists"));
+    return answer == toolkit::vbYes && !closed();
 }
 
 frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleRecord& vehicle,
@@ -113,8 +161,11 @@ frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleR
 
 void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
     const Pane target = paneOf(roles.to);
-    if (target.count >= CopyLimit)
+    if (target.count >= CopyLimit) {
+        tellFailure(QStringLiteral("Copy Refused"),
+                    refusedCopyText(vehicle.FileName, roles.targetTitle));
         return;
+    }
     const cHourglassCursor busy;
     const std::int32_t cardsBefore = target.cardsLoaded;
     const std::int32_t n = ++target.count;

@@ -19,6 +19,15 @@ void say(QString* reason, const QString& text) {
         *reason = text;
 }
 
+// A regular file that grants nobody write access, as the navigator's file system shows a file
+// marked read-only: neither a deletion nor a replacement takes it. A link is no such file; what
+// goes or is replaced is the link itself.
+bool isReadOnlyFile(const struct stat& status) {
+    return S_ISREG(status.st_mode) && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+const QString ReadOnlyReason = QStringLiteral("Read-only file");
+
 } // namespace
 
 bool copyVehicleFile(const QString& source, const QString& target, QString* reason) {
@@ -34,7 +43,17 @@ bool copyVehicleFile(const QString& source, const QString& target, QString* reas
         say(reason, QStringLiteral("Not a regular file"));
         return false;
     }
-    return replaceFileCopy(source, target, reason);
+    struct stat existing {};
+    if (::lstat(QFile::encodeName(target).constData(), &existing) == 0 &&
+        isReadOnlyFile(existing)) {
+        say(reason, ReadOnlyReason);
+        return false;
+    }
+    // The copy carries the vehicle's date, as the card shows it and as a copy on the other
+    // platform keeps it, so the next scan dates it the same.
+    CopyOptions options;
+    options.keepModificationTime = true;
+    return replaceFileCopy(source, target, reason, options);
 }
 
 Removal removeVehicleFile(const QString& path, QString* reason) {
@@ -46,8 +65,8 @@ Removal removeVehicleFile(const QString& path, QString* reason) {
         say(reason, systemReason(errno));
         return Removal::Failed;
     }
-    if (S_ISREG(status.st_mode) && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        say(reason, QStringLiteral("Read-only file"));
+    if (isReadOnlyFile(status)) {
+        say(reason, ReadOnlyReason);
         return Removal::Failed;
     }
     if (::unlink(name.constData()) != 0) {

@@ -6,11 +6,12 @@
 #include <QString>
 
 // Copies the vehicle file `source` to `target`, replacing a file of that name only once the copy
-// is complete (through replaceFileCopy). A target that is the source itself (the same path, or the
-// same file under another name, through a link or the same folder reached another way) is left
-// untouched and counts as copied. A source that is no longer a regular file (a FIFO, a device, a
-// folder put in its place) is refused before it is opened. False when nothing was copied; `reason`
-// then says why.
+// is complete (through replaceFileCopy), with the source's modification time. A target that is the
+// source itself (the same path, or the same file under another name, through a link or the same
+// folder reached another way) is left untouched and counts as copied. A source that is no longer a
+// regular file (a FIFO, a device, a folder put in its place) is refused before it is opened, and so
+// is a target that is a read-only file, which a deletion would refuse too (see removeVehicleFile).
+// False when nothing was copied; `reason` then says why.
 bool copyVehicleFile(const QString& source, const QString& target, QString* reason);
 
 enum class Removal {

@@ -132,7 +132,7 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
     const OpenSource in(source);
     if (in.error() != 0)
         return failure(in.error() == ENOENT || in.error() == ENXIO ? CopyResult::NotAVehicleFile
-                                                                   : CopyResult::Failed,
+                                                                   : CopyResult::Unreadable,
                        systemWords(in.error()), reason);
     const struct stat& status = in.status();
     if (!S_ISREG(status.st_mode))
@@ -154,7 +154,7 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
     while (left > 0) {
         const ssize_t got = in.read(piece.data(), std::min<std::uint64_t>(piece.size(), left));
         if (got < 0)
-            return failure(CopyResult::Failed, systemWords(errno), reason);
+            return failure(CopyResult::Unreadable, systemWords(errno), reason);
         // A file that shrank meanwhile ends early; its copy is what it held.
         if (got == 0)
             break;

@@ -50,8 +50,11 @@ enum class CopyResult {
     Copied,
     // The source is gone, or is not a vehicle file (see vehicleFileStamp).
     NotAVehicleFile,
+    // The source could not be opened or read (an I/O error of a worn card, no permission).
+    Unreadable,
     // CopyOptions::continues said no.
     Stopped,
+    // The target could not be written.
     Failed,
 };
 

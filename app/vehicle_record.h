@@ -1,5 +1,5 @@
 // One vehicle of a pane's catalogue: where its thumbnail sits in the pane's strip and the four
-// texts its card shows.
+// texts its card shows, and whether its file was read as a vehicle.
 #pragma once
 
 #include <cstdint>
@@ -12,4 +12,7 @@ struct VehicleRecord {
     QString Size3D; // "80x80"
     QString Size2D;
     QString FileDate;
+    // Whether the scan read the file as a vehicle; one it could not read shows "0x0,0x0" and is
+    // no vehicle the navigator can show.
+    bool Loaded = false;
 };

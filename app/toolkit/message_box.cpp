@@ -13,6 +13,11 @@ public:
             parent, title, prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         return answer == QMessageBox::Yes ? vbYes : vbNo;
     }
+    int askYesNoDefaultNo(QWidget* parent, const QString& prompt, const QString& title) override {
+        const auto answer = QMessageBox::question(
+            parent, title, prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        return answer == QMessageBox::Yes ? vbYes : vbNo;
+    }
     void tell(QWidget* parent, const QString& text, const QString& title) override {
         QMessageBox::warning(parent, title, text, QMessageBox::Ok, QMessageBox::Ok);
     }

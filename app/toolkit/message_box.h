@@ -17,6 +17,9 @@ public:
     virtual ~MessageBox() = default;
     // Yes and No buttons, Yes the default; vbYes or vbNo.
     virtual int askYesNo(QWidget* parent, const QString& prompt, const QString& title) = 0;
+    // Yes and No buttons, No the default, for a step the user had better not take by a slip of
+    // the Enter key; vbYes or vbNo.
+    virtual int askYesNoDefaultNo(QWidget* parent, const QString& prompt, const QString& title) = 0;
     // An OK button only; returns when the box has been closed.
     virtual void tell(QWidget* parent, const QString& text, const QString& title) = 0;
 };

@@ -764,4 +764,36 @@ TEST_F(ScanTest, ATerminationSignalStopsTheCopyOfTheLargestVehicleAtOnce) {
         << "no part of a copy is left";
 }
 
+TEST_F(ScanTest, AListingDeletesTheTemporaryFilesOfWritesLeftOverInItsFolders) {
+    writeVehicles(cars(), 2);
+    writeVehicles(device(), 2, "Nav");
+    ASSERT_TRUE(QDir().mkpath(temp()));
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QString& where : {cars(), device(), temp()}) {
+        for (const char* name : {".mh-Old123", ".mh-New123"}) {
+            QFile file(where + "/" + name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("part of a vehicle");
+        }
+        setLastChange(where + "/.mh-Old123", now.addSecs(-11 * 60));
+        setLastChange(where + "/.mh-New123", now.addSecs(-9 * 60));
+    }
+    const auto hidden = [](const QString& folder) {
+        return QDir(folder).entryList({".mh-*"}, QDir::Files | QDir::Hidden, QDir::Name);
+    };
+
+    startOn(cars(), device());
+
+    for (const QString& where : {cars(), device(), temp()})
+        EXPECT_EQ(hidden(where), QStringList({".mh-New123"})) << where.toStdString();
+    EXPECT_EQ(form->state.filesCount, 2);
+    EXPECT_EQ(form->state.garminCount, 2);
+
+    // One that has grown old since goes with the next listing of its folder.
+    setLastChange(cars() + "/.mh-New123", now.addSecs(-11 * 60));
+    form->RefreshPane(0);
+    EXPECT_EQ(hidden(cars()), QStringList());
+    EXPECT_EQ(hidden(device()), QStringList({".mh-New123"}));
+}
+
 } // namespace

@@ -18,6 +18,13 @@ int AnsweringBox::askYesNo(QWidget*, const QString& prompt, const QString& title
     return answer;
 }
 
+int AnsweringBox::askYesNoDefaultNo(QWidget*, const QString& prompt, const QString& title) {
+    shown.push_back({title, prompt, true, true});
+    if (whileAsking)
+        std::exchange(whileAsking, nullptr)();
+    return answer;
+}
+
 void AnsweringBox::tell(QWidget*, const QString& text, const QString& title) {
     shown.push_back({title, text, false});
 }
@@ -116,13 +123,14 @@ QImage movedBlock(const cAlphaSurface& strip, int stripX) {
 
 bool operator==(const VehicleRecord& a, const VehicleRecord& b) {
     return a.StripX == b.StripX && a.FileName == b.FileName && a.SRFType == b.SRFType &&
-           a.Size3D == b.Size3D && a.Size2D == b.Size2D && a.FileDate == b.FileDate;
+           a.Size3D == b.Size3D && a.Size2D == b.Size2D && a.FileDate == b.FileDate &&
+           a.Loaded == b.Loaded;
 }
 
 void PrintTo(const VehicleRecord& r, std::ostream* os) {
     *os << "{" << r.StripX << ", " << r.FileName.toStdString() << ", " << r.SRFType.toStdString()
         << ", " << r.Size3D.toStdString() << ", " << r.Size2D.toStdString() << ", "
-        << r.FileDate.toStdString() << "}";
+        << r.FileDate.toStdString() << (r.Loaded ? "" : ", not loaded") << "}";
 }
 
 ::testing::AssertionResult samePane(const PaneState& expected, const PaneState& actual) {

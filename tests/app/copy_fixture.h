@@ -18,8 +18,10 @@ public:
         QString title;
         QString text;
         bool question = false;
+        bool defaultNo = false; // a question whose default button is No
     };
     int askYesNo(QWidget*, const QString& prompt, const QString& title) override;
+    int askYesNoDefaultNo(QWidget*, const QString& prompt, const QString& title) override;
     void tell(QWidget*, const QString& text, const QString& title) override;
 
     int answer = toolkit::vbYes;

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -199,6 +200,57 @@ INSTANTIATE_TEST_SUITE_P(FileSystems, CopyFaultTest,
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) +
                                     (std::get<1>(info.param) ? "Replacing" : "Adding");
+                         });
+
+class ReadOnlyTargetTest : public CopyFixture,
+                           public ::testing::WithParamInterface<std::uint8_t> {};
+
+TEST_P(ReadOnlyTargetTest, AReplaceOntoAReadOnlyVehicleIsRefusedAsItsDeletionIs) {
+    const std::uint8_t from = GetParam();
+    const QString source = from == 0 ? cars() : device();
+    const QString target = from == 0 ? device() : cars();
+    ASSERT_TRUE(QDir().mkpath(source));
+    writeVehicle(source + "/Putter.srf", {.frameSize = 40, .colour = 0x07E0});
+    writeVehicles(target, 2, "Other");
+    writeVehicle(target + "/Putter.srf");
+    ASSERT_TRUE(QFile::setPermissions(target + "/Putter.srf",
+                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    startOn(cars(), device());
+    const std::uint8_t to = 1 - from;
+    const PaneState paneBefore = paneState(to);
+    const FolderFiles filesBefore = folderFiles(target);
+
+    dragToOtherPane(from, 1);
+
+    EXPECT_EQ(folderFiles(target), filesBefore);
+    EXPECT_TRUE(samePane(paneBefore, paneState(to)));
+    EXPECT_EQ(QFileInfo(target + "/Putter.srf").permissions() &
+                  (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther),
+              0)
+        << "still read-only";
+    ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown[0].title, "Vehicle Exists");
+    EXPECT_FALSE(box.shown[1].question);
+    EXPECT_EQ(box.shown[1].title, "Copy Failed");
+    EXPECT_EQ(box.shown[1].text,
+              source + "/Putter.srf could not be copied to " + target + ".\r\nRead-only file");
+    EXPECT_FALSE(form->fileWorkRunning());
+
+    // Its deletion is refused for the same reason.
+    int card = 1;
+    while (form->paneOf(to).catalogue[card - 1].FileName != "Putter.srf")
+        ++card;
+    deleteFromMenu(to, card);
+    ASSERT_EQ(box.shown.size(), 4u);
+    EXPECT_EQ(box.shown[3].title, "Delete Failed");
+    EXPECT_TRUE(box.shown[3].text.endsWith("\r\nRead-only file"))
+        << box.shown[3].text.toStdString();
+    EXPECT_EQ(folderFiles(target), filesBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, ReadOnlyTargetTest, ::testing::Values(0, 1),
+                         [](const auto& info) {
+                             return std::string(info.param == 0 ? "ToGarmin" : "FromGarmin");
                          });
 
 } // namespace

@@ -3,13 +3,24 @@
 // limit of a hundred, the cards and the scroll range afterwards, and the overlay meanwhile.
 #include "app/mod_main.h"
 #include "copy_fixture.h"
+#include "file_bytes.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 
 namespace {
 
 using CopyTest = CopyFixture;
+
+timespec modificationTime(const QString& path) {
+    struct stat status {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0) << path.toStdString();
+    return status.st_mtim;
+}
 
 TEST_F(CopyTest, Card2AtValue5CopiesVehicle6IntoAPaneEmptySinceStartUp) {
     writeDistinct(cars(), 10, "Car");
@@ -77,11 +88,19 @@ TEST_F(CopyTest, APaneOfAHundredRefusesANewVehicleButTakesAReplacement) {
     const FolderFiles before = folderFiles(device());
     const int newCard = form->state.filesCatalogue[0].FileName == "New01.srf" ? 1 : 2;
 
+    const PaneState paneBefore = paneState(1);
     dragToOtherPane(0, newCard);
-    EXPECT_TRUE(box.shown.empty()) << "refused without a word";
+    ASSERT_EQ(box.shown.size(), 1u) << "refused in one box";
+    EXPECT_FALSE(box.shown[0].question);
+    EXPECT_EQ(box.shown[0].title, "Copy Refused");
+    EXPECT_EQ(box.shown[0].text, "The Garmin Files pane already holds 100 vehicles, as many as a "
+                                 "pane takes by copying.\r\nNew01.srf was not copied.");
     EXPECT_EQ(form->state.garminCount, 100);
     EXPECT_EQ(folderFiles(device()), before);
+    EXPECT_TRUE(samePane(paneBefore, paneState(1)));
+    EXPECT_FALSE(form->fileWorkRunning());
 
+    box.shown.clear();
     dragToOtherPane(0, 3 - newCard);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].title, "Vehicle Exists");
@@ -270,6 +289,128 @@ TEST_F(CopyTest, VehiclesCopiedIntoAPaneNeverScannedScrollLikeScannedOnes) {
     for (int e = 1; e < 5; ++e)
         expected.push_back(form->state.filesCatalogue[e].FileName);
     EXPECT_EQ(shownNames(1), expected);
+}
+
+struct DateCase {
+    const char* name;
+    std::uint8_t from;
+    bool replace;
+};
+
+class CopyDateTest : public CopyFixture, public ::testing::WithParamInterface<DateCase> {};
+
+TEST_P(CopyDateTest, TheCopyKeepsTheVehiclesDateAndTheNextScanShowsTheSame) {
+    const DateCase& c = GetParam();
+    const QString source = c.from == 0 ? cars() : device();
+    const QString target = c.from == 0 ? device() : cars();
+    ASSERT_TRUE(QDir().mkpath(source));
+    writeVehicle(source + "/Putter.srf", {.frameSize = 40, .colour = 0x07E0});
+    // An old date with nanoseconds, which a new file never has by chance.
+    const timespec old[2] = {{0, UTIME_OMIT}, {1243002607, 123456789}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(source + "/Putter.srf").constData(), old, 0),
+              0)
+        << std::strerror(errno);
+    writeVehicles(target, 2, "Other");
+    if (c.replace)
+        writeVehicle(target + "/Putter.srf");
+    startOn(cars(), device());
+    const std::uint8_t to = 1 - c.from;
+    const Pane pane = form->paneOf(to);
+    const std::int32_t count = pane.count;
+    const QString sourceDate = form->paneOf(c.from).catalogue[0].FileDate;
+
+    dragToOtherPane(c.from, 1);
+
+    ASSERT_EQ(pane.count, c.replace ? count : count + 1);
+    const timespec copied = modificationTime(target + "/Putter.srf");
+    EXPECT_EQ(copied.tv_sec, old[1].tv_sec);
+    EXPECT_EQ(copied.tv_nsec, old[1].tv_nsec);
+    int entry = 0;
+    while (pane.catalogue[entry].FileName != "Putter.srf")
+        ++entry;
+    const QString shownDate = pane.catalogue[entry].FileDate;
+    EXPECT_EQ(shownDate, sourceDate);
+    form->RefreshPane(to);
+    entry = 0;
+    while (pane.catalogue[entry].FileName != "Putter.srf")
+        ++entry;
+    EXPECT_EQ(pane.catalogue[entry].FileDate, shownDate);
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, CopyDateTest,
+                         ::testing::Values(DateCase{"NewToGarmin", 0, false},
+                                           DateCase{"ReplaceToGarmin", 0, true},
+                                           DateCase{"NewFromGarmin", 1, false},
+                                           DateCase{"ReplaceFromGarmin", 1, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct UnreadableCase {
+    const char* name;
+    std::uint8_t from;
+    int answer;
+    bool asks;
+    bool copies;
+};
+
+class UnreadableCopyTest : public CopyFixture,
+                           public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableCopyTest, OnlyAfterAYesGoesAFileTheScanCouldNotReadOntoTheNavigator) {
+    const UnreadableCase& c = GetParam();
+    const QString source = c.from == 0 ? cars() : device();
+    const QString target = c.from == 0 ? device() : cars();
+    ASSERT_TRUE(QDir().mkpath(source));
+    writeBytes(source + "/Broken.srf", "no vehicle at all");
+    writeVehicles(target, 2, "Other");
+    startOn(cars(), device());
+    ASSERT_EQ(cardLine(cards(c.from).item(1), 3), "0x0,0x0");
+    const std::uint8_t to = 1 - c.from;
+    const PaneState before = paneState(to);
+    const FolderFiles filesBefore = folderFiles(target);
+    box.answer = c.answer;
+
+    dragToOtherPane(c.from, 1);
+
+    if (c.asks) {
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_TRUE(box.shown[0].question);
+        EXPECT_TRUE(box.shown[0].defaultNo) << "No is the default";
+        EXPECT_EQ(box.shown[0].title, "Not a Vehicle");
+        EXPECT_EQ(box.shown[0].text, "Broken.srf could not be read as a vehicle, and the "
+                                     "navigator cannot show it.\r\nCopy it anyway?");
+    } else {
+        EXPECT_TRUE(box.shown.empty());
+    }
+    if (!c.copies) {
+        EXPECT_TRUE(samePane(before, paneState(to)));
+        EXPECT_EQ(folderFiles(target), filesBefore);
+        return;
+    }
+    EXPECT_EQ(bytesOf(target + "/Broken.srf"), "no vehicle at all");
+    const Pane pane = form->paneOf(to);
+    ASSERT_EQ(pane.count, 3);
+    EXPECT_EQ(pane.catalogue[2].FileName, "Broken.srf");
+    EXPECT_EQ(pane.catalogue[2].Size3D, "0x0");
+    EXPECT_FALSE(pane.catalogue[2].Loaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, UnreadableCopyTest,
+    ::testing::Values(UnreadableCase{"ToGarminAnsweredNo", 0, toolkit::vbNo, true, false},
+                      UnreadableCase{"ToGarminAnsweredYes", 0, toolkit::vbYes, true, true},
+                      // The local folder is the user's own and takes any file.
+                      UnreadableCase{"FromGarmin", 1, toolkit::vbNo, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CopyTest, AVehicleTheScanReadGoesOntoTheNavigatorWithoutAQuestion) {
+    writeDistinct(cars(), 1, "Car");
+    ASSERT_TRUE(QDir().mkpath(device()));
+    startOn(cars(), device());
+    ASSERT_TRUE(form->state.filesCatalogue[0].Loaded);
+    dragToOtherPane(0, 1);
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(form->state.garminCount, 1);
+    EXPECT_TRUE(form->state.garminCatalogue[0].Loaded);
 }
 
 } // namespace

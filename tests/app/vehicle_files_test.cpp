@@ -1,4 +1,5 @@
 #include "app/vehicle_files.h"
+#include "exfat_volume.h"
 #include "file_bytes.h"
 #include "odd_entries.h"
 
@@ -303,6 +304,25 @@ TEST_F(VehicleFilesTest, AFullOrReadOnlyFileSystemLeavesTheTargetAsItWas) {
               CopyResult::Failed);
     EXPECT_EQ(reason, "Read-only file system");
     EXPECT_EQ(readBytes(path("small/target.srf")), "kept");
+}
+
+TEST_F(VehicleFilesTest, ASourceThatFailsToBeReadIsUnreadableAndLeavesTheTargetAsItWas) {
+    ExfatVolume volume;
+    EXFAT_VOLUME_OR_END(volume, path("card.img"), path("card"));
+    QByteArray bytes = QByteArrayLiteral("A WORN CLUSTER");
+    bytes.resize(3 * ExfatVolume::ClusterBytes, 'w');
+    QString reason;
+    ASSERT_TRUE(volume.writeScattered("Worn.srf", bytes, &reason)) << reason.toStdString();
+    ASSERT_TRUE(volume.unmount(&reason)) << reason.toStdString();
+    ASSERT_TRUE(volume.breakAfterFirstCluster("A WORN CLUSTER", &reason)) << reason.toStdString();
+    ASSERT_TRUE(volume.mount(&reason)) << reason.toStdString();
+    writeBytes(path("target.srf"), "kept");
+
+    EXPECT_EQ(copyVehicleFile(volume.folder() + "/Worn.srf", path("target.srf"), {}, &reason),
+              CopyResult::Unreadable);
+    EXPECT_EQ(reason, "Input/output error");
+    EXPECT_EQ(readBytes(path("target.srf")), "kept");
+    EXPECT_EQ(entriesBut(dir.path(), {"target.srf", "card.img", "card"}), QStringList());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "cardctl/tessel_interface.h"
 #include "tests/support/srf_writer.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <QDir>
@@ -51,6 +52,12 @@ QStringList listedOrder(const QString& folder) {
             name.endsWith(QLatin1String(".srf"), Qt::CaseInsensitive))
             names.append(name);
     }
+    // Upper-cased, as the window sorts a local folder.
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const QString upperA = a.toUpper();
+        const QString upperB = b.toUpper();
+        return upperA != upperB ? upperA < upperB : a < b;
+    });
     return names;
 }
 

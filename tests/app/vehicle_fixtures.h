@@ -38,8 +38,8 @@ QStringList writeVehicles(const QString& folder, int count, const QString& stem 
                           const VehicleLook& look = {});
 void setLastChange(const QString& path, const QDateTime& when);
 
-// The folder's "*.srf" files, any letter case, in the order the file system lists them, as
-// std::filesystem reads the folder.
+// The folder's "*.srf" files, any letter case, in the order the window lists a local folder:
+// sorted by their upper-cased names. (A FAT or exFAT volume keeps its directory order instead.)
 QStringList listedOrder(const QString& folder);
 
 // Text line 1 to 4 of a card.

@@ -13,12 +13,17 @@ QPoint windowOn(const QImage& screen) {
 }
 
 QString firstListed(const QString& folder) {
+    // A local folder lists sorted by upper-cased names.
+    QString first;
     for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
         const QString name = QString::fromStdString(entry.path().filename().string());
-        if (name.endsWith(".srf", Qt::CaseInsensitive))
-            return name;
+        if (!name.endsWith(".srf", Qt::CaseInsensitive) || name.startsWith('.'))
+            continue;
+        if (first.isEmpty() || name.toUpper() < first.toUpper() ||
+            (name.toUpper() == first.toUpper() && name < first))
+            first = name;
     }
-    return QString();
+    return first;
 }
 
 QImage expectedThumbnail(const QString& file) {

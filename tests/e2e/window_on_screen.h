@@ -17,7 +17,7 @@ constexpr QRect FirstLineInCard(115, 12, 190, 20);
 
 // The window's top left: the window is centred on the screen.
 QPoint windowOn(const QImage& screen);
-// The first vehicle of the folder's listing.
+// The first vehicle of a local folder's listing, which the window sorts by upper-cased names.
 QString firstListed(const QString& folder);
 // The vehicle's thumbnail as a card shows it: its first frame blended over a white cell, centred.
 QImage expectedThumbnail(const QString& file);
