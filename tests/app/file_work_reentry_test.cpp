@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 #include <sys/stat.h>
 
 namespace {
@@ -111,6 +112,50 @@ TEST_F(ReentryTest, ACopyWhileAScanYieldsIsRefused) {
     ASSERT_TRUE(tried);
     EXPECT_EQ(listedOrder(device()).size(), 3u);
     EXPECT_EQ(form->state.garminCount, 3);
+}
+
+TEST_F(ReentryTest, APreviewOpenedWhileAScanYieldsLeavesTheRestOfTheScanBusy) {
+    writeVehicles(cars(), 2, "Car");
+    writeVehicles(device(), 3, "Nav");
+    startOn(cars(), device());
+    const FolderFiles before = folderFiles(device());
+    enum class Step { Preview, Previewing, Drop, Done } step = Step::Preview;
+    bool busyAtDrop = false;
+    QColor refreshPicture;
+    {
+        EveryYield probe([&] {
+            if (step == Step::Preview && form->fraMessage->isVisible()) {
+                step = Step::Previewing;
+                form->state.selectedPane = 0;
+                form->state.selectedIndex = 1;
+                form->mnuPreviewClick();
+                step = Step::Drop;
+            } else if (step == Step::Drop) {
+                // The preview's load has ended; the scan still runs. The preview lies over the
+                // panes: it is closed, then a card is dropped.
+                step = Step::Done;
+                QTest::mouseClick(form->imgXPreview, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+                busyAtDrop = isBusy();
+                dragToOtherPane(0, 1);
+                // A refresh is refused too: its button does not even go down.
+                QTest::mousePress(form->imgRefreshFiles, Qt::LeftButton, Qt::NoModifier,
+                                  QPoint(5, 5));
+                refreshPicture = shown(form->imgRefreshFiles);
+            }
+        });
+        form->RefreshPane(1);
+    }
+    ASSERT_EQ(step, Step::Done);
+    EXPECT_FALSE(form->fraPreview->isVisible());
+    EXPECT_TRUE(busyAtDrop);
+    EXPECT_EQ(refreshPicture, upColour("RefreshButton"));
+    EXPECT_FALSE(isBusy());
+    // The drop was refused: the navigator's folder and its pane are as the scan found them.
+    EXPECT_EQ(folderFiles(device()), before);
+    EXPECT_EQ(form->state.garminCount, 3);
+    const QStringList onDisk = listedOrder(device());
+    EXPECT_EQ(shownNames(1), std::vector<QString>(onDisk.begin(), onDisk.end()));
+    EXPECT_TRUE(box.shown.empty());
 }
 
 TEST_F(ReentryTest, AWindowClosedWhileACopyOrDeletionYieldsWritesAndDeletesNothing) {
