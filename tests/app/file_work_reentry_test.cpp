@@ -158,6 +158,56 @@ TEST_F(ReentryTest, APreviewOpenedWhileAScanYieldsLeavesTheRestOfTheScanBusy) {
     EXPECT_TRUE(box.shown.empty());
 }
 
+// One volume, below a media folder of the test's own.
+class OneVolume final : public drives::DriveTable {
+public:
+    explicit OneVolume(QString media)
+        : media_(std::move(media)) {}
+    std::vector<drives::Drive> drives() override {
+        return drives::assignDriveLetters({{media_ + "/a"}}, {media_});
+    }
+
+private:
+    QString media_;
+};
+
+TEST_F(ReentryTest, ADropWhileTheSearchYieldsBetweenListingAndScanIsRefused) {
+    writeVehicles(cars(), 1, "Car");
+    const QString found = folder() + "/media/a/Garmin/Vehicle";
+    writeVehicles(found, 1, "Nav");
+    writeVehicles(device(), 1, "Old");
+    startOn(cars(), device());
+    form->setDriveTable(std::make_unique<OneVolume>(folder() + "/media"));
+    bool dropped = false;
+    {
+        EveryYield drop([&] {
+            // Listed, not yet scanned: the catalogue names the navigator's vehicle while the pane
+            // still counts as ready from the scan of the folder before.
+            if (!dropped && form->state.garminDir == found && form->state.garminReady != 0 &&
+                form->state.garminCatalogue[0].FileName == "Nav01.srf") {
+                dropped = true;
+                form->CopyVehicleToGarmin({"TesselFiles", 1});
+            }
+        });
+        form->FindGarmin();
+    }
+    ASSERT_TRUE(dropped);
+    EXPECT_EQ(listedOrder(found), QStringList{"Nav01.srf"});
+    EXPECT_EQ(form->state.garminCount, 1);
+    for (int entry = 0; entry < form->state.garminCount; ++entry) {
+        EXPECT_EQ(form->state.garminCatalogue[entry].SRFType, "GARMIN BITMAP 01") << entry;
+        EXPECT_EQ(form->state.garminCatalogue[entry].Size3D, "8x8") << entry;
+    }
+    EXPECT_EQ(shownNames(1), std::vector<QString>{"Nav01.srf"});
+    EXPECT_FALSE(isBusy());
+    // Once the search has ended, the drop copies.
+    form->CopyVehicleToGarmin({"TesselFiles", 1});
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(form->state.garminCount, 2);
+    EXPECT_EQ(form->state.garminCatalogue[1].SRFType, "GARMIN BITMAP 01");
+    EXPECT_TRUE(QFile::exists(found + "/Car01.srf"));
+}
+
 TEST_F(ReentryTest, AWindowClosedWhileACopyOrDeletionYieldsWritesAndDeletesNothing) {
     for (const bool deleting : {false, true}) {
         SCOPED_TRACE(deleting ? "deleting" : "copying");
