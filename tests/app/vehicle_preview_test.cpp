@@ -431,6 +431,19 @@ TEST_F(PreviewTest, WithoutAReadableBackdropTheVehicleStandsOnWhite) {
     }
 }
 
+TEST_F(PreviewTest, ABackdropCutShortIsNoBackdrop) {
+    startWith({80});
+    QFile file(imagePath("Garmin760.bmp"));
+    ASSERT_TRUE(file.resize(3000));
+    preview("V1.srf");
+    const QImage picture = plotter();
+    EXPECT_TRUE(showsVehicle(picture, 291, 207, 80, 0, [](int, int) { return White; }));
+    // Every row the file no longer holds is white, as where no backdrop reaches.
+    for (const int y : {0, 100, 205, 300, 419})
+        for (const int x : {0, 200, 400, 653})
+            EXPECT_EQ(picture.pixel(x, y), White) << x << "," << y;
+}
+
 TEST_F(PreviewTest, ClosingTheWindowWhileTurningOrDuringTheLoadIsClean) {
     startWith({80});
     preview("V1.srf");
