@@ -1,5 +1,6 @@
 // Finding the navigator: the drives D to Z are probed for its vehicle folder "Garmin/Vehicle".
 #include "app/frm_main.h"
+#include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
 #include "app/toolkit/screen.h"
 
@@ -32,6 +33,9 @@ void frmMain::FindGarmin() {
             driveTable_->findFolder(*drive, {QStringLiteral("Garmin"), QStringLiteral("Vehicle")});
         if (found.isEmpty())
             continue;
+        // From the new folder to its cards the pane is busy, yields included: a drop between the
+        // listing and the scan would add a vehicle the scan never reads.
+        const cHourglassCursor busy;
         state.garminDir = found;
         lblGarminDir->setCaption(ShortenPath(found, 30));
         toolkit::DoEvents();

@@ -7,8 +7,11 @@
 #include "app/toolkit/automatic_drag.h"
 #include "app/toolkit/twips.h"
 #include "cardctl/tessel_interface.h"
+#include "platform/picture/picture_file.h"
 
+#include <QFile>
 #include <QIcon>
+#include <QPixmap>
 
 namespace {
 
@@ -74,12 +77,19 @@ QString frmMain::imagePath(const QString& fileName) const {
 bool frmMain::createControls(QString* error) {
     window_ = std::make_unique<toolkit::FormWindow>(11715, 8970);
     window_->setBackColor(Qt::black);
-    QImage skin;
-    if (skin.load(imagePath(QStringLiteral("Skin.bmp"))))
+    // Read as every picture is: a file cut short is no picture.
+    const auto readPicture = [this](const QString& name) {
+        return ReadPictureFile(QFile::encodeName(imagePath(name)).toStdString());
+    };
+    const QImage skin = readPicture(QStringLiteral("Skin.bmp"));
+    if (!skin.isNull())
         window_->setPicture(skin);
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(imagePath(QStringLiteral("Icon-%1.png").arg(size)));
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage picture = readPicture(QStringLiteral("Icon-%1.png").arg(size));
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
     window_->setWindowIcon(icon);
     drag = new toolkit::AutomaticDrag(window_.get());
 

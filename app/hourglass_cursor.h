@@ -1,6 +1,6 @@
 // The busy state: while an instance lives, the screen shows the hourglass pointer, and the
-// buttons that start long work do nothing. Not a counter: when two holders overlap, the end of
-// the inner one already brings back the default pointer.
+// buttons and drops that start long work do nothing. Holders nest (a preview opened while a scan
+// yields holds one inside the scan's): the default pointer returns when the outermost one ends.
 #pragma once
 
 class cHourglassCursor {

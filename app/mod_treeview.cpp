@@ -1,8 +1,16 @@
 #include "app/mod_treeview.h"
 
+#include "app/settings_file.h"
 #include "app/toolkit/folder_tree_dialog.h"
 
 namespace modTreeview {
+
+namespace {
+
+const QString FolderWithLineBreak =
+    QStringLiteral("This folder cannot be chosen: its name holds a line break.");
+
+} // namespace
 
 QString BrowseForFolder(QWidget* owner, const QString& title, const QString& startFolder) {
     browseStartFolder = startFolder;
@@ -10,7 +18,9 @@ QString BrowseForFolder(QWidget* owner, const QString& title, const QString& sta
     info.owner = owner;
     info.title = title;
     info.callback = BrowseCallback;
-    return toolkit::folderDialog().browse(info);
+    const QString chosen = toolkit::folderDialog().browse(info);
+    // The callback keeps OK from taking such a folder; a dialog without it is answered the same.
+    return fitsSettingsLine(chosen) ? chosen : QString();
 }
 
 std::int32_t BrowseCallback(toolkit::FolderTreeDialog& dialog, unsigned message,
@@ -18,8 +28,12 @@ std::int32_t BrowseCallback(toolkit::FolderTreeDialog& dialog, unsigned message,
     if (message == toolkit::BFFM_INITIALIZED) {
         dialog.setSelection(browseStartFolder);
     } else if (message == toolkit::BFFM_SELCHANGED) {
-        if (const std::optional<QString> path = dialog.pathOf(item))
-            dialog.setStatusText(*path);
+        if (const std::optional<QString> path = dialog.pathOf(item)) {
+            // The settings would read such a folder back as two lines, another folder each.
+            const bool storable = fitsSettingsLine(*path);
+            dialog.enableOk(storable);
+            dialog.setStatusText(storable ? *path : FolderWithLineBreak);
+        }
     }
     return 0;
 }

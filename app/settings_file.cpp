@@ -91,6 +91,10 @@ SettingsPresence findSettingsFile(const QString& programFolder) {
                                                               : SettingsPresence::Missing;
 }
 
+bool fitsSettingsLine(const QString& folder) {
+    return !folder.contains(QLatin1Char('\n')) && !folder.contains(QLatin1Char('\r'));
+}
+
 std::optional<StoredFolders> readSettingsFile(const QString& programFolder) {
     // Opened without waiting, so a pipe in the file's place cannot hold the start-up, and read only
     // when it is a regular file.

@@ -19,6 +19,10 @@ enum class SettingsPresence { Missing, Present };
 // Whether the folder holds "init.ini" as a normal file (not a folder, not hidden).
 SettingsPresence findSettingsFile(const QString& programFolder);
 
+// Whether the folder can be kept on a line of the file: its name holds no line feed and no
+// carriage return, either of which would end the line there.
+bool fitsSettingsLine(const QString& folder);
+
 // The two folders, or nothing when the file cannot be opened or holds fewer than two lines.
 // Lines end at CR LF, a lone CR or a lone LF; the last line may lack its end. Further lines are
 // ignored. A line longer than any folder name can be is taken as a damaged file.

@@ -80,8 +80,13 @@ void frmMain::mnuPreviewClick() {
 void frmMain::LoadPreview(const QString& path) {
     const cHourglassCursor busy;
     clearPicture(Plotter);
-    if (!namesPlainFile(path))
+    if (!namesPlainFile(path)) {
+        // Without a canvas the ticks of a turning preview leave the box empty, as a still one
+        // stays, instead of painting the vehicle before again. A canvas that cannot be had below
+        // leaves none either.
+        surface(state.previewCanvas).Destroy();
         return;
+    }
     cAlphaSurface& canvas = surface(state.previewCanvas);
     if (!canvas.Create(CanvasWidth, CanvasHeight))
         return;

@@ -4,12 +4,13 @@
 #include "card_widget.h"
 #include "picture_holder.h"
 #include "platform/gdi/system_colours.h"
+#include "platform/picture/picture_file.h"
 #include "rectangle_outline.h"
 #include "text_line.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace tessel {
 
@@ -154,8 +155,8 @@ HRESULT TesselControl::LoadImageFromFile(std::int32_t* result) {
     const QFileInfo file(ImageFile);
     if (ImageFile.isEmpty() || !file.isFile() || file.isHidden())
         return com::S_OK;
-    QImageReader reader(ImageFile);
-    const QImage picture = reader.read();
+    // A file cut short is no picture: its missing pixels would show what memory held.
+    const QImage picture = ReadPictureFile(QFile::encodeName(ImageFile).toStdString());
     if (picture.isNull())
         return com::CTL_E_INVALIDPICTURE;
     // ItemImage shows the picture unscaled from its corner; what lies beyond the card's edge

@@ -152,6 +152,10 @@ void FolderTreeDialog::setStatusText(const QString& text) {
     status_->setText(text);
 }
 
+void FolderTreeDialog::enableOk(bool enabled) {
+    okButton()->setEnabled(enabled);
+}
+
 std::optional<QString> FolderTreeDialog::pathOf(const QModelIndex& item) const {
     if (!item.isValid() || item.model() != model_ || !model_->isDir(item))
         return std::nullopt;

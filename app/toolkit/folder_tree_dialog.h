@@ -1,8 +1,8 @@
 // A modal dialog that shows the file system's folders as a tree, with the places a search starts
 // from (the user's home and the file system's root) beside it, a status line under it, and OK
 // and Cancel. It tells its callback when it opens and whenever the selection changes; the callback
-// answers through setSelection and setStatusText. The tree has the keyboard focus: the arrows move
-// the selection, Enter is OK, Escape is Cancel.
+// answers through setSelection, setStatusText and enableOk. The tree has the keyboard focus: the
+// arrows move the selection, Enter is OK, Escape is Cancel.
 #pragma once
 
 #include "app/toolkit/folder_dialog.h"
@@ -30,6 +30,9 @@ public:
     // no folder leaves the selection as it was.
     void setSelection(const QString& path);
     void setStatusText(const QString& text);
+    // Whether OK takes the selected folder; every change of selection enables it for a folder
+    // before the callback is told, so the callback can refuse one.
+    void enableOk(bool enabled);
     // The item's folder path without a trailing separator; nothing for an item that is no folder.
     std::optional<QString> pathOf(const QModelIndex& item) const;
     // The selected folder's path, or an empty string when nothing with a path is selected.

@@ -1,9 +1,9 @@
 #include "platform/picture/picture.h"
 
+#include "platform/picture/picture_file.h"
+
 #include <cstring>
-#include <QFile>
 #include <QImage>
-#include <QImageReader>
 
 std::unique_ptr<Picture> Picture::fromImage(const QImage& image) {
     if (image.isNull())
@@ -35,6 +35,5 @@ Picture::~Picture() {
 }
 
 std::unique_ptr<Picture> LoadPicture(const std::filesystem::path& path) {
-    QImageReader reader(QFile::decodeName(path.c_str()));
-    return Picture::fromImage(reader.read());
+    return Picture::fromImage(ReadPictureFile(path));
 }

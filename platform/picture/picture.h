@@ -36,6 +36,6 @@ private:
     int height_;
 };
 
-// Loads any image file Qt's image reader takes (BMP, PNG, ...). Null, without an exception,
-// when the file is missing, unreadable or not an image.
+// Loads any image file Qt's image reader takes (BMP, PNG, ...) through ReadPictureFile. Null,
+// without an exception, when the file is missing, unreadable, cut short or not an image.
 std::unique_ptr<Picture> LoadPicture(const std::filesystem::path& path);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 #include <sys/stat.h>
 
 namespace {
@@ -111,6 +112,100 @@ TEST_F(ReentryTest, ACopyWhileAScanYieldsIsRefused) {
     ASSERT_TRUE(tried);
     EXPECT_EQ(listedOrder(device()).size(), 3u);
     EXPECT_EQ(form->state.garminCount, 3);
+}
+
+TEST_F(ReentryTest, APreviewOpenedWhileAScanYieldsLeavesTheRestOfTheScanBusy) {
+    writeVehicles(cars(), 2, "Car");
+    writeVehicles(device(), 3, "Nav");
+    startOn(cars(), device());
+    const FolderFiles before = folderFiles(device());
+    enum class Step { Preview, Previewing, Drop, Done } step = Step::Preview;
+    bool busyAtDrop = false;
+    QColor refreshPicture;
+    {
+        EveryYield probe([&] {
+            if (step == Step::Preview && form->fraMessage->isVisible()) {
+                step = Step::Previewing;
+                form->state.selectedPane = 0;
+                form->state.selectedIndex = 1;
+                form->mnuPreviewClick();
+                step = Step::Drop;
+            } else if (step == Step::Drop) {
+                // The preview's load has ended; the scan still runs. The preview lies over the
+                // panes: it is closed, then a card is dropped.
+                step = Step::Done;
+                QTest::mouseClick(form->imgXPreview, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+                busyAtDrop = isBusy();
+                dragToOtherPane(0, 1);
+                // A refresh is refused too: its button does not even go down.
+                QTest::mousePress(form->imgRefreshFiles, Qt::LeftButton, Qt::NoModifier,
+                                  QPoint(5, 5));
+                refreshPicture = shown(form->imgRefreshFiles);
+            }
+        });
+        form->RefreshPane(1);
+    }
+    ASSERT_EQ(step, Step::Done);
+    EXPECT_FALSE(form->fraPreview->isVisible());
+    EXPECT_TRUE(busyAtDrop);
+    EXPECT_EQ(refreshPicture, upColour("RefreshButton"));
+    EXPECT_FALSE(isBusy());
+    // The drop was refused: the navigator's folder and its pane are as the scan found them.
+    EXPECT_EQ(folderFiles(device()), before);
+    EXPECT_EQ(form->state.garminCount, 3);
+    const QStringList onDisk = listedOrder(device());
+    EXPECT_EQ(shownNames(1), std::vector<QString>(onDisk.begin(), onDisk.end()));
+    EXPECT_TRUE(box.shown.empty());
+}
+
+// One volume, below a media folder of the test's own.
+class OneVolume final : public drives::DriveTable {
+public:
+    explicit OneVolume(QString media)
+        : media_(std::move(media)) {}
+    std::vector<drives::Drive> drives() override {
+        return drives::assignDriveLetters({{media_ + "/a"}}, {media_});
+    }
+
+private:
+    QString media_;
+};
+
+TEST_F(ReentryTest, ADropWhileTheSearchYieldsBetweenListingAndScanIsRefused) {
+    writeVehicles(cars(), 1, "Car");
+    const QString found = folder() + "/media/a/Garmin/Vehicle";
+    writeVehicles(found, 1, "Nav");
+    writeVehicles(device(), 1, "Old");
+    startOn(cars(), device());
+    form->setDriveTable(std::make_unique<OneVolume>(folder() + "/media"));
+    bool dropped = false;
+    {
+        EveryYield drop([&] {
+            // Listed, not yet scanned: the catalogue names the navigator's vehicle while the pane
+            // still counts as ready from the scan of the folder before.
+            if (!dropped && form->state.garminDir == found && form->state.garminReady != 0 &&
+                form->state.garminCatalogue[0].FileName == "Nav01.srf") {
+                dropped = true;
+                form->CopyVehicleToGarmin({"TesselFiles", 1});
+            }
+        });
+        form->FindGarmin();
+    }
+    ASSERT_TRUE(dropped);
+    EXPECT_EQ(listedOrder(found), QStringList{"Nav01.srf"});
+    EXPECT_EQ(form->state.garminCount, 1);
+    for (int entry = 0; entry < form->state.garminCount; ++entry) {
+        EXPECT_EQ(form->state.garminCatalogue[entry].SRFType, "GARMIN BITMAP 01") << entry;
+        EXPECT_EQ(form->state.garminCatalogue[entry].Size3D, "8x8") << entry;
+    }
+    EXPECT_EQ(shownNames(1), std::vector<QString>{"Nav01.srf"});
+    EXPECT_FALSE(isBusy());
+    // Once the search has ended, the drop copies.
+    form->CopyVehicleToGarmin({"TesselFiles", 1});
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(form->state.garminCount, 2);
+    EXPECT_EQ(form->state.garminCatalogue[1].SRFType, "GARMIN BITMAP 01");
+    EXPECT_TRUE(QFile::exists(found + "/Car01.srf"));
 }
 
 TEST_F(ReentryTest, AWindowClosedWhileACopyOrDeletionYieldsWritesAndDeletesNothing) {

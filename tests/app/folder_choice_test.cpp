@@ -269,6 +269,53 @@ TEST_F(FolderChoiceTest, TheChosenFolderIsTheOneListedShownAndSaved) {
               QFile::encodeName(chosen) + "\r\n" + QFile::encodeName(device()) + "\r\n");
 }
 
+// The settings keep each folder on a line of its own: a folder whose name holds a line break
+// would come back as another folder at the next start.
+TEST_F(FolderChoiceTest, AFolderWhoseNameHoldsALineBreakCannotBeChosen) {
+    writeVehicles(cars(), 1);
+    startOn(cars(), device());
+    const QString refused =
+        QStringLiteral("This folder cannot be chosen: its name holds a line break.");
+    for (const char* name : {"two\nlines", "two\rlines", "ends in a line feed\n"}) {
+        SCOPED_TRACE(QString(name).toStdString());
+        const QString broken = folder() + "/" + name + "/inner";
+        ASSERT_TRUE(QDir().mkpath(broken));
+        bool opened = false;
+        whenTheDialogOpens([&](toolkit::FolderTreeDialog& dialog) {
+            opened = true;
+            // Below such a folder as well: the path holds the break.
+            for (const QString& path : {QString(broken).chopped(6), broken}) {
+                dialog.setSelection(path);
+                EXPECT_EQ(dialog.selectedFolder(), path);
+                EXPECT_EQ(dialog.statusLine()->text(), refused);
+                EXPECT_FALSE(dialog.okButton()->isEnabled());
+                QTest::keyClick(dialog.tree(), Qt::Key_Return);
+                EXPECT_TRUE(dialog.isVisible());
+            }
+            // Any other folder is shown and can be taken as before.
+            dialog.setSelection(cars());
+            EXPECT_EQ(dialog.statusLine()->text(), cars());
+            EXPECT_TRUE(dialog.okButton()->isEnabled());
+            dialog.setSelection(broken);
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            if (dialog.isVisible())
+                QTest::keyClick(dialog.tree(), Qt::Key_Escape);
+        });
+        press(form->imgChangeDir);
+        EXPECT_TRUE(opened);
+        EXPECT_EQ(form->state.fileDir, cars());
+        EXPECT_EQ(shownNames(0), std::vector<QString>{"Car01.srf"});
+
+        // A dialog that answers such a folder all the same is taken as cancelled.
+        AnsweringDialog answering(broken);
+        EXPECT_FALSE(form->ChooseDirectory(1));
+        EXPECT_EQ(form->state.garminDir, device());
+    }
+    form->Unload();
+    EXPECT_EQ(readSettings(),
+              QFile::encodeName(cars()) + "\r\n" + QFile::encodeName(device()) + "\r\n");
+}
+
 TEST_F(FolderChoiceTest, TheDialogKeepsItsStatusLineForAnItemWithoutAPath) {
     QTemporaryDir start;
     modTreeview::browseStartFolder = start.path() + "/";

@@ -245,6 +245,20 @@ TEST_F(LayoutTest, WindowIsTheBorderlessSkinnedFormOfFixedSize) {
     EXPECT_FALSE(window->windowIcon().isNull());
 }
 
+TEST_F(LayoutTest, ASkinOrWatermarkCutShortIsNotShown) {
+    // The watermark as a bitmap under its name: the reader goes by the content.
+    writePicture(QStringLiteral("LocalFiles.gif"), {236, 150}, Qt::green);
+    for (const char* name : {"Skin.bmp", "LocalFiles.gif"}) {
+        QFile file(imagePath(name));
+        ASSERT_TRUE(file.resize(3000));
+    }
+    createForm();
+    EXPECT_TRUE(form->window()->Picture().isNull());
+    EXPECT_TRUE(form->imgLocalFiles->Picture().isNull());
+    EXPECT_EQ(form->imgGarminFiles->Picture().size(), QSize(236, 150));
+    EXPECT_FALSE(form->window()->windowIcon().isNull());
+}
+
 TEST_F(LayoutTest, LabelsCarryTheirTextsAndFonts) {
     createForm();
     const struct {

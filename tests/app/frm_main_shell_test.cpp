@@ -133,6 +133,21 @@ TEST_F(ShellTest, AMissingBitmapLeavesThePictureAsItWas) {
     EXPECT_FALSE(form->window()->isVisible());
 }
 
+TEST_F(ShellTest, ABitmapCutShortLeavesThePictureAsItWas) {
+    createForm();
+    showActive();
+    for (const char* name : {"XButtonDown.bmp", "RefreshButtonUp.bmp"}) {
+        QFile file(imagePath(name));
+        ASSERT_TRUE(file.resize(file.size() / 2));
+    }
+    QTest::mousePress(form->imgX, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(shown(form->imgX), upColour("XButton"));
+    QTest::mouseClick(form->imgRefreshFiles, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(shown(form->imgRefreshFiles), downColour("RefreshButton"));
+    QTest::mouseRelease(form->imgX, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_FALSE(form->window()->isVisible());
+}
+
 TEST_F(ShellTest, ShowMessageCentresTheOverlayOnThePane) {
     createForm();
     showActive();

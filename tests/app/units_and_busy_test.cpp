@@ -5,6 +5,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <QCursor>
 #include <QGuiApplication>
 
@@ -53,16 +54,23 @@ TEST(HourglassCursor, ShowsTheHourglassWhileHeld) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(HourglassCursor, TheInnerHolderEndingRestoresTheDefaultThoughTheOuterRuns) {
+TEST(HourglassCursor, TheDefaultReturnsOnlyWhenTheOutermostHolderEnds) {
     auto outer = std::make_unique<cHourglassCursor>();
     {
         cHourglassCursor inner;
         EXPECT_TRUE(isBusy());
     }
-    EXPECT_FALSE(isBusy());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(isBusy());
+    EXPECT_EQ(toolkit::MousePointer(), 11);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // Holders that end in another order than they began count the same.
+    auto second = std::make_unique<cHourglassCursor>();
     outer.reset();
+    EXPECT_TRUE(isBusy());
+    second.reset();
     EXPECT_FALSE(isBusy());
+    EXPECT_EQ(toolkit::MousePointer(), 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 

@@ -327,6 +327,38 @@ TEST_F(PreviewTest, AFileGoneSinceTheScanClearsThePictureAndChangesNothingElse) 
     EXPECT_EQ(toolkit::MousePointer(), toolkit::vbDefault);
 }
 
+TEST_F(PreviewTest, ATurningPreviewWhoseFileIsGoneStaysEmptyAsAStillOneDoes) {
+    startWith({80, 77});
+    QFile::remove(cars() + "/V2.srf");
+    const auto empty = [&] {
+        const QImage picture = plotter();
+        for (const QPoint p : {QPoint(0, 0), QPoint(290, 206), QPoint(330, 246), QPoint(653, 419)})
+            if (picture.pixel(p) != Black)
+                return ::testing::AssertionFailure()
+                       << p.x() << "," << p.y() << " shows " << std::hex << picture.pixel(p);
+        return ::testing::AssertionSuccess();
+    };
+    preview("V1.srf");
+    form->Timer1->setInterval(3600000);
+    press(form->imgRotate);
+    form->Timer1Timer();
+    preview("V2.srf");
+    ASSERT_TRUE(empty());
+    // The rotation goes on, over an empty box.
+    for (int i = 0; i < 3; ++i) {
+        form->Timer1Timer();
+        EXPECT_TRUE(empty()) << "tick " << i + 1;
+    }
+    EXPECT_EQ(form->state.previewFrame, 4);
+    form->Plotter->repaint();
+    EXPECT_TRUE(empty());
+    // The next vehicle shows again, and turns.
+    preview("V1.srf");
+    EXPECT_TRUE(showsVehicle(plotter(), 291, 207, 80, 4, backdropAt));
+    form->Timer1Timer();
+    EXPECT_TRUE(showsVehicle(plotter(), 291, 207, 80, 5, backdropAt));
+}
+
 TEST_F(PreviewTest, AFileThatIsNoVehicleShowsTheBackdropAlone) {
     startWith({80, 80});
     const struct {
@@ -397,6 +429,19 @@ TEST_F(PreviewTest, WithoutAReadableBackdropTheVehicleStandsOnWhite) {
         EXPECT_EQ(toolkit::MousePointer(), toolkit::vbDefault);
         press(form->imgXPreview);
     }
+}
+
+TEST_F(PreviewTest, ABackdropCutShortIsNoBackdrop) {
+    startWith({80});
+    QFile file(imagePath("Garmin760.bmp"));
+    ASSERT_TRUE(file.resize(3000));
+    preview("V1.srf");
+    const QImage picture = plotter();
+    EXPECT_TRUE(showsVehicle(picture, 291, 207, 80, 0, [](int, int) { return White; }));
+    // Every row the file no longer holds is white, as where no backdrop reaches.
+    for (const int y : {0, 100, 205, 300, 419})
+        for (const int x : {0, 200, 400, 653})
+            EXPECT_EQ(picture.pixel(x, y), White) << x << "," << y;
 }
 
 TEST_F(PreviewTest, ClosingTheWindowWhileTurningOrDuringTheLoadIsClean) {

@@ -304,4 +304,16 @@ TEST_F(LoadImageTest, AFileThatIsNotAPictureFailsTheCallAndChangesNothing) {
     EXPECT_EQ(rendering(), before);
 }
 
+// A bitmap cut short holds fewer rows than its header declares: shown, the missing ones would be
+// whatever memory held.
+TEST_F(LoadImageTest, ABitmapCutShortFailsTheCallAndChangesNothing) {
+    const QString path = picture("cut.bmp", QSize(100, 100), QColor(200, 30, 30));
+    QFile file(path);
+    ASSERT_TRUE(file.resize(3000));
+    const QImage before = rendering();
+    load(path, CTL_E_INVALIDPICTURE);
+    EXPECT_EQ(rendering(), before);
+    EXPECT_EQ(part("ItemImage")->geometry(), QRect(7, 6, 100, 100));
+}
+
 } // namespace
