@@ -2,6 +2,7 @@
 #include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
+#include "app/settings_file.h"
 #include "app/toolkit/screen.h"
 
 #include <algorithm>
@@ -31,7 +32,9 @@ void frmMain::FindGarmin() {
         // the path as it is spelled on disk.
         const QString found =
             driveTable_->findFolder(*drive, {QStringLiteral("Garmin"), QStringLiteral("Vehicle")});
-        if (found.isEmpty())
+        // The settings keep a folder on one line: one whose path holds a line break would come
+        // back as two folders at the next start.
+        if (found.isEmpty() || !fitsSettingsLine(found))
             continue;
         // From the new folder to its cards the pane is busy, yields included: a drop between the
         // listing and the scan would add a vehicle the scan never reads.

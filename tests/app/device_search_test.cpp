@@ -107,6 +107,12 @@ TEST_F(DeviceSearchTest, TheFirstDriveHoldingTheVehicleFolderBecomesTheGarminPan
          "old",
          {"Old01.srf"},
          "D"},
+        {"a navigator folder whose path holds a line break is passed over: the settings file "
+         "could not keep it",
+         {{"media/a\nb", "Garmin/Vehicle", "Break"}, {"media/c", "Garmin/Vehicle", "Enav"}},
+         "media/c/Garmin/Vehicle",
+         {"Enav01.srf"},
+         "DE"},
         {"a volume that is not ready is passed over",
          {{"media/a", "Garmin/Vehicle", "Card", false}, {"media/b", "Garmin/Vehicle", "Enav"}},
          "media/b/Garmin/Vehicle",
