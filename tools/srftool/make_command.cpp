@@ -17,8 +17,11 @@ namespace {
 constexpr const char* makeUsage =
     "usage: srftool make [--type TEXT] [--2d IMAGE.png] FRAMES OUT.srf";
 
+// The type string of every stock vehicle; other readers refuse a file with another one.
+constexpr const char* stockType = "GARMIN BITMAP 01";
+
 struct MakeRequest {
-    std::string type = "GARMIN BITMAP 01";
+    std::string type = stockType;
     std::optional<std::string> image2d;
     std::string frames;
     std::string out;
@@ -157,6 +160,9 @@ int makeCommand(const std::vector<std::string>& arguments, const Console& consol
         console.complain("cannot write " + request->out + ": " + *failure);
         return exitFailure;
     }
+    if (request->type != stockType)
+        console.complain("warning: " + request->out + " has the type string '" + request->type +
+                         "', not '" + stockType + "'; other readers may refuse it");
     return exitLoaded;
 }
 
