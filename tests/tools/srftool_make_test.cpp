@@ -100,7 +100,8 @@ TEST_F(SrftoolMake, FramesOfAMadeVehicleGiveBackEveryRepresentablePixel) {
                          " has the type string 'CAR             ', not 'GARMIN BITMAP 01'; other "
                          "readers may refuse it\n");
     o = run({"info", path("made.srf")});
-    EXPECT_EQ(o.out, "result: 1\ntype: CAR             \n3d: 12x12\n2d: 6x6\nsurface: 24x18\n");
+    EXPECT_EQ(o.out, "result: 1\ntype: CAR             \n3d: 12x12\n2d: 6x6\nsurface: 24x18\n"
+                     "checksum: ok\n");
     o = run({"frames", path("made.srf"), path("frames")});
     ASSERT_EQ(o.status, 0) << o.err;
     expectSamePixels(pngAt(path("frames/frame-00.png")), strip.copy(0, 0, 12, 12), "frame 0");
@@ -111,7 +112,8 @@ TEST_F(SrftoolMake, FramesOfAMadeVehicleGiveBackEveryRepresentablePixel) {
     o = run({"make", path("frames"), path("again.srf")});
     ASSERT_EQ(o.status, 0) << o.err;
     o = run({"info", path("again.srf")});
-    EXPECT_EQ(o.out, "result: 1\ntype: GARMIN BITMAP 01\n3d: 12x12\n2d: 12x12\nsurface: 24x24\n");
+    EXPECT_EQ(o.out, "result: 1\ntype: GARMIN BITMAP 01\n3d: 12x12\n2d: 12x12\nsurface: 24x24\n"
+                     "checksum: ok\n");
     o = run({"png", path("again.srf"), path("again.png")});
     ASSERT_EQ(o.status, 0) << o.err;
     const QImage whole = pngAt(path("again.png"));

@@ -16,8 +16,9 @@ constexpr const char* usage = R"(Usage: srftool COMMAND ARGUMENTS
 Inspects the navigator's vehicle files (.srf), filters their pictures, makes vehicles
 from PNG pictures and writes the sample vehicles.
 
-  srftool info FILE...         print the load result, the type string and the sizes,
-                               five lines per file, a blank line between files
+  srftool info FILE...         print the load result, the type string, the sizes and
+                               whether the checksum holds ("checksum: ok" or "wrong"),
+                               six lines per file, a blank line between files
   srftool png FILE OUT.png     write the decoded vehicle as one RGBA PNG, top line first
   srftool frames FILE DIR      write each frame of the 3D strip as DIR/frame-NN.png
   srftool filter OP FILE OUT.bmp

@@ -4,6 +4,7 @@
 #include "platform/files/replacement_file.h"
 #include "tools/srftool/png_codec.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -41,6 +42,35 @@ Failure checkReadableFile(const std::string& path) {
     if (static_cast<std::uint64_t>(status.st_size) > srf::MaxVehicleFileBytes)
         return "it is larger than 64 MiB, which no vehicle is";
     return {};
+}
+
+std::optional<std::uint8_t> byteSumOf(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat status {};
+    std::optional<std::uint8_t> sum;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+        static_cast<std::uint64_t>(status.st_size) <= srf::MaxVehicleFileBytes) {
+        std::uint8_t total = 0;
+        std::vector<std::uint8_t> piece(64 * 1024);
+        auto left = static_cast<std::uint64_t>(status.st_size);
+        while (left > 0) {
+            const ssize_t got =
+                ::read(fd, piece.data(), std::min<std::uint64_t>(piece.size(), left));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            for (ssize_t i = 0; i < got; ++i)
+                total = static_cast<std::uint8_t>(total + piece[static_cast<std::size_t>(i)]);
+            left -= static_cast<std::uint64_t>(got);
+        }
+        if (left == 0)
+            sum = total;
+    }
+    ::close(fd);
+    return sum;
 }
 
 Failure ensureFolder(const std::string& path) {

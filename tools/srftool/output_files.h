@@ -17,6 +17,10 @@ class RgbaImage;
 // reading; opening it never waits.
 Failure checkReadableFile(const std::string& path);
 
+// The sum modulo 256 of the bytes the file held when it was opened, opened as checkReadableFile
+// opens it and read no further; nothing when it cannot be read whole.
+std::optional<std::uint8_t> byteSumOf(const std::string& path);
+
 // Creates the folder (and missing parents) unless it exists; a file in its place is a failure.
 Failure ensureFolder(const std::string& path);
 
