@@ -110,7 +110,7 @@ int filterCommand(const std::string& operation, const std::string& file, const s
             console.complain(operation + " gave no surface; " + bmp + " was not written");
             return exitNotLoaded;
         }
-        if (!result->SavePicture(std::filesystem::path(bmp))) {
+        if (!result->SavePicture(std::filesystem::path(outputPath(bmp)))) {
             console.complain("cannot write " + bmp + ": the file could not be written in full");
             return exitFailure;
         }

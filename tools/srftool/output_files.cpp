@@ -19,6 +19,18 @@ std::string systemReason(int error) {
     return std::strerror(error);
 }
 
+// What the system's words would leave unclear; a folder is "Is a directory".
+Failure refusalOf(files::TargetKind kind) {
+    switch (kind) {
+    case files::TargetKind::blockDevice:
+        return "it is a block device, not a file";
+    case files::TargetKind::danglingLink:
+        return "it is a link that leads nowhere";
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 Failure checkReadableFile(const std::string& path) {
@@ -85,6 +97,10 @@ Failure ensureFolder(const std::string& path) {
     return {};
 }
 
+std::string outputPath(const std::string& operand) {
+    return operand == "-" ? "/dev/stdout" : operand;
+}
+
 Failure savePng(const RgbaImage& image, const std::string& path) {
     std::vector<std::uint8_t> png;
     if (const Failure failure = encodePng(image, png))
@@ -93,9 +109,12 @@ Failure savePng(const RgbaImage& image, const std::string& path) {
 }
 
 Failure saveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
-    files::ReplacementFile file(path);
+    files::ReplacementFile file(outputPath(path), files::SpecialTarget::writeInPlace);
     if (file.write(bytes.data(), bytes.size()) && file.commit())
         return {};
+    if (file.failure() == files::ReplacementFile::Failure::create)
+        if (const Failure refusal = refusalOf(file.targetKind()))
+            return refusal;
     return systemReason(file.errorNumber());
 }
 
