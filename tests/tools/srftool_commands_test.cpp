@@ -288,6 +288,37 @@ TEST_F(SrftoolCommands, HelpGoesToStandardOutput) {
         EXPECT_NE(o.out.find(command), std::string::npos) << command;
 }
 
+// srftool COMMAND --help shows that command's usage, the synopsis srftool --help lists for it,
+// wherever among its arguments it stands, and writes nothing.
+TEST_F(SrftoolCommands, EveryCommandShowsItsOwnUsage) {
+    const std::string overview = run({"--help"}).out;
+    const struct {
+        std::vector<std::string> arguments;
+        const char* synopsis;
+    } cases[] = {
+        {{"info", "--help"}, "info FILE..."},
+        {{"png", "--help"}, "png FILE OUT.png"},
+        {{"frames", "--help"}, "frames FILE DIR"},
+        {{"filter", "--help"}, "filter OP FILE OUT.bmp"},
+        {{"make", "--help"}, "make [--type TEXT] [--2d IMAGE.png] FRAMES OUT.srf"},
+        {{"thumbnail", "--help"}, "thumbnail [-s SIZE] FILE OUT.png"},
+        {{"samples", "--help"}, "samples DIR"},
+        {{"png", path("car.srf"), "--help"}, "png FILE OUT.png"},
+        {{"make", "--type", "CAR", "--help"}, "make [--type TEXT] [--2d IMAGE.png] FRAMES OUT.srf"},
+    };
+    const QStringList before = entries();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(commandLine(c.arguments));
+        const Outcome o = run(c.arguments);
+        EXPECT_EQ(o.status, 0);
+        EXPECT_EQ(o.err, "");
+        EXPECT_EQ(o.out.rfind("Usage: srftool " + std::string(c.synopsis) + "\n", 0), 0u) << o.out;
+        EXPECT_GT(lineCount(o.out), 1u) << "a description follows the synopsis";
+        EXPECT_NE(overview.find("  srftool " + std::string(c.synopsis)), std::string::npos);
+        EXPECT_EQ(entries(), before);
+    }
+}
+
 TEST_F(SrftoolCommands, PngHoldsTheSurfaceBytesUnchangedTopLineFirst) {
     const srftest::File file = patternedVehicle();
     const Outcome o = run({"png", write("v.srf", file), path("v.png")});
