@@ -101,6 +101,10 @@ std::string outputPath(const std::string& operand) {
     return operand == "-" ? "/dev/stdout" : operand;
 }
 
+Failure refusedOutput(const std::string& operand) {
+    return refusalOf(files::resolveWriteTarget(outputPath(operand)).kind);
+}
+
 Failure savePng(const RgbaImage& image, const std::string& path) {
     std::vector<std::uint8_t> png;
     if (const Failure failure = encodePng(image, png))

@@ -29,6 +29,11 @@ Failure ensureFolder(const std::string& path);
 // The path an output operand names: standard output for "-".
 std::string outputPath(const std::string& operand);
 
+// Why the output operand names nothing to write that the system's words would leave unclear (a
+// block device, a link that leads nowhere), or nothing; looks without opening it. The writers
+// refuse these anyway.
+Failure refusedOutput(const std::string& operand);
+
 // savePng and saveBytes take output operands: "-" writes to standard output.
 Failure savePng(const RgbaImage& image, const std::string& path);
 
