@@ -3,7 +3,6 @@
 #include "platform/files/replacement_file.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <QFile>
 #include <QFileInfo>
@@ -51,32 +50,22 @@ QString folderFromBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
-// Where the settings are written: the file itself, or the regular file a link named like it
-// leads to, as editors follow a link. A link to anything else (a device, a pipe, a folder, nothing)
-// and a settings name that is no regular file are not written over: one line on stderr says why.
-std::optional<QString> settingsFileTarget(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    if (::lstat(name.constData(), &status) != 0)
-        return path;
-    if (S_ISREG(status.st_mode))
-        return path;
-    const char* why = "it is not a regular file";
-    if (S_ISLNK(status.st_mode)) {
-        char* resolved = ::realpath(name.constData(), nullptr);
-        struct stat reached {};
-        const bool regular =
-            resolved && ::stat(resolved, &reached) == 0 && S_ISREG(reached.st_mode);
-        const QString target = resolved ? QFile::decodeName(resolved) : QString();
-        std::free(resolved);
-        if (regular)
-            return target;
-        why = target.isEmpty() ? "it is a link that leads nowhere"
-                               : "it is a link to something that is not a regular file";
-    }
-    std::fprintf(stderr, "motorhall: the settings are not saved to %s: %s\n", name.constData(),
-                 why);
-    return std::nullopt;
+// Whether the settings may be written: to the file itself, or to the regular file a link named
+// like it leads to, as editors follow a link (files::ReplacementFile follows it so). A link to
+// anything else (a device, a pipe, a folder, nothing) and a settings name that is no regular file
+// are not written over: one line on stderr says why.
+bool settingsFileWritable(const QString& path) {
+    const files::WriteTarget target =
+        files::resolveWriteTarget(QFile::encodeName(path).toStdString());
+    if (target.kind == files::TargetKind::absent || target.kind == files::TargetKind::regularFile)
+        return true;
+    const char* why = !target.throughLink ? "it is not a regular file"
+                      : target.kind == files::TargetKind::danglingLink
+                          ? "it is a link that leads nowhere"
+                          : "it is a link to something that is not a regular file";
+    std::fprintf(stderr, "motorhall: the settings are not saved to %s: %s\n",
+                 QFile::encodeName(path).constData(), why);
+    return false;
 }
 
 } // namespace
@@ -119,10 +108,12 @@ std::optional<StoredFolders> readSettingsFile(const QString& programFolder) {
 }
 
 bool writeSettingsFile(const QString& programFolder, const StoredFolders& folders) {
-    const std::optional<QString> target = settingsFileTarget(settingsFilePath(programFolder));
-    if (!target)
+    const QString path = settingsFilePath(programFolder);
+    if (!settingsFileWritable(path))
         return false;
-    files::ReplacementFile file(QFile::encodeName(*target).toStdString());
+    // Never into a pipe or a device that took the file's place meanwhile.
+    files::ReplacementFile file(QFile::encodeName(path).toStdString(),
+                                files::SpecialTarget::refuse);
     const QByteArray content =
         QFile::encodeName(folders.fileDir) + "\r\n" + QFile::encodeName(folders.garminDir) + "\r\n";
     return file.write(content.constData(), static_cast<std::size_t>(content.size())) &&

@@ -144,7 +144,8 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
         existing.st_dev == status.st_dev && existing.st_ino == status.st_ino)
         return CopyResult::Copied;
 
-    files::ReplacementFile out(QFile::encodeName(target).toStdString());
+    files::ReplacementFile out(QFile::encodeName(target).toStdString(),
+                               files::SpecialTarget::refuse);
     if (!out.isOpen())
         return failure(CopyResult::Failed, systemWords(out.errorNumber()), reason);
     std::vector<char> piece(

@@ -1,6 +1,6 @@
 // Byte layout of an SRF vehicle file. Every multi-byte integer is little-endian two's
 // complement and records follow each other with no padding: the file header, then the image
-// record of the 3D strip, then that of the 2D image.
+// record of the 3D strip, then that of the 2D image, then the file's trailer.
 #pragma once
 
 #include <cstddef>
@@ -30,5 +30,12 @@ constexpr std::size_t kBlockLengthSize = 4;
 
 // A transparency byte runs from 0 (opaque) to this value (fully transparent).
 constexpr std::uint8_t kMaxTransparency = 128;
+
+// The trailer of the navigator's own files: after the last image record, bytes of kTrailerFill
+// up to a length that is a whole number of kFileBlockSize blocks, the last of them a checksum
+// that makes the byte sum of the whole file 0 modulo 256. The reader passes over whatever follows
+// the records, so files with and without a trailer read alike.
+constexpr std::size_t kFileBlockSize = 256;
+constexpr std::uint8_t kTrailerFill = 0xFF;
 
 } // namespace srf

@@ -65,7 +65,8 @@ std::string programName() {
 } // namespace
 
 bool cAlphaSurface::SavePicture(const std::filesystem::path& fileName) const {
-    files::ReplacementFile file(fileName);
+    // A pipe or a device named as the picture's file is written as it stands.
+    files::ReplacementFile file(fileName, files::SpecialTarget::writeInPlace);
     if (file.failure() == files::ReplacementFile::Failure::create)
         raiseCannotCreate(file.errorNumber());
     const std::uint32_t imageSize = info_.bmiHeader.biSizeImage;

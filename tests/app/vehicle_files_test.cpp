@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -147,6 +148,39 @@ TEST_F(VehicleFilesTest, AFailedCopyLeavesTheTargetAsItWas) {
     EXPECT_TRUE(QFileInfo(path("Folder.srf")).isDir());
     // No temporary file is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// The window's copies never go into a pipe, a device or a socket that stands in the target's
+// place, nor wait for a pipe's reader, and never replace one: each is refused with the reason.
+TEST_F(VehicleFilesTest, ACopyOntoAPipeADeviceASocketOrAFolderIsRefusedAndLeavesItAsItWas) {
+    writeBytes(path("source.srf"), "vehicle");
+    makePipe(path("Pipe.srf"));
+    makeSocket(path("Socket.srf"));
+    makeLink(path("Pipe.srf"), path("LinkToPipe.srf"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Folder.srf"));
+    const QString notSupported = QString::fromLocal8Bit(std::strerror(ENOTSUP));
+    std::vector<std::pair<QString, QString>> targets = {
+        {"Pipe.srf", notSupported},
+        {"Socket.srf", notSupported},
+        {"LinkToPipe.srf", notSupported},
+        {"Folder.srf", QString::fromLocal8Bit(std::strerror(EISDIR))},
+    };
+    // A null device of the test's own, where device nodes can be made.
+    if (::mknod(QFile::encodeName(path("Null.srf")).constData(), S_IFCHR | 0600, makedev(1, 3)) ==
+        0)
+        targets.emplace_back("Null.srf", notSupported);
+    QStringList names{"source.srf"};
+    for (const auto& target : targets)
+        names << target.first;
+    for (const auto& [name, why] : targets) {
+        SCOPED_TRACE(name.toStdString());
+        const mode_t type = statusOf(path(name)).st_mode & S_IFMT;
+        QString reason;
+        EXPECT_EQ(copyVehicleFile(path("source.srf"), path(name), {}, &reason), CopyResult::Failed);
+        EXPECT_EQ(reason, why);
+        EXPECT_EQ(statusOf(path(name)).st_mode & S_IFMT, type);
+        EXPECT_EQ(entriesBut(dir.path(), names), QStringList());
+    }
 }
 
 TEST_F(VehicleFilesTest, AFileCopiedOntoItselfStaysWhole) {

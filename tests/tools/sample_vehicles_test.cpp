@@ -1,8 +1,10 @@
 #include "surface/alpha_surface.h"
 #include "tools/srftool/sample_vehicles.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <set>
 
 using namespace srftool;
@@ -100,7 +102,14 @@ TEST_F(SampleVehicles, FollowTheNavigatorsLayoutAndColourRules) {
         std::size_t at = 71;
         const RawImage strip = readRecord(b, at);
         const RawImage flat = readRecord(b, at);
-        EXPECT_EQ(at, b.size());
+        // Then 0xFF to the end of the last 256-byte block, the last byte the checksum that
+        // makes the byte sum of the file 0.
+        ASSERT_LT(at, b.size());
+        EXPECT_EQ(b.size() % 256, 0u);
+        EXPECT_LE(b.size() - at, 256u);
+        EXPECT_TRUE(std::all_of(b.begin() + static_cast<std::ptrdiff_t>(at), b.end() - 1,
+                                [](std::uint8_t x) { return x == 0xFF; }));
+        EXPECT_EQ(std::accumulate(b.begin(), b.end(), 0u) % 256, 0u);
         EXPECT_EQ(strip.width, 36 * 80);
         EXPECT_EQ(strip.height, 80);
         EXPECT_EQ(flat.width, 80);

@@ -2,6 +2,7 @@
 #include "tests/support/srf_writer.h"
 #include "tools/srftool/srf_encoder.h"
 
+#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -84,13 +85,53 @@ TEST(EncodeSrf, LaysOutTheRecordsByteForByteLikeTheNavigatorsFiles) {
     expected.setType("GARMIN BITMAP 01");
     expected.image3d = asWriterImage(file.image3d);
     expected.image2d = asWriterImage(file.image2d);
-    EXPECT_EQ(bytes, srftest::bytes(expected));
+    const std::vector<std::uint8_t> records = srftest::bytes(expected);
+    ASSERT_EQ(records.size(), 217u);
+    ASSERT_EQ(bytes.size(), 256u);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 217), records);
 
     // The first image record starts right after the 55 bytes of header records.
-    ASSERT_GT(bytes.size(), 95u);
     const std::vector<std::uint8_t> record(bytes.begin() + 71, bytes.begin() + 95);
     EXPECT_EQ(record, (std::vector<std::uint8_t>{0, 0, 0, 0, 16, 0, 0,  0, 0, 0, 0, 0, //
                                                  3, 0, 6, 0, 16, 8, 12, 0, 0, 0, 0, 0}));
+}
+
+// The trailer fills the last 256-byte block with 0xFF and ends in the checksum, so that the bytes
+// of the whole file add up to 0 modulo 256. The sizes put the end of the records just before, on
+// and just after a block boundary.
+TEST(EncodeSrf, FillsTheLastBlockAndEndsInTheChecksum) {
+    struct Case {
+        int width3d, height3d, width2d, height2d;
+        std::size_t recordsEnd; // 151 bytes of headers and block prefixes, 3 bytes a pixel
+        std::size_t fileSize;
+    };
+    const Case cases[] = {
+        {6, 3, 2, 2, 217, 256},
+        {10, 10, 5, 4, 511, 512}, // only the checksum fits
+        {5, 5, 5, 2, 256, 512},   // on the boundary: a whole block, the checksum needs a byte
+        {14, 14, 5, 2, 769, 1024},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.recordsEnd);
+        SrfFile file;
+        file.productCode = "006-D0578-XX";
+        file.image3d = patterned(c.width3d, c.height3d, 3);
+        file.image2d = patterned(c.width2d, c.height2d, 5);
+        const std::vector<std::uint8_t> bytes = encodeSrf(file);
+        ASSERT_EQ(bytes.size(), c.fileSize);
+        srftest::File expected;
+        expected.setType("GARMIN BITMAP 01");
+        expected.image3d = asWriterImage(file.image3d);
+        expected.image2d = asWriterImage(file.image2d);
+        EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + c.recordsEnd),
+                  srftest::bytes(expected));
+        EXPECT_TRUE(std::all_of(bytes.begin() + c.recordsEnd, bytes.end() - 1,
+                                [](std::uint8_t b) { return b == 0xFF; }));
+        unsigned sum = 0;
+        for (std::uint8_t b : bytes)
+            sum += b;
+        EXPECT_EQ(sum % 256, 0u);
+    }
 }
 
 TEST(EncodeSrf, RejectsWhatTheLayoutCannotHold) {

@@ -1,5 +1,7 @@
 // Runs the built tool as a user would, to catch what the in-process cases cannot: the entry
 // point, the streams and the exit status the shell sees.
+#include "tests/support/srf_writer.h"
+
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
@@ -58,6 +60,71 @@ TEST(SrftoolProgram, RefusesAPipeWithoutWaitingForAWriter) {
     EXPECT_EQ(info.out.toStdString(), "");
     EXPECT_EQ(info.err.toStdString(),
               "srftool: cannot read " + pipe.toStdString() + ": it is not a regular file\n");
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// "-" and /dev/stdout name the standard output, whatever it is: a pipe (here QProcess's), or a
+// file the shell opened, which is replaced whole.
+TEST(SrftoolProgram, WritesToStandardOutput) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString vehicle = dir.filePath("car.srf");
+    srftest::writeFile(vehicle.toStdString(), srftest::typical(2, 8, 8));
+    for (const QStringList& command :
+         {QStringList{"png", vehicle}, QStringList{"thumbnail", vehicle},
+          QStringList{"filter", "none", vehicle}}) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const QString file = dir.filePath("expected");
+        ASSERT_EQ(runTool(command + QStringList{file}).status, 0);
+        const QByteArray expected = bytesOf(file);
+        ASSERT_FALSE(expected.isEmpty());
+        for (const char* out : {"-", "/dev/stdout"}) {
+            SCOPED_TRACE(out);
+            QProcess process;
+            process.start(QStringLiteral(SRFTOOL_PATH), command + QStringList{out});
+            ASSERT_TRUE(process.waitForFinished(60000));
+            EXPECT_EQ(process.exitCode(), 0);
+            EXPECT_EQ(process.readAllStandardError().toStdString(), "");
+            EXPECT_TRUE(process.readAllStandardOutput() == expected);
+
+            const QString redirected = dir.filePath("redirected");
+            QProcess toFile;
+            toFile.setStandardOutputFile(redirected);
+            toFile.start(QStringLiteral(SRFTOOL_PATH), command + QStringList{out});
+            ASSERT_TRUE(toFile.waitForFinished(60000));
+            EXPECT_EQ(toFile.exitCode(), 0);
+            EXPECT_TRUE(bytesOf(redirected) == expected);
+        }
+    }
+    EXPECT_TRUE(QDir(dir.path()).entryList({".mh-*"}, QDir::AllEntries | QDir::Hidden).isEmpty());
+}
+
+// The machine's own /dev/null takes the picture and stays the device it was.
+TEST(SrftoolProgram, WritesTheNullDeviceInPlace) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString vehicle = dir.filePath("car.srf");
+    srftest::writeFile(vehicle.toStdString(), srftest::typical(2, 8, 8));
+    struct stat before {};
+    ASSERT_EQ(::stat("/dev/null", &before), 0);
+    for (const QStringList& command : {QStringList{"png", vehicle, "/dev/null"},
+                                       QStringList{"filter", "none", vehicle, "/dev/null"}}) {
+        const Finished f = runTool(command);
+        EXPECT_EQ(f.status, 0) << f.err.toStdString();
+        EXPECT_TRUE(f.err.isEmpty()) << f.err.toStdString();
+        struct stat after {};
+        ASSERT_EQ(::lstat("/dev/null", &after), 0);
+        EXPECT_TRUE(S_ISCHR(after.st_mode));
+        EXPECT_EQ(after.st_rdev, before.st_rdev);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+    }
+    EXPECT_TRUE(QDir("/dev")
+                    .entryList({".mh-*"}, QDir::AllEntries | QDir::Hidden | QDir::System)
+                    .isEmpty());
 }
 
 TEST(SrftoolProgram, ReportsUsageErrorsOnStandardErrorWithStatusTwo) {

@@ -82,6 +82,19 @@ std::vector<std::array<std::uint8_t, 4>> expectedSurface(const srftest::File& f,
     return pixels;
 }
 
+// The file with the trailer of the navigator's own files: 0xFF to the end of its last 256-byte
+// block, the last byte making the byte sum of the whole file `sum` (0 when the checksum holds).
+srftest::File withTrailer(srftest::File file, std::uint8_t sum = 0) {
+    const std::vector<std::uint8_t> records = srftest::bytes(file);
+    file.trailing.assign(255 - records.size() % 256, 0xFF);
+    unsigned total = sum;
+    for (std::uint8_t b : records)
+        total -= b;
+    total -= 0xFFu * static_cast<unsigned>(file.trailing.size());
+    file.trailing.push_back(static_cast<std::uint8_t>(total));
+    return file;
+}
+
 class SrftoolCommands : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
@@ -117,7 +130,7 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(SrftoolCommands, InfoPrintsExactlyFiveLines) {
+TEST_F(SrftoolCommands, InfoPrintsExactlySixLines) {
     using namespace std::string_literals;
     srftest::File oddType = srftest::typical(2, 8, 4);
     oddType.setType("A\0B\\C\xe9\x7f\x20~"s);
@@ -141,18 +154,35 @@ TEST_F(SrftoolCommands, InfoPrintsExactlyFiveLines) {
         std::string expected;
         int status;
     };
+    // Files without a trailer: their bytes do not add up to 0, and the checksum is wrong.
     const Case cases[] = {
         {"typical.srf", srftest::typical(), //
-         "result: 1\ntype: GARMIN BITMAP 01\n3d: 80x80\n2d: 80x80\nsurface: 2880x160\n", 0},
+         "result: 1\ntype: GARMIN BITMAP 01\n3d: 80x80\n2d: 80x80\nsurface: 2880x160\n"
+         "checksum: wrong\n",
+         0},
+        {"stock.srf", withTrailer(srftest::typical()),
+         "result: 1\ntype: GARMIN BITMAP 01\n3d: 80x80\n2d: 80x80\nsurface: 2880x160\n"
+         "checksum: ok\n",
+         0},
+        {"checksum-off.srf", withTrailer(srftest::typical(2, 8, 4), 1),
+         "result: 1\ntype: GARMIN BITMAP 01\n3d: 8x8\n2d: 4x4\nsurface: 16x12\n"
+         "checksum: wrong\n",
+         0},
         {"odd.srf", oddType,
          "result: 1\ntype: A\\x00B\\x5cC\\xe9\\x7f ~\\x00\\x00\\x00\\x00\\x00\\x00\\x00\n"
-         "3d: 8x8\n2d: 4x4\nsurface: 16x12\n",
+         "3d: 8x8\n2d: 4x4\nsurface: 16x12\nchecksum: wrong\n",
          0},
-        {"read-fails.srf", readFails, "result: 0\ntype: \n3d: 0x0\n2d: 0x0\nsurface: 0x0\n", 1},
+        {"read-fails.srf", readFails,
+         "result: 0\ntype: \n3d: 0x0\n2d: 0x0\nsurface: 0x0\nchecksum: wrong\n", 1},
+        {"read-fails-checksum-ok.srf", withTrailer(readFails),
+         "result: 0\ntype: \n3d: 0x0\n2d: 0x0\nsurface: 0x0\nchecksum: ok\n", 1},
         {"decode-fails.srf", decodeFails,
-         "result: 0\ntype: GARMIN BITMAP 01\n3d: 5x5\n2d: 4x4\nsurface: 15x9\n", 1},
+         "result: 0\ntype: GARMIN BITMAP 01\n3d: 5x5\n2d: 4x4\nsurface: 15x9\nchecksum: wrong\n",
+         1},
         {"huge.srf", huge,
-         "result: 0\ntype: GARMIN BITMAP 01\n3d: 0x0\n2d: 16383x16383\nsurface: 32767x16383\n", 1},
+         "result: 0\ntype: GARMIN BITMAP 01\n3d: 0x0\n2d: 16383x16383\nsurface: 32767x16383\n"
+         "checksum: wrong\n",
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -168,8 +198,9 @@ TEST_F(SrftoolCommands, InfoOfSeveralFilesPrintsABlockForEachAndEndsWithTheWorst
     srftest::File damaged = srftest::typical(2, 4, 4);
     damaged.image2d.declaredColourLength = 0;
     const std::string readFails = write("read-fails.srf", damaged);
-    const std::string good = "result: 1\ntype: GARMIN BITMAP 01\n3d: 4x4\n2d: 4x4\nsurface: 8x8\n";
-    const std::string bad = "result: 0\ntype: \n3d: 0x0\n2d: 0x0\nsurface: 0x0\n";
+    const std::string good =
+        "result: 1\ntype: GARMIN BITMAP 01\n3d: 4x4\n2d: 4x4\nsurface: 8x8\nchecksum: wrong\n";
+    const std::string bad = "result: 0\ntype: \n3d: 0x0\n2d: 0x0\nsurface: 0x0\nchecksum: wrong\n";
     struct Case {
         std::vector<std::string> files;
         std::string out;
@@ -257,6 +288,37 @@ TEST_F(SrftoolCommands, HelpGoesToStandardOutput) {
         EXPECT_NE(o.out.find(command), std::string::npos) << command;
 }
 
+// srftool COMMAND --help shows that command's usage, the synopsis srftool --help lists for it,
+// wherever among its arguments it stands, and writes nothing.
+TEST_F(SrftoolCommands, EveryCommandShowsItsOwnUsage) {
+    const std::string overview = run({"--help"}).out;
+    const struct {
+        std::vector<std::string> arguments;
+        const char* synopsis;
+    } cases[] = {
+        {{"info", "--help"}, "info FILE..."},
+        {{"png", "--help"}, "png FILE OUT.png"},
+        {{"frames", "--help"}, "frames FILE DIR"},
+        {{"filter", "--help"}, "filter OP FILE OUT.bmp"},
+        {{"make", "--help"}, "make [--type TEXT] [--2d IMAGE.png] FRAMES OUT.srf"},
+        {{"thumbnail", "--help"}, "thumbnail [-s SIZE] FILE OUT.png"},
+        {{"samples", "--help"}, "samples DIR"},
+        {{"png", path("car.srf"), "--help"}, "png FILE OUT.png"},
+        {{"make", "--type", "CAR", "--help"}, "make [--type TEXT] [--2d IMAGE.png] FRAMES OUT.srf"},
+    };
+    const QStringList before = entries();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(commandLine(c.arguments));
+        const Outcome o = run(c.arguments);
+        EXPECT_EQ(o.status, 0);
+        EXPECT_EQ(o.err, "");
+        EXPECT_EQ(o.out.rfind("Usage: srftool " + std::string(c.synopsis) + "\n", 0), 0u) << o.out;
+        EXPECT_GT(lineCount(o.out), 1u) << "a description follows the synopsis";
+        EXPECT_NE(overview.find("  srftool " + std::string(c.synopsis)), std::string::npos);
+        EXPECT_EQ(entries(), before);
+    }
+}
+
 TEST_F(SrftoolCommands, PngHoldsTheSurfaceBytesUnchangedTopLineFirst) {
     const srftest::File file = patternedVehicle();
     const Outcome o = run({"png", write("v.srf", file), path("v.png")});
@@ -334,7 +396,7 @@ TEST_F(SrftoolCommands, SamplesWritesVehiclesThatInfoReadsBack) {
         const Outcome info = run({"info", path("vehicles") + "/" + name.toStdString()});
         EXPECT_EQ(info.status, 0);
         EXPECT_EQ(info.out, "result: 1\ntype: GARMIN BITMAP 01\n3d: 80x80\n2d: 80x80\n"
-                            "surface: 2880x160\n");
+                            "surface: 2880x160\nchecksum: ok\n");
     }
 }
 

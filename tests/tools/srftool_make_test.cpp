@@ -3,6 +3,7 @@
 #include "tests/tools/srftool_run.h"
 #include "tools/srftool/srf_encoder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <QDir>
@@ -95,9 +96,12 @@ TEST_F(SrftoolMake, FramesOfAMadeVehicleGiveBackEveryRepresentablePixel) {
     Outcome o = run(
         {"make", "--type", "CAR", "--2d", path("flat.png"), path("strip.png"), path("made.srf")});
     ASSERT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.err, "srftool: warning: " + path("made.srf") +
+                         " has the type string 'CAR             ', not 'GARMIN BITMAP 01'; other "
+                         "readers may refuse it\n");
     o = run({"info", path("made.srf")});
-    EXPECT_EQ(o.out, "result: 1\ntype: CAR             \n3d: 12x12\n2d: 6x6\nsurface: 24x18\n");
+    EXPECT_EQ(o.out, "result: 1\ntype: CAR             \n3d: 12x12\n2d: 6x6\nsurface: 24x18\n"
+                     "checksum: ok\n");
     o = run({"frames", path("made.srf"), path("frames")});
     ASSERT_EQ(o.status, 0) << o.err;
     expectSamePixels(pngAt(path("frames/frame-00.png")), strip.copy(0, 0, 12, 12), "frame 0");
@@ -108,7 +112,8 @@ TEST_F(SrftoolMake, FramesOfAMadeVehicleGiveBackEveryRepresentablePixel) {
     o = run({"make", path("frames"), path("again.srf")});
     ASSERT_EQ(o.status, 0) << o.err;
     o = run({"info", path("again.srf")});
-    EXPECT_EQ(o.out, "result: 1\ntype: GARMIN BITMAP 01\n3d: 12x12\n2d: 12x12\nsurface: 24x24\n");
+    EXPECT_EQ(o.out, "result: 1\ntype: GARMIN BITMAP 01\n3d: 12x12\n2d: 12x12\nsurface: 24x24\n"
+                     "checksum: ok\n");
     o = run({"png", path("again.srf"), path("again.png")});
     ASSERT_EQ(o.status, 0) << o.err;
     const QImage whole = pngAt(path("again.png"));
@@ -186,6 +191,44 @@ TEST_F(SrftoolMake, RefusesWhatCannotBecomeAVehicleWithOneLineAndNoFile) {
     }
     EXPECT_EQ(run({"make", "--type", "SIXTEEN LETTERS!", path("square.png"), out}).status, 0);
     EXPECT_EQ(run({"info", out}).out.substr(0, 33), "result: 1\ntype: SIXTEEN LETTERS!\n");
+}
+
+// Other readers refuse a vehicle whose type string is not the stock one: the file is made, with
+// one line that says so.
+TEST_F(SrftoolMake, WarnsOfATypeStringOtherReadersRefuse) {
+    QImage square(4, 4, QImage::Format_RGBA8888);
+    square.fill(Qt::blue);
+    ASSERT_TRUE(square.save(QString::fromStdString(path("square.png"))));
+    const std::string out = path("out.srf");
+    const struct {
+        std::vector<std::string> type;
+        bool warned;
+    } cases[] = {
+        {{}, false},
+        {{"--type", "GARMIN BITMAP 01"}, false},
+        {{"--type", "GARMIN BITMAP"}, true}, // padded with blanks, so no longer the stock one
+        {{"--type", "garmin bitmap 01"}, true},
+        {{"--type", ""}, true},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments{"make"};
+        arguments.insert(arguments.end(), c.type.begin(), c.type.end());
+        arguments.insert(arguments.end(), {path("square.png"), out});
+        SCOPED_TRACE(commandLine(arguments));
+        QFile::remove(QString::fromStdString(out));
+        const Outcome o = run(arguments);
+        EXPECT_EQ(o.status, 0);
+        EXPECT_EQ(o.out, "");
+        EXPECT_TRUE(QFile::exists(QString::fromStdString(out)));
+        if (c.warned) {
+            EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
+            EXPECT_EQ(o.err.rfind("srftool: warning: " + out + " has the type string '", 0), 0u)
+                << o.err;
+            EXPECT_NE(o.err.find("other readers may refuse it"), std::string::npos) << o.err;
+        } else {
+            EXPECT_EQ(o.err, "");
+        }
+    }
 }
 
 } // namespace

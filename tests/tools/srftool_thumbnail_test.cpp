@@ -1,6 +1,7 @@
 #include "tests/support/srf_writer.h"
 #include "tools/srftool/command_line.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QImage>
@@ -96,17 +97,24 @@ TEST_P(ThumbnailRefusedTest, WritesNothing) {
     const std::string vehicle = writeVehicle(folder, 0xF800, 0);
     const std::string garbage = folder.filePath("garbage.srf").toStdString();
     srftest::writeFile(garbage, std::vector<std::uint8_t>{'n', 'o', 't', ' ', 'a', ' ', 'c'});
+    // Three frames of 5 x 5 whose last pixel has no valid transparency: the load stops there
+    // with result 0, its frames half drawn.
+    srftest::File partly = srftest::typical(3, 5, 4);
+    partly.image3d.set(14, 4, 0, 129);
+    const std::string partial = folder.filePath("partly.srf").toStdString();
+    srftest::writeFile(partial, partly);
     const std::string png = folder.filePath("thumb.png").toStdString();
     std::vector<std::string> arguments{"thumbnail"};
     for (const std::string& operand : GetParam().operands)
         arguments.push_back(operand == "FILE"      ? vehicle
                             : operand == "GARBAGE" ? garbage
+                            : operand == "PARTLY"  ? partial
                             : operand == "MISSING" ? folder.filePath("gone.srf").toStdString()
                             : operand == "OUT"     ? png
                                                    : operand);
     const Outcome outcome = run(arguments);
     EXPECT_EQ(outcome.status, GetParam().status);
-    EXPECT_FALSE(outcome.err.empty());
+    EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << outcome.err;
     EXPECT_FALSE(QFile::exists(QString::fromStdString(png)));
 }
 
@@ -120,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"SizeNotANumber", {"-s", "12px", "FILE", "OUT"}, 2},
                       RefusedCase{"SizeTooLarge", {"-s", "4097", "FILE", "OUT"}, 2},
                       RefusedCase{"MissingFile", {"MISSING", "OUT"}, 2},
-                      RefusedCase{"NotAVehicle", {"GARBAGE", "OUT"}, 1}),
+                      RefusedCase{"NotAVehicle", {"GARBAGE", "OUT"}, 1},
+                      RefusedCase{"LoadsOnlyPartly", {"PARTLY", "OUT"}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SrftoolVersion, NamesTheToolAndItsVersion) {

@@ -99,6 +99,11 @@ int filterCommand(const std::string& operation, const std::string& file, const s
         console.complain("cannot read " + file + ": " + *failure);
         return exitFailure;
     }
+    // The surface's writer refuses these too, but in words that leave the reason unclear.
+    if (const Failure failure = refusedOutput(bmp)) {
+        console.complain("cannot write " + bmp + ": " + *failure);
+        return exitFailure;
+    }
     auto surface = std::make_unique<cAlphaSurface>();
     if (surface->CreateFromGarminSRF(std::filesystem::path(file)) != 1) {
         console.complain(file + " did not load (result 0); " + bmp + " was not written");
@@ -110,7 +115,7 @@ int filterCommand(const std::string& operation, const std::string& file, const s
             console.complain(operation + " gave no surface; " + bmp + " was not written");
             return exitNotLoaded;
         }
-        if (!result->SavePicture(std::filesystem::path(bmp))) {
+        if (!result->SavePicture(std::filesystem::path(outputPath(bmp)))) {
             console.complain("cannot write " + bmp + ": the file could not be written in full");
             return exitFailure;
         }

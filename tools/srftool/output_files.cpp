@@ -4,6 +4,7 @@
 #include "platform/files/replacement_file.h"
 #include "tools/srftool/png_codec.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,6 +17,18 @@ namespace {
 
 std::string systemReason(int error) {
     return std::strerror(error);
+}
+
+// What the system's words would leave unclear; a folder is "Is a directory".
+Failure refusalOf(files::TargetKind kind) {
+    switch (kind) {
+    case files::TargetKind::blockDevice:
+        return "it is a block device, not a file";
+    case files::TargetKind::danglingLink:
+        return "it is a link that leads nowhere";
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -43,6 +56,35 @@ Failure checkReadableFile(const std::string& path) {
     return {};
 }
 
+std::optional<std::uint8_t> byteSumOf(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat status {};
+    std::optional<std::uint8_t> sum;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+        static_cast<std::uint64_t>(status.st_size) <= srf::MaxVehicleFileBytes) {
+        std::uint8_t total = 0;
+        std::vector<std::uint8_t> piece(64 * 1024);
+        auto left = static_cast<std::uint64_t>(status.st_size);
+        while (left > 0) {
+            const ssize_t got =
+                ::read(fd, piece.data(), std::min<std::uint64_t>(piece.size(), left));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            for (ssize_t i = 0; i < got; ++i)
+                total = static_cast<std::uint8_t>(total + piece[static_cast<std::size_t>(i)]);
+            left -= static_cast<std::uint64_t>(got);
+        }
+        if (left == 0)
+            sum = total;
+    }
+    ::close(fd);
+    return sum;
+}
+
 Failure ensureFolder(const std::string& path) {
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
@@ -55,6 +97,14 @@ Failure ensureFolder(const std::string& path) {
     return {};
 }
 
+std::string outputPath(const std::string& operand) {
+    return operand == "-" ? "/dev/stdout" : operand;
+}
+
+Failure refusedOutput(const std::string& operand) {
+    return refusalOf(files::resolveWriteTarget(outputPath(operand)).kind);
+}
+
 Failure savePng(const RgbaImage& image, const std::string& path) {
     std::vector<std::uint8_t> png;
     if (const Failure failure = encodePng(image, png))
@@ -63,9 +113,12 @@ Failure savePng(const RgbaImage& image, const std::string& path) {
 }
 
 Failure saveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
-    files::ReplacementFile file(path);
+    files::ReplacementFile file(outputPath(path), files::SpecialTarget::writeInPlace);
     if (file.write(bytes.data(), bytes.size()) && file.commit())
         return {};
+    if (file.failure() == files::ReplacementFile::Failure::create)
+        if (const Failure refusal = refusalOf(file.targetKind()))
+            return refusal;
     return systemReason(file.errorNumber());
 }
 

@@ -1,5 +1,10 @@
 #include "tools/srftool/png_codec.h"
 
+#include "format/srf_limits.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <png.h>
 #include <string>
 
@@ -32,21 +37,62 @@ Failure encodePng(const RgbaImage& source, std::vector<std::uint8_t>& png) {
     return {};
 }
 
-Failure decodePng(const std::vector<std::uint8_t>& png, RgbaImage& decoded) {
+namespace {
+
+// Opens the PNG for reading and checks what its header declares; the image is freed on failure.
+Failure beginRead(const std::vector<std::uint8_t>& png, png_image& image) {
     static const std::uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
     if (png.size() < 8 || !std::equal(signature, signature + 8, png.begin()))
         return "not a PNG picture";
-    png_image image{};
+    image = png_image{};
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, png.data(), png.size()))
         return "a damaged PNG picture (" + libpngMessage(image) + ")";
-    if (image.width > static_cast<png_uint_32>(largestSide) ||
-        image.height > static_cast<png_uint_32>(largestSide)) {
-        png_image_free(&image);
+    return {};
+}
+
+} // namespace
+
+Failure pictureSizeRefusal(const PictureSize& size) {
+    const std::string pixels = std::to_string(size.width) + " x " + std::to_string(size.height);
+    if (size.width > largestSide || size.height > largestSide)
         return "the picture is larger than " + std::to_string(largestSide) + " pixels";
+    if (std::int64_t{size.width} * size.height > srf::MaxVehicleSurfacePixels)
+        return "the picture has " + pixels + " pixels, more than the " +
+               std::to_string(srf::MaxVehicleSurfacePixels) + " one vehicle may hold";
+    return {};
+}
+
+Failure readPngSize(const std::vector<std::uint8_t>& png, PictureSize& size) {
+    png_image image{};
+    if (const Failure failure = beginRead(png, image))
+        return failure;
+    size = {static_cast<int>(std::min<png_uint_32>(image.width, INT32_MAX)),
+            static_cast<int>(std::min<png_uint_32>(image.height, INT32_MAX))};
+    png_image_free(&image);
+    return pictureSizeRefusal(size);
+}
+
+Failure decodePng(const std::vector<std::uint8_t>& png, RgbaImage& decoded,
+                  const SizeCheck& check) {
+    png_image image{};
+    if (const Failure failure = beginRead(png, image))
+        return failure;
+    const PictureSize size{static_cast<int>(std::min<png_uint_32>(image.width, INT32_MAX)),
+                           static_cast<int>(std::min<png_uint_32>(image.height, INT32_MAX))};
+    Failure refusal = pictureSizeRefusal(size);
+    if (!refusal && check)
+        refusal = check(size);
+    if (refusal) {
+        png_image_free(&image);
+        return refusal;
     }
     image.format = PNG_FORMAT_RGBA;
-    RgbaImage result(static_cast<int>(image.width), static_cast<int>(image.height));
+    RgbaImage result(size.width, size.height);
+    if (result.isNull()) {
+        png_image_free(&image);
+        return "the picture cannot be allocated";
+    }
     if (!png_image_finish_read(&image, nullptr, result.bits(),
                                static_cast<png_int_32>(result.bytesPerLine()), nullptr))
         return "a damaged PNG picture (" + libpngMessage(image) + ")";

@@ -47,11 +47,18 @@ Failure readRegularFile(const std::string& path, std::vector<std::uint8_t>& byte
 
 } // namespace
 
-Failure readPng(const std::string& path, RgbaImage& image) {
+Failure readPng(const std::string& path, RgbaImage& image, const SizeCheck& check) {
     std::vector<std::uint8_t> bytes;
     if (const Failure failure = readRegularFile(path, bytes))
         return failure;
-    return decodePng(bytes, image);
+    return decodePng(bytes, image, check);
+}
+
+Failure readPngSize(const std::string& path, PictureSize& size) {
+    std::vector<std::uint8_t> bytes;
+    if (const Failure failure = readRegularFile(path, bytes))
+        return failure;
+    return readPngSize(bytes, size);
 }
 
 } // namespace srftool

@@ -11,7 +11,11 @@
 namespace srftool {
 
 // The picture as 8-bit RGBA with straight alpha, or the reason it cannot be had: not a regular
-// file, not a PNG, a side larger than largestSide, damaged.
-Failure readPng(const std::string& path, RgbaImage& image);
+// file, not a PNG, larger than one vehicle may hold or refused by `check` (both from its header,
+// before a pixel is decoded), damaged.
+Failure readPng(const std::string& path, RgbaImage& image, const SizeCheck& check = {});
+
+// The size the picture's header declares; no pixel is decoded.
+Failure readPngSize(const std::string& path, PictureSize& size);
 
 } // namespace srftool

@@ -1,6 +1,9 @@
 #include "tools/srftool/srf_encoder.h"
 
+#include "format/srf_layout.h"
+
 #include <algorithm>
+#include <numeric>
 #include <stdexcept>
 
 namespace srftool {
@@ -56,6 +59,15 @@ void putImage(std::vector<std::uint8_t>& out, const SrfImage& image, const char*
     putInt32(out, 1);
     putInt32(out, static_cast<std::int32_t>(2 * pixels));
     out.insert(out.end(), image.colour.begin(), image.colour.end());
+}
+
+// Fill bytes up to the next block boundary and the checksum as the last byte. Records that end
+// on a boundary get a whole block, as the checksum needs a byte of its own.
+void putTrailer(std::vector<std::uint8_t>& out) {
+    const std::size_t length = srf::kFileBlockSize - out.size() % srf::kFileBlockSize;
+    out.insert(out.end(), length - 1, srf::kTrailerFill);
+    const unsigned sum = std::accumulate(out.begin(), out.end(), 0u);
+    out.push_back(static_cast<std::uint8_t>(0u - sum));
 }
 
 template <typename EncodePixel>
@@ -140,6 +152,7 @@ std::vector<std::uint8_t> encodeSrf(const SrfFile& file) {
     putRecord(out, 7, file.productCode);
     putImage(out, file.image3d, "the 3D image");
     putImage(out, file.image2d, "the 2D image");
+    putTrailer(out);
     return out;
 }
 

@@ -1,6 +1,7 @@
 // Writes vehicle files in the navigator's own layout: the type string, the header records, then
 // for the 3D strip and the 2D image a tag-0 header record, a transparency record (tag 11) and a
-// colour record (tag 1). All integers little-endian.
+// colour record (tag 1), then 0xFF bytes up to a whole number of 256-byte blocks, the last byte
+// a checksum that makes the byte sum of the file 0 modulo 256. All integers little-endian.
 #pragma once
 
 #include <cstddef>

@@ -78,6 +78,13 @@ int thumbnailCommand(const std::vector<std::string>& operands, const Console& co
                          " was not written");
         return exitNotLoaded;
     }
+    // A part of a picture is no picture: without a file, a file manager shows its own placeholder
+    // instead of a blank or half-drawn vehicle.
+    if (result != 1) {
+        console.complain(request->file + " did not load completely (result 0); " + request->png +
+                         " was not written");
+        return exitNotLoaded;
+    }
     const RgbaImage frame =
         surfaceRegionToImage(surface, 0, 0, surface.Width3D(), surface.Height3D());
     const RgbaImage scaled = scaleToFit(frame, request->size);
@@ -89,7 +96,7 @@ int thumbnailCommand(const std::vector<std::string>& operands, const Console& co
         console.complain("cannot write " + request->png + ": " + *failure);
         return exitFailure;
     }
-    return result == 1 ? exitLoaded : exitNotLoaded;
+    return exitLoaded;
 }
 
 } // namespace srftool

@@ -9,7 +9,8 @@
 
 namespace srftool {
 
-// The operands after "thumbnail": [-s SIZE] FILE OUT.png.
+// The operands after "thumbnail": [-s SIZE] FILE OUT.png. Status 0 with OUT.png written, or 1 or
+// 2 with one line and no file: a vehicle that loads only partly gives no thumbnail.
 int thumbnailCommand(const std::vector<std::string>& operands, const Console& console);
 
 } // namespace srftool

@@ -43,6 +43,7 @@ int infoCommand(const std::vector<std::string>& files, const Console& console) {
             status = exitFailure;
             continue;
         }
+        const std::optional<std::uint8_t> sum = byteSumOf(file);
         if (!first)
             console.out << '\n';
         first = false;
@@ -50,7 +51,8 @@ int infoCommand(const std::vector<std::string>& files, const Console& console) {
                     << "type: " << escapeTypeString(surface.SRFType()) << '\n'
                     << "3d: " << surface.Width3D() << 'x' << surface.Height3D() << '\n'
                     << "2d: " << surface.Width2D() << 'x' << surface.Height2D() << '\n'
-                    << "surface: " << surface.Width() << 'x' << surface.Height() << '\n';
+                    << "surface: " << surface.Width() << 'x' << surface.Height() << '\n'
+                    << "checksum: " << (sum && *sum == 0 ? "ok" : "wrong") << '\n';
         status = std::max(status, statusOf(*result));
     }
     return status;

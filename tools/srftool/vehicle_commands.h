@@ -8,9 +8,10 @@
 
 namespace srftool {
 
-// Per file five lines: the load result, the escaped type string and the three sizes, the blocks
-// separated by a blank line. A file that cannot be read gets one line on the error stream and
-// no block; the status is the worst of all files.
+// Per file six lines: the load result, the escaped type string, the three sizes and whether the
+// file's checksum holds (its bytes add up to 0 modulo 256; the load itself ignores it), the
+// blocks separated by a blank line. A file that cannot be read gets one line on the error stream
+// and no block; the status is the worst of all files.
 int infoCommand(const std::vector<std::string>& files, const Console& console);
 
 // The whole surface as an RGBA PNG, top line first, even after a failed decode; no file when the
