@@ -42,7 +42,8 @@ TEST(LeftoverTemporaries, OnlyOurNamesOfSixLettersOrDigitsCount) {
 TEST(LeftoverTemporaries, AReplacementWriteNamesItsTemporaryFileSo) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    files::ReplacementFile writing(QFile::encodeName(dir.filePath("Car.srf")).toStdString());
+    files::ReplacementFile writing(QFile::encodeName(dir.filePath("Car.srf")).toStdString(),
+                                   files::SpecialTarget::refuse);
     ASSERT_TRUE(writing.isOpen());
     const QStringList names = entries(dir.path());
     ASSERT_EQ(names.size(), 1);
