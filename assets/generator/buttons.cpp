@@ -101,10 +101,9 @@ void drawFolder(QPainter& painter) {
     painter.drawPath(front);
 }
 
-void drawWord(QPainter& painter, QSize size, const char* word) {
+void drawWord(QPainter& painter, QSize size, const QString& text) {
     const QFont font = artworkFont(13);
     const QFontMetrics metrics(font);
-    const QString text = QString::fromLatin1(word);
     const QRect ink = metrics.tightBoundingRect(text);
     const int left = (size.width() - ink.width()) / 2 - ink.left();
     const int baseline = (size.height() - metrics.capHeight()) / 2 + metrics.capHeight();
@@ -115,8 +114,9 @@ void drawWord(QPainter& painter, QSize size, const char* word) {
 
 } // namespace
 
-QImage drawButton(const ButtonPicture& button, bool pressed) {
-    QImage image(button.size, QImage::Format_RGB32);
+QImage drawButton(const ButtonPicture& button, bool pressed, const Lettering& lettering,
+                  int scale) {
+    QImage image = scaledCanvas(button.size, QImage::Format_RGB32, scale);
     image.fill(button.cornerColour);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -126,7 +126,11 @@ QImage drawButton(const ButtonPicture& button, bool pressed) {
     painter.setBrush(Qt::NoBrush);
     if (pressed)
         painter.translate(1, 1);
-    switch (button.symbol) {
+    if (const Word* word = std::get_if<Word>(&button.face)) {
+        drawWord(painter, button.size, lettering.text(*word));
+        return image;
+    }
+    switch (std::get<ButtonSymbol>(button.face)) {
     case ButtonSymbol::MinimiseBar:
         drawMinimiseBar(painter);
         break;
@@ -138,9 +142,6 @@ QImage drawButton(const ButtonPicture& button, bool pressed) {
         break;
     case ButtonSymbol::Folder:
         drawFolder(painter);
-        break;
-    case ButtonSymbol::Word:
-        drawWord(painter, button.size, button.word);
         break;
     }
     return image;

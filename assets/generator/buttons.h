@@ -2,20 +2,23 @@
 // a symbol or a word.
 #pragma once
 
+#include "assets/generator/artwork_words.h"
+#include "assets/generator/canvas.h"
+
 #include <array>
 #include <QImage>
 #include <QRgb>
 #include <QSize>
+#include <variant>
 
 namespace artwork {
 
-enum class ButtonSymbol { MinimiseBar, Cross, DeviceLetter, Folder, Word };
+enum class ButtonSymbol { MinimiseBar, Cross, DeviceLetter, Folder };
 
 struct ButtonPicture {
     const char* fileStem; // the files are fileStem + "Up.bmp" and fileStem + "Down.bmp"
     QSize size;
-    ButtonSymbol symbol;
-    const char* word;  // for ButtonSymbol::Word
+    std::variant<ButtonSymbol, Word> face; // what the button carries
     QRgb cornerColour; // the colour under the button, showing outside its rounded corners
 };
 
@@ -25,16 +28,17 @@ inline constexpr QRgb blackBand = qRgb(0, 0, 0);
 // The close button's pictures serve both the title band and the preview's grey panel, which
 // share the grey.
 inline constexpr std::array<ButtonPicture, 6> buttonPictures = {{
-    {"MinButton", QSize(25, 25), ButtonSymbol::MinimiseBar, nullptr, titleBandGrey},
-    {"XButton", QSize(25, 25), ButtonSymbol::Cross, nullptr, titleBandGrey},
-    {"GPSButton", QSize(25, 25), ButtonSymbol::DeviceLetter, nullptr, blackBand},
-    {"DirButton", QSize(25, 25), ButtonSymbol::Folder, nullptr, blackBand},
-    {"RefreshButton", QSize(75, 25), ButtonSymbol::Word, "Refresh", blackBand},
-    {"RotateButton", QSize(75, 25), ButtonSymbol::Word, "Rotate", titleBandGrey},
+    {"MinButton", QSize(25, 25), ButtonSymbol::MinimiseBar, titleBandGrey},
+    {"XButton", QSize(25, 25), ButtonSymbol::Cross, titleBandGrey},
+    {"GPSButton", QSize(25, 25), ButtonSymbol::DeviceLetter, blackBand},
+    {"DirButton", QSize(25, 25), ButtonSymbol::Folder, blackBand},
+    {"RefreshButton", QSize(75, 25), Word::Refresh, blackBand},
+    {"RotateButton", QSize(75, 25), Word::Rotate, titleBandGrey},
 }};
 
 // The pressed picture is darker, lit from below instead of above, and its symbol sits one pixel
-// lower and to the right, so the button looks pushed in.
-QImage drawButton(const ButtonPicture& button, bool pressed);
+// lower and to the right, so the button looks pushed in. A word is the lettering's, centred.
+QImage drawButton(const ButtonPicture& button, bool pressed,
+                  const Lettering& lettering = Lettering::english(), int scale = singleScale);
 
 } // namespace artwork

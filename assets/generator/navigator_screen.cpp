@@ -168,7 +168,7 @@ void drawLabels(QPainter& painter) {
 }
 
 // North up the map's right edge and the scale at its bottom left.
-void drawMapMarks(QPainter& painter) {
+void drawMapMarks(QPainter& painter, const Lettering& lettering) {
     const QPointF centre(622, mapTop + 28);
     painter.setPen(QPen(QColor(90, 90, 90), 1.5));
     painter.setBrush(QColor(255, 255, 255, 210));
@@ -190,7 +190,7 @@ void drawMapMarks(QPainter& painter) {
     painter.drawLine(QPointF(12, y - 5), QPointF(12, y));
     painter.drawLine(QPointF(72, y - 5), QPointF(72, y));
     painter.setFont(artworkFont(11));
-    painter.drawText(QRectF(12, y - 20, 60, 14), Qt::AlignCenter, QStringLiteral("200 ft"));
+    painter.drawText(QRectF(12, y - 20, 60, 14), Qt::AlignCenter, lettering.text(Word::MapScale));
 }
 
 void fillBar(QPainter& painter, const QRect& bar, const QColor& top, const QColor& bottom) {
@@ -208,7 +208,7 @@ void drawText(QPainter& painter, const QRectF& box, int pixelSize, const QColor&
 }
 
 // The next turn: its arrow and distance in the box at the left, the street it leads into.
-void drawTopBar(QPainter& painter) {
+void drawTopBar(QPainter& painter, const Lettering& lettering) {
     fillBar(painter, topBar, QColor(40, 120, 60), QColor(18, 76, 36));
     const QRect turnBox(0, 0, 96, topBar.height());
     fillBar(painter, turnBox, QColor(20, 66, 32), QColor(10, 44, 20));
@@ -227,12 +227,12 @@ void drawTopBar(QPainter& painter) {
     painter.setBrush(Qt::white);
     painter.drawPolygon(head);
     drawText(painter, QRectF(46, 10, 48, 24), 19, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("0.3"));
+             lettering.text(Word::TurnDistance));
     drawText(painter, QRectF(46, 32, 48, 16), 13, QColor(200, 232, 206),
-             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("mi"));
+             Qt::AlignLeft | Qt::AlignVCenter, lettering.text(Word::TurnDistanceUnit));
 
     drawText(painter, QRectF(110, 4, 400, 18), 13, QColor(200, 232, 206),
-             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Turn right onto"));
+             Qt::AlignLeft | Qt::AlignVCenter, lettering.text(Word::TurnRightOnto));
     drawText(painter, QRectF(110, 20, 440, 34), 28, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Maple Ave"));
 
@@ -251,27 +251,29 @@ void drawReadout(QPainter& painter, const QRectF& box, const QString& label, con
 }
 
 // The speed, the street the vehicle is on, the time of arrival and the distance still to go.
-void drawBottomBar(QPainter& painter) {
+void drawBottomBar(QPainter& painter, const Lettering& lettering) {
     fillBar(painter, bottomBar, QColor(52, 52, 56), QColor(14, 14, 16));
     painter.fillRect(QRect(0, bottomBar.top(), navigatorScreenWidth, 1), QColor(90, 90, 96));
     const qreal top = bottomBar.top();
     const qreal separators[] = {130, 400, 528};
     for (qreal x : separators)
         painter.fillRect(QRectF(x, top + 8, 1, bottomBar.height() - 16), QColor(96, 96, 100));
-    drawReadout(painter, QRectF(0, top, 130, 50), QStringLiteral("Speed"),
-                QStringLiteral("38 mph"));
-    drawReadout(painter, QRectF(130, top, 270, 50), QStringLiteral("On"),
+    drawReadout(painter, QRectF(0, top, 130, 50), lettering.text(Word::Speed),
+                lettering.text(Word::SpeedReading));
+    drawReadout(painter, QRectF(130, top, 270, 50), lettering.text(Word::CurrentRoad),
                 QStringLiteral("Cedar Rd"));
-    drawReadout(painter, QRectF(400, top, 128, 50), QStringLiteral("Arrival"),
+    // The time of day on the 24-hour clock, as the navigator shows it in every language.
+    drawReadout(painter, QRectF(400, top, 128, 50), lettering.text(Word::Arrival),
                 QStringLiteral("14:52"));
-    drawReadout(painter, QRectF(528, top, 127, 50), QStringLiteral("Distance"),
-                QStringLiteral("4.6 mi"));
+    drawReadout(painter, QRectF(528, top, 127, 50), lettering.text(Word::Distance),
+                lettering.text(Word::DistanceReading));
 }
 
 } // namespace
 
-QImage drawNavigatorScreen() {
-    QImage screen(navigatorScreenWidth, navigatorScreenHeight, QImage::Format_RGB32);
+QImage drawNavigatorScreen(const Lettering& lettering, int scale) {
+    QImage screen = scaledCanvas(QSize(navigatorScreenWidth, navigatorScreenHeight),
+                                 QImage::Format_RGB32, scale);
     screen.fill(ground);
     QPainter painter(&screen);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -282,10 +284,10 @@ QImage drawNavigatorScreen() {
     drawRoute(painter);
     drawTurnArrow(painter);
     drawLabels(painter);
-    drawMapMarks(painter);
+    drawMapMarks(painter, lettering);
     painter.setClipping(false);
-    drawTopBar(painter);
-    drawBottomBar(painter);
+    drawTopBar(painter, lettering);
+    drawBottomBar(painter, lettering);
     return screen;
 }
 

@@ -2,6 +2,10 @@
 // route, with the spot where the preview stands the vehicle on the route.
 #pragma once
 
+#include "assets/generator/artwork_words.h"
+#include "assets/generator/canvas.h"
+
+#include <array>
 #include <QImage>
 #include <QRect>
 
@@ -19,6 +23,16 @@ inline constexpr QRect vehicleSquare{291, 207, 80, 80};
 inline constexpr QRect topBar{0, 0, navigatorScreenWidth, 58};
 inline constexpr QRect bottomBar{0, 367, navigatorScreenWidth, 54};
 
-QImage drawNavigatorScreen();
+// Every word the screen shows.
+inline constexpr std::array<Word, 10> navigatorScreenWords = {
+    Word::TurnRightOnto,   Word::TurnDistance, Word::TurnDistanceUnit, Word::Speed,
+    Word::SpeedReading,    Word::CurrentRoad,  Word::Arrival,          Word::Distance,
+    Word::DistanceReading, Word::MapScale,
+};
+
+// The navigator shows its instructions and readouts in the lettering's words and units; the
+// streets keep their names.
+QImage drawNavigatorScreen(const Lettering& lettering = Lettering::english(),
+                           int scale = singleScale);
 
 } // namespace artwork

@@ -25,16 +25,16 @@ QPainterPath titleLettering() {
     return path.translated(left, top);
 }
 
-void drawBanner(QPainter& painter, QImage& skin) {
+void drawBanner(QPainter& painter, QImage& skin, int scale) {
     const QPainterPath lettering = titleLettering();
     painter.setClipRect(skinBannerArea);
 
     const QImage shadow =
-        softShadow(lettering, skin.size(), QPointF(3.0, 3.5), 4, QColor(20, 22, 28, 230));
+        softShadow(lettering, skin.size(), QPointF(3.0, 3.5), 4, QColor(20, 22, 28, 230), scale);
     painter.drawImage(0, 0, shadow);
     // A tight, darker contact shadow keeps the letters crisp against the soft one.
     const QImage contact =
-        softShadow(lettering, skin.size(), QPointF(1.0, 1.5), 1, QColor(10, 10, 14, 200));
+        softShadow(lettering, skin.size(), QPointF(1.0, 1.5), 1, QColor(10, 10, 14, 200), scale);
     painter.drawImage(0, 0, contact);
 
     const QRectF bounds = lettering.boundingRect();
@@ -48,17 +48,17 @@ void drawBanner(QPainter& painter, QImage& skin) {
 
 } // namespace
 
-QImage drawSkin() {
-    QImage skin(skinWidth, skinHeight, QImage::Format_RGB32);
+QImage drawSkin(int scale) {
+    QImage skin = scaledCanvas(QSize(skinWidth, skinHeight), QImage::Format_RGB32, scale);
     for (const SkinBand& band : skinBands) {
-        for (int y = band.firstRow; y <= band.lastRow; ++y) {
+        for (int y = band.firstRow * scale; y < (band.lastRow + 1) * scale; ++y) {
             auto* row = reinterpret_cast<QRgb*>(skin.scanLine(y));
-            std::fill(row, row + skinWidth, band.colour);
+            std::fill(row, row + skin.width(), band.colour);
         }
     }
     QPainter painter(&skin);
     painter.setRenderHint(QPainter::Antialiasing);
-    drawBanner(painter, skin);
+    drawBanner(painter, skin, scale);
     return skin;
 }
 

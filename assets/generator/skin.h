@@ -2,6 +2,8 @@
 // band, a banner with the program's name.
 #pragma once
 
+#include "assets/generator/canvas.h"
+
 #include <array>
 #include <QImage>
 #include <QRect>
@@ -34,6 +36,6 @@ inline constexpr QRect skinBannerArea{6, 0, 380, 51};
 
 inline constexpr char programTitle[] = "Motorhall";
 
-QImage drawSkin();
+QImage drawSkin(int scale = singleScale);
 
 } // namespace artwork

@@ -27,8 +27,9 @@ void boxBlurLine(std::uint8_t* line, int count, int stride, int radius, std::vec
 } // namespace
 
 QImage softShadow(const QPainterPath& shape, QSize canvas, QPointF offset, int radius,
-                  const QColor& colour) {
+                  const QColor& colour, int scale) {
     QImage mask(canvas, QImage::Format_Alpha8);
+    mask.setDevicePixelRatio(scale);
     mask.fill(0);
     {
         QPainter painter(&mask);
@@ -37,6 +38,7 @@ QImage softShadow(const QPainterPath& shape, QSize canvas, QPointF offset, int r
         painter.fillPath(shape, Qt::black);
     }
 
+    radius *= scale;
     if (radius > 0) {
         std::vector<int> scratch;
         const int width = mask.width();
@@ -51,6 +53,7 @@ QImage softShadow(const QPainterPath& shape, QSize canvas, QPointF offset, int r
     }
 
     QImage layer(canvas, QImage::Format_ARGB32);
+    layer.setDevicePixelRatio(scale);
     const int strength = colour.alpha();
     for (int y = 0; y < layer.height(); ++y) {
         const std::uint8_t* coverage = mask.constScanLine(y);

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 #include <utility>
 
 namespace artwork {
@@ -20,12 +21,21 @@ int capHeight(const QFont& font) {
     return QFontMetrics(font).capHeight();
 }
 
-bool linesFit(const QFont& font) {
+// The first and the second line; a name of one line leaves the second empty.
+std::pair<QString, QString> linesOf(const WatermarkPicture& picture, const Lettering& lettering) {
+    const QString& name = lettering.text(picture.name);
+    const qsizetype lineBreak = name.indexOf(QLatin1Char('\n'));
+    if (lineBreak < 0)
+        return {name, QString()};
+    return {name.left(lineBreak), name.mid(lineBreak + 1)};
+}
+
+bool linesFit(const QFont& font, const Lettering& lettering) {
     const QFontMetrics metrics(font);
     for (const WatermarkPicture& picture : watermarkPictures) {
-        for (const char* line : {picture.firstLine, picture.secondLine}) {
-            if (metrics.horizontalAdvance(QString::fromLatin1(line)) >
-                watermarkWidth - 2 * sideMargin)
+        const auto [first, second] = linesOf(picture, lettering);
+        for (const QString& line : {first, second}) {
+            if (metrics.horizontalAdvance(line) > watermarkWidth - 2 * sideMargin)
                 return false;
         }
     }
@@ -33,9 +43,9 @@ bool linesFit(const QFont& font) {
     return 2 * height + height * lineGapRatio <= watermarkHeight - 2 * sideMargin;
 }
 
-QFont watermarkFont() {
+QFont watermarkFont(const Lettering& lettering) {
     int size = largestPixelSize;
-    while (size > 8 && !linesFit(artworkFont(size)))
+    while (size > 8 && !linesFit(artworkFont(size), lettering))
         --size;
     return artworkFont(size);
 }
@@ -48,11 +58,12 @@ QRgb watermarkBackground() {
                 static_cast<int>((window >> 16) & 0xFFu));
 }
 
-QImage drawWatermark(const WatermarkPicture& picture) {
-    QImage image(watermarkWidth, watermarkHeight, QImage::Format_RGB32);
+QImage drawWatermark(const WatermarkPicture& picture, const Lettering& lettering, int scale) {
+    QImage image =
+        scaledCanvas(QSize(watermarkWidth, watermarkHeight), QImage::Format_RGB32, scale);
     image.fill(watermarkBackground());
 
-    const QFont font = watermarkFont();
+    const QFont font = watermarkFont(lettering);
     const QFontMetrics metrics(font);
     const int cap = capHeight(font);
     const int gap = static_cast<int>(cap * lineGapRatio);
@@ -64,9 +75,9 @@ QImage drawWatermark(const WatermarkPicture& picture) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(watermarkLetterColour));
-    for (const auto& [text, baseline] : {std::pair{picture.firstLine, firstBaseline},
-                                         std::pair{picture.secondLine, secondBaseline}}) {
-        const QString line = QString::fromLatin1(text);
+    const auto [first, second] = linesOf(picture, lettering);
+    for (const auto& [line, baseline] :
+         {std::pair{first, firstBaseline}, std::pair{second, secondBaseline}}) {
         // Centred on the ink, not on the advance, which carries the letters' side bearings.
         const QRect ink = metrics.tightBoundingRect(line);
         const int left = (watermarkWidth - ink.width()) / 2 - ink.left();

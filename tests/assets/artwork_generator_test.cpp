@@ -1,6 +1,7 @@
 // The generator as the build runs it.
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -34,6 +35,33 @@ TEST(ArtworkGenerator, ASecondRunWritesTheSameFilesByteForByte) {
         const QByteArray fresh = contents(QDir(output).filePath(name));
         EXPECT_FALSE(fresh.isEmpty()) << name.toStdString();
         EXPECT_TRUE(fresh == contents(built.filePath(name))) << name.toStdString();
+    }
+}
+
+// Every file below `folder`, by its path relative to it, sorted.
+QStringList filesBelow(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+TEST(ArtworkGenerator, ASecondRunWritesTheSameLanguageFoldersAndTwinsByteForByte) {
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QString output = scratch.filePath(QStringLiteral("Images"));
+    ASSERT_EQ(runGenerator({output}), 0);
+
+    const QStringList names = filesBelow(output);
+    EXPECT_EQ(names, filesBelow(QStringLiteral(MOTORHALL_IMAGES_DIR)));
+    EXPECT_TRUE(names.contains(QStringLiteral("de/LocalFiles@2x.gif")));
+    for (const QString& name : names) {
+        const QByteArray fresh = contents(QDir(output).filePath(name));
+        EXPECT_FALSE(fresh.isEmpty()) << name.toStdString();
+        EXPECT_TRUE(fresh == contents(QDir(QStringLiteral(MOTORHALL_IMAGES_DIR)).filePath(name)))
+            << name.toStdString();
     }
 }
 

@@ -45,12 +45,13 @@ protected:
     fs::path folder_;
 };
 
-// The artwork the build generated into the program folder.
+// The artwork the build generated into the program folder, the language folders' included.
 std::vector<fs::path> generatedPictures() {
     const fs::path images = MOTORHALL_IMAGES_DIR;
     std::vector<fs::path> pictures;
-    for (const auto& entry : fs::directory_iterator(images))
-        pictures.push_back(entry.path());
+    for (const auto& entry : fs::recursive_directory_iterator(images))
+        if (entry.is_regular_file())
+            pictures.push_back(entry.path());
     std::sort(pictures.begin(), pictures.end());
     return pictures;
 }
