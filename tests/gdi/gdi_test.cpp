@@ -80,6 +80,20 @@ TEST(GdiObjects, DibSectionIsZeroedAndRowsFollowTheSignOfTheHeight) {
     EXPECT_EQ(down.pixel(0, 0), down.bits);
 }
 
+// Zero also where the memory of a bitmap just freed is handed out again, at small and large sizes.
+TEST(GdiObjects, DibSectionIsZeroedWhereAFreedOneLay) {
+    for (const int width : {3, 700}) {
+        for (int round = 0; round < 2; ++round) {
+            Canvas canvas(width, 500);
+            ASSERT_NE(canvas.bitmap, 0);
+            const std::size_t size = static_cast<std::size_t>(width) * 500 * 4;
+            ASSERT_EQ(std::count(canvas.bits, canvas.bits + size, 0), static_cast<long>(size))
+                << width << " wide, round " << round;
+            std::memset(canvas.bits, 0xA5, size);
+        }
+    }
+}
+
 TEST(GdiObjects, DibSectionRejectsWhatItCannotHold) {
     struct Case {
         const char* what;
