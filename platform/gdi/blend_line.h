@@ -2,7 +2,7 @@
 // target, per-pixel alpha and no constant alpha. Each target channel d becomes
 // min(255, c + div255(d x (255 - a))), c the source channel and a the source alpha (the source
 // is taken as premultiplied). Internal to the drawing layer; a header so that its tests can hold
-// the vector form to the scalar one.
+// the vector forms (SSE2, and AVX2 where the processor has it) to the scalar one.
 #pragma once
 
 #include <bit>
@@ -10,6 +10,9 @@
 #include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+#if defined(__x86_64__)
+#include <immintrin.h>
 #endif
 
 namespace gdi::blend {
@@ -101,8 +104,49 @@ inline void blendLineSse2(const std::uint8_t* source, std::uint8_t* target, int 
 }
 #endif
 
-// The fastest form this build has for the direction asked.
+#if defined(__x86_64__)
+// The SSE2 steps on eight pixels at a time, for processors with AVX2.
+[[gnu::target("avx2")]] inline __m256i blendEightPixels(__m256i source, __m256i target) {
+    const __m256i lowBytes = _mm256_set1_epi16(0x00FF);
+    const __m256i half = _mm256_set1_epi16(128);
+    const __m256i by257 = _mm256_set1_epi16(257);
+    const __m256i keep32 = _mm256_srli_epi32(_mm256_xor_si256(source, _mm256_set1_epi32(-1)), 24);
+    const __m256i keep = _mm256_or_si256(keep32, _mm256_slli_epi32(keep32, 16));
+    const __m256i even = _mm256_and_si256(target, lowBytes);
+    const __m256i odd = _mm256_srli_epi16(target, 8);
+    const __m256i evenScaled =
+        _mm256_mulhi_epu16(_mm256_add_epi16(_mm256_mullo_epi16(even, keep), half), by257);
+    const __m256i oddScaled =
+        _mm256_mulhi_epu16(_mm256_add_epi16(_mm256_mullo_epi16(odd, keep), half), by257);
+    return _mm256_adds_epu8(_mm256_or_si256(evenScaled, _mm256_slli_epi16(oddScaled, 8)), source);
+}
+
+// Only on a processor with AVX2; the same reading order as the SSE2 form.
+[[gnu::target("avx2")]] inline void blendLineAvx2(const std::uint8_t* source, std::uint8_t* target,
+                                                  int count) {
+    int n = 0;
+    for (; n + 8 <= count; n += 8, source += 32, target += 32) {
+        const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source));
+        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(target));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(target), blendEightPixels(s, d));
+    }
+    blendLineSse2(source, target, count - n);
+}
+
+inline bool processorHasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
+// The fastest form this build and processor have for the direction asked.
 inline void blendLine(const std::uint8_t* source, std::uint8_t* target, int count, int step) {
+#if defined(__x86_64__)
+    if (step == 1 && processorHasAvx2()) {
+        blendLineAvx2(source, target, count);
+        return;
+    }
+#endif
 #if defined(__SSE2__)
     if (step == 1) {
         blendLineSse2(source, target, count);

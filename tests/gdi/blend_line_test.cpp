@@ -1,6 +1,6 @@
-// The blend's pixel loop in both forms against the formula, over every combination of source
-// channel, source alpha and target channel: the SSE2 form must give exactly what the scalar
-// form gives, which is what a build without SSE2 paints.
+// The blend's pixel loop in all its forms against the formula, over every combination of source
+// channel, source alpha and target channel: the SSE2 and AVX2 forms must give exactly what the
+// scalar form gives, which is what a build without SSE2 paints.
 #include "platform/gdi/blend_line.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +62,27 @@ TEST(BlendLine, TheSse2FormGivesWhatTheScalarFormGives) {
         ASSERT_EQ(vector.target, scalar.target) << "alpha " << alpha;
     }
 }
+
+#if defined(__x86_64__)
+TEST(BlendLine, TheAvx2FormGivesWhatTheScalarFormGives) {
+    if (!gdi::blend::processorHasAvx2())
+        GTEST_SKIP() << "this processor has no AVX2";
+    for (int alpha = 0; alpha < 256; ++alpha) {
+        Lines scalar = everyPair(alpha);
+        Lines vector = scalar;
+        gdi::blend::blendLineScalar(scalar.source.data(), scalar.target.data(), 65536, 1);
+        gdi::blend::blendLineAvx2(vector.source.data(), vector.target.data(), 65536);
+        ASSERT_EQ(vector.target, scalar.target) << "alpha " << alpha;
+    }
+    for (int count = 0; count <= 35; ++count) {
+        Lines scalar = everyPair(count);
+        Lines vector = scalar;
+        gdi::blend::blendLineScalar(scalar.source.data() + 4, scalar.target.data() + 4, count, 1);
+        gdi::blend::blendLineAvx2(vector.source.data() + 4, vector.target.data() + 4, count);
+        ASSERT_EQ(vector.target, scalar.target) << count << " pixels";
+    }
+}
+#endif
 
 // Lines of every length up to a few groups of four: the pixels after the last whole group go
 // through the scalar form, and nothing past the line is touched.
