@@ -55,6 +55,32 @@ void interiorBlur(const std::uint8_t* __restrict centre, const std::uint16_t* __
         target[i] = blurredByte(neighbourSum(i), divisor, centre[i], centreDivisor);
 }
 
+// The first and last rows of the blur with both divisors 1 have 5 neighbours inside: (sum / 5 +
+// centre) / 2 = (sum + 5 x centre) / 10, rounded half to even, in integers. Single precision
+// gives the same: the exact value is a multiple of 1/10, so one that is no half lies at least
+// 1/10 from one, far more than the float steps can move it; and at a half, sum / 5 is a whole
+// number and every float step exact.
+MOTORHALL_VECTOR_CLONES
+void interiorUnitBlurOfTwoRows(const std::uint8_t* __restrict centre,
+                               const std::uint16_t* __restrict columnSums, int count, Result result,
+                               std::uint8_t* __restrict target) {
+    const auto blurred = [&](int i) {
+        // The six pixels of the sums, the centre among them, + 4 x the centre.
+        const auto tenths = static_cast<std::uint16_t>(columnSums[i - 4] + columnSums[i] +
+                                                       columnSums[i + 4] + 4 * centre[i]);
+        // + 4, and + 1 more when the integer part is odd: a half goes up only to an even result.
+        const auto odd = static_cast<std::uint16_t>((tenths / 10) & 1);
+        return static_cast<std::uint8_t>((tenths + 4 + odd) / 10);
+    };
+    if (result == Result::Sharpened) {
+        for (int i = 0; i < count; ++i)
+            target[i] = sharpened(centre[i], blurred(i));
+        return;
+    }
+    for (int i = 0; i < count; ++i)
+        target[i] = blurred(i);
+}
+
 // How the bytes of one row are worked out.
 struct RowFilter {
     int rowsAround; // rows in the column sums: this one and those above and below that exist
@@ -108,6 +134,15 @@ struct RowSpan {
     std::uint8_t* target;
 };
 
+// The sums of pixels [first, first + pixels) moved on by themselves.
+void moveSumsOf(const RowSpan& row, int first, int pixels) {
+    if (pixels <= 0 || row.nextSums == nullptr)
+        return;
+    const std::size_t at = 4 * static_cast<std::size_t>(first);
+    moveColumnSums(row.columnSums + at, row.leaving + at, row.entering + at,
+                   4 * static_cast<std::size_t>(pixels), row.nextSums + at);
+}
+
 // Pixels [first, first + pixels) of the row, which have neighbours on both sides; their sums
 // are moved on too.
 void interiorPixels(const RowSpan& row, int first, int pixels, const RowFilter& filter) {
@@ -120,20 +155,16 @@ void interiorPixels(const RowSpan& row, int first, int pixels, const RowFilter& 
                   row.nextSums + at, count, filter.result, row.target + at});
         return;
     }
-    const float divisor = static_cast<float>(3 * filter.rowsAround - 1) * filter.neighbourDivisor;
-    interiorBlur(row.centre + at, row.columnSums + at, count, divisor, filter.centreDivisor,
-                 filter.result, row.target + at);
-    moveColumnSums(row.columnSums + at, row.leaving + at, row.entering + at,
-                   static_cast<std::size_t>(count), row.nextSums + at);
-}
-
-// The sums of pixels [first, first + pixels) moved on alone: those of the edge pixels.
-void moveSumsOf(const RowSpan& row, int first, int pixels) {
-    if (pixels <= 0)
-        return;
-    const std::size_t at = 4 * static_cast<std::size_t>(first);
-    moveColumnSums(row.columnSums + at, row.leaving + at, row.entering + at,
-                   4 * static_cast<std::size_t>(pixels), row.nextSums + at);
+    if (filter.rowsAround == 2 && filter.centreDivisor == 1.0f && filter.neighbourDivisor == 1.0f) {
+        interiorUnitBlurOfTwoRows(row.centre + at, row.columnSums + at, count, filter.result,
+                                  row.target + at);
+    } else {
+        const float divisor =
+            static_cast<float>(3 * filter.rowsAround - 1) * filter.neighbourDivisor;
+        interiorBlur(row.centre + at, row.columnSums + at, count, divisor, filter.centreDivisor,
+                     filter.result, row.target + at);
+    }
+    moveSumsOf(row, first, pixels);
 }
 
 // The column sums of the current row and of the next, swapped after every row.
@@ -156,10 +187,11 @@ void filterRows(const PixelRows& source, std::uint8_t* target, float centreDivis
     for (int y = 0; y < source.height; ++y) {
         const RowFilter filter = {1 + (y > 0 ? 1 : 0) + (y + 1 < source.height ? 1 : 0),
                                   centreDivisor, neighbourDivisor, result};
-        const RowSpan row = {
-            source.row(y),     sums.current.data(),
-            rowOrZeros(y - 1), rowOrZeros(y + 2),
-            sums.next.data(),  target + static_cast<std::size_t>(y) * source.stride};
+        const RowSpan row = {source.row(y), sums.current.data(), rowOrZeros(y - 1),
+                             rowOrZeros(y + 2),
+                             // The last row has no next sums.
+                             y + 1 < source.height ? sums.next.data() : nullptr,
+                             target + static_cast<std::size_t>(y) * source.stride};
         edgePixel(row.centre, row.columnSums, false, last > 0, filter, row.target);
         moveSumsOf(row, 0, 1);
         if (last > 0) {

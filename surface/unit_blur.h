@@ -41,9 +41,11 @@ void unitBlurScalar(const UnitBlurRow& row);
 void unitBlurSse2(const UnitBlurRow& row);
 #endif
 #if defined(__x86_64__)
-// Only on a processor with AVX2.
+// Only on a processor with AVX2, and with AVX-512 (byte and word instructions).
 void unitBlurAvx2(const UnitBlurRow& row);
+void unitBlurAvx512(const UnitBlurRow& row);
 bool processorHasAvx2();
+bool processorHasAvx512();
 #endif
 
 // The fastest form for this processor.
