@@ -79,7 +79,12 @@ void unitBlurSse2(const UnitBlurRow& row) {
                          movedSums(r.columnSums + i + 8, _mm_unpackhi_epi8(leaving, zero),
                                    _mm_unpackhi_epi8(entering, zero)));
     }
-    unitBlurScalar(r.from(i));
+    // The last bytes as the last 16 of the row: those done twice get the same values again,
+    // since nothing the loop writes is read by it.
+    if (i < r.count && r.count >= 16)
+        unitBlurSse2(r.from(r.count - 16));
+    else
+        unitBlurScalar(r.from(i));
 }
 #endif
 
@@ -135,8 +140,6 @@ namespace {
                                 wideMovedSums(r.columnSums + i + half, r.leaving + i + half,
                                               r.entering + i + half));
     }
-    // The last bytes as the last 32 of the row: those done twice get the same values again,
-    // since nothing the loop writes is read by it.
     if (i < r.count && r.count >= 32)
         unitBlurAvx2(r.from(r.count - 32));
     else
