@@ -1,10 +1,12 @@
 // The resample: for each result row the two source rows it lies between are interpolated into
-// a row of values (a loop the compiler vectorises, built for SSE2 and AVX2), and the result
-// pixels are interpolated from that row (resample_columns).
+// a row of values (a loop the compiler vectorises), and the result pixels are interpolated from
+// that row (resample_columns); for a result no wider than the source both steps go pixel by
+// pixel (resample_pixels).
 #include "format/vector_clones.h"
 #include "surface/pixel_filters.h"
 #include "surface/pixel_rounding.h"
 #include "surface/resample_columns.h"
+#include "surface/resample_pixels.h"
 
 #include <vector>
 
@@ -65,13 +67,21 @@ void resample(const PixelRows& source, std::uint8_t* target, int width, int heig
     const std::vector<ColumnWeights> columns = columnWeights(width, source.width);
     const std::vector<SamplePoint> rows = samplePoints(height, source.height);
     const std::size_t rowBytes = 4 * static_cast<std::size_t>(source.width);
-    std::vector<float> vertical(rowBytes);
+    // No wider than the source, each source pixel is read about once: both steps at once. Wider,
+    // a source pixel serves several result pixels: its vertical step is done once and kept.
+    const bool onePass = width <= source.width;
+    std::vector<float> vertical(onePass ? 0 : rowBytes);
     for (int y = 0; y < height; ++y) {
         const SamplePoint row = rows[static_cast<std::size_t>(y)];
+        std::uint8_t* out = target + static_cast<std::size_t>(y) * 4 * width;
+        if (onePass) {
+            interpolatePixels({source.row(row.index), source.row(row.index + 1), row.fraction},
+                              columns.data(), width, out);
+            continue;
+        }
         interpolateRows(source.row(row.index), source.row(row.index + 1), row.fraction, rowBytes,
                         vertical.data());
-        interpolateColumns(vertical.data(), columns.data(), width,
-                           target + static_cast<std::size_t>(y) * 4 * width);
+        interpolateColumns(vertical.data(), columns.data(), width, out);
     }
 }
 

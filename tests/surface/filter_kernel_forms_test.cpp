@@ -2,6 +2,7 @@
 // to a few vector widths: each form the processor can run must give every byte the scalar form
 // gives, and write nothing beyond its row.
 #include "surface/resample_columns.h"
+#include "surface/resample_pixels.h"
 #include "surface/unit_blur.h"
 #include "tests/support/recorded_results.h"
 
@@ -117,6 +118,59 @@ TEST(FilterKernelForms, TheScalarUnitBlurRoundsHalvesToEven) {
     }
 }
 
+// Column weights as the resample makes them: whole steps, halves and arbitrary
+// single-precision fractions, each column on a random source pixel with one after it.
+std::vector<pixelfilters::ColumnWeights> randomColumns(int width, int sourceWidth,
+                                                       RandomBytes& random) {
+    std::vector<pixelfilters::ColumnWeights> columns(static_cast<std::size_t>(width));
+    for (pixelfilters::ColumnWeights& column : columns) {
+        const int kind = random.below(4);
+        const float fraction = kind == 0   ? 0.0f
+                               : kind == 1 ? 1.0f
+                               : kind == 2 ? 0.5f
+                                           : static_cast<float>(random.next() >> 40) * 0x1p-24f;
+        for (int c = 0; c < 4; ++c) {
+            column.low[c] = 1.0f - fraction;
+            column.high[c] = fraction;
+        }
+        column.index = random.below(sourceWidth - 1);
+    }
+    return columns;
+}
+
+TEST(FilterKernelForms, EveryOnePassResampleFormGivesWhatTheScalarFormGives) {
+    using Form = void (*)(const pixelfilters::RowPair&, const pixelfilters::ColumnWeights*, int,
+                          std::uint8_t*);
+    std::vector<std::pair<std::string, Form>> forms;
+#if defined(__SSE2__)
+    forms.emplace_back("SSE2", pixelfilters::interpolatePixelsSse2);
+#endif
+#if defined(__x86_64__)
+    if (pixelfilters::processorHasAvx2())
+        forms.emplace_back("AVX2", pixelfilters::interpolatePixelsAvx2);
+#endif
+    ASSERT_FALSE(forms.empty());
+    RandomBytes random(23);
+    for (int width = 0; width <= 40; ++width) {
+        const int sourceWidth = 2 + random.below(60);
+        std::vector<std::uint8_t> low(4 * static_cast<std::size_t>(sourceWidth)), high = low;
+        for (auto* row : {&low, &high})
+            for (std::uint8_t& b : *row)
+                b = random.byte();
+        const float fractions[] = {0.0f, 1.0f, 0.5f,
+                                   static_cast<float>(random.next() >> 40) * 0x1p-24f};
+        const auto columns = randomColumns(width, sourceWidth, random);
+        const pixelfilters::RowPair rows = {low.data(), high.data(), fractions[width % 4]};
+        std::vector<std::uint8_t> scalar(4 * static_cast<std::size_t>(width) + 8, 0xAB);
+        pixelfilters::interpolatePixelsScalar(rows, columns.data(), width, scalar.data());
+        for (const auto& [name, form] : forms) {
+            std::vector<std::uint8_t> vector(scalar.size(), 0xAB);
+            form(rows, columns.data(), width, vector.data());
+            ASSERT_EQ(vector, scalar) << name << ", " << width << " pixels";
+        }
+    }
+}
+
 #if defined(__SSE2__)
 TEST(FilterKernelForms, TheSse2ResampleColumnsGiveWhatTheScalarFormGives) {
     RandomBytes random(22);
@@ -125,20 +179,7 @@ TEST(FilterKernelForms, TheSse2ResampleColumnsGiveWhatTheScalarFormGives) {
         std::vector<float> vertical(4 * static_cast<std::size_t>(sourceWidth));
         for (float& value : vertical)
             value = static_cast<float>(random.byte());
-        std::vector<pixelfilters::ColumnWeights> columns(static_cast<std::size_t>(width));
-        for (pixelfilters::ColumnWeights& column : columns) {
-            // Whole steps, halves and arbitrary single-precision fractions.
-            const int kind = random.below(4);
-            const float fraction = kind == 0   ? 0.0f
-                                   : kind == 1 ? 1.0f
-                                   : kind == 2 ? 0.5f
-                                               : static_cast<float>(random.next() >> 40) * 0x1p-24f;
-            for (int c = 0; c < 4; ++c) {
-                column.low[c] = 1.0f - fraction;
-                column.high[c] = fraction;
-            }
-            column.index = random.below(sourceWidth - 1);
-        }
+        const auto columns = randomColumns(width, sourceWidth, random);
         std::vector<std::uint8_t> scalar(4 * static_cast<std::size_t>(width) + 8, 0xAB);
         std::vector<std::uint8_t> vector = scalar;
         pixelfilters::interpolateColumnsScalar(vertical.data(), columns.data(), width,
