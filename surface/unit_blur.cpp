@@ -183,7 +183,9 @@ namespace {
 
 [[MOTORHALL_AVX512]] void unitBlurAvx512(const UnitBlurRow& row) {
     const UnitBlurRow r = row;
-    // The pack works within each 128-bit quarter; this puts the quarters back in order.
+    // The pack works within each 128-bit quarter; this puts the quarters back in order. (The
+    // zero-masked permute is the plain one; GCC 12 takes the plain one's undefined starting
+    // value for an uninitialised read.)
     const __m512i inOrder = _mm512_set_epi64(7, 5, 3, 1, 6, 4, 2, 0);
     int i = 0;
     for (; i + 64 <= r.count; i += 64) {

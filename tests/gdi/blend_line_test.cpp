@@ -64,23 +64,34 @@ TEST(BlendLine, TheSse2FormGivesWhatTheScalarFormGives) {
 }
 
 #if defined(__x86_64__)
-TEST(BlendLine, TheAvx2FormGivesWhatTheScalarFormGives) {
-    if (!gdi::blend::processorHasAvx2())
-        GTEST_SKIP() << "this processor has no AVX2";
+// Every pair, and every line length up to a few groups of the widest form.
+void expectTheScalarResults(void (*form)(const std::uint8_t*, std::uint8_t*, int)) {
     for (int alpha = 0; alpha < 256; ++alpha) {
         Lines scalar = everyPair(alpha);
         Lines vector = scalar;
         gdi::blend::blendLineScalar(scalar.source.data(), scalar.target.data(), 65536, 1);
-        gdi::blend::blendLineAvx2(vector.source.data(), vector.target.data(), 65536);
+        form(vector.source.data(), vector.target.data(), 65536);
         ASSERT_EQ(vector.target, scalar.target) << "alpha " << alpha;
     }
-    for (int count = 0; count <= 35; ++count) {
+    for (int count = 0; count <= 67; ++count) {
         Lines scalar = everyPair(count);
         Lines vector = scalar;
         gdi::blend::blendLineScalar(scalar.source.data() + 4, scalar.target.data() + 4, count, 1);
-        gdi::blend::blendLineAvx2(vector.source.data() + 4, vector.target.data() + 4, count);
+        form(vector.source.data() + 4, vector.target.data() + 4, count);
         ASSERT_EQ(vector.target, scalar.target) << count << " pixels";
     }
+}
+
+TEST(BlendLine, TheAvx2FormGivesWhatTheScalarFormGives) {
+    if (!gdi::blend::processorHasAvx2())
+        GTEST_SKIP() << "this processor has no AVX2";
+    expectTheScalarResults(gdi::blend::blendLineAvx2);
+}
+
+TEST(BlendLine, TheAvx512FormGivesWhatTheScalarFormGives) {
+    if (!gdi::blend::processorHasAvx512())
+        GTEST_SKIP() << "this processor has no AVX-512";
+    expectTheScalarResults(gdi::blend::blendLineAvx512);
 }
 #endif
 
