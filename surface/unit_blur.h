@@ -4,8 +4,8 @@
 // to even. (sum / 8 is exact in single precision, so this is what the floating-point formula of
 // the other divisors gives.) The unsharp mask's 2 x value - blur, clamped, can be stored
 // instead. In the same pass the column sums are moved on to the next row, while they are in
-// registers. Three forms: scalar, SSE2 and AVX2; the fastest the processor runs is picked, and
-// the tests hold each to the scalar one.
+// registers. Four forms: scalar, SSE2, AVX2 and AVX-512; the fastest the processor runs is
+// picked, and the tests hold each to the scalar one.
 #pragma once
 
 #include <cstdint>
