@@ -7,6 +7,8 @@
 //   the 2880 x 80 x 4 bytes it reads.
 //   blur, unsharp mask / memcpy: a new 2880 x 160 surface from one of that size, against copying
 //   2880 x 160 x 4 bytes.
+//   strip fill / memcpy: the white Rectangle with which a catalogue scan clears its 20100 x 100
+//   thumbnail strip (all but row and column 0), against copying the bytes it paints.
 #include "surface/alpha_surface.h"
 #include "tests/support/srf_writer.h"
 
@@ -137,6 +139,40 @@ void UnsharpMaskVehicle(benchmark::State& state) {
                   [](const cAlphaSurface& s) { return s.UnsharpMask(); });
 }
 
+// The catalogue scan's strip: one 100-pixel cell for each of 201 vehicles.
+constexpr int catalogueStripWidth = 20100;
+constexpr int catalogueStripHeight = 100;
+constexpr std::size_t stripFillBytes =
+    std::size_t{catalogueStripWidth - 1} * (catalogueStripHeight - 1) * 4;
+
+// As the scan does it: a white one-pixel pen and a white brush, from (1, 1) to the far corner.
+void FillStripRectangle(benchmark::State& state) {
+    constexpr gdi::COLORREF white = 0x00FFFFFF;
+    cAlphaSurface strip;
+    if (!strip.Create(catalogueStripWidth, catalogueStripHeight)) {
+        state.SkipWithError("no surface");
+        return;
+    }
+    const gdi::HPEN pen = gdi::CreatePen(gdi::PS_SOLID, 1, white);
+    const gdi::HBRUSH brush = gdi::CreateSolidBrush(white);
+    const gdi::HGDIOBJ previousPen = gdi::SelectObject(strip.hDC(), pen);
+    const gdi::HGDIOBJ previousBrush = gdi::SelectObject(strip.hDC(), brush);
+    for (auto _ : state) {
+        gdi::Rectangle(strip.hDC(), 1, 1, catalogueStripWidth, catalogueStripHeight);
+        benchmark::DoNotOptimize(strip.DIBSectionBitsPtr());
+        benchmark::ClobberMemory();
+    }
+    gdi::SelectObject(strip.hDC(), previousPen);
+    gdi::SelectObject(strip.hDC(), previousBrush);
+    gdi::DeleteObject(pen);
+    gdi::DeleteObject(brush);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * stripFillBytes));
+}
+
+void MemcpyStripFill(benchmark::State& state) {
+    memcpyBytes(state, stripFillBytes);
+}
+
 } // namespace
 
 BENCHMARK(DecodeVehicle);
@@ -147,3 +183,5 @@ BENCHMARK(ResampleStrip);
 BENCHMARK(MemcpyResampleSource);
 BENCHMARK(BlurVehicle);
 BENCHMARK(UnsharpMaskVehicle);
+BENCHMARK(FillStripRectangle);
+BENCHMARK(MemcpyStripFill);

@@ -1,19 +1,11 @@
 #include "format/srf_pixel_run.h"
 
 #include "format/srf_pixel.h"
+#include "format/vector_clones.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
-
-// The loops are also built for AVX2, picked at load time where the processor has it: twice the
-// pixels per instruction of the baseline x86-64 build.
-#if defined(__x86_64__) && defined(__linux__) &&                                                   \
-    (defined(__clang__) ? __clang_major__ >= 14 : defined(__GNUC__))
-#define MOTORHALL_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define MOTORHALL_VECTOR_CLONES
-#endif
 
 namespace srf {
 namespace {
@@ -29,18 +21,54 @@ std::uint32_t packPixel(std::uint8_t blue, std::uint8_t green, std::uint8_t red,
            std::uint32_t{alpha} << 24;
 }
 
-std::size_t validPrefixLength(const std::uint8_t* transparency, std::size_t count) {
-    // Valid files have no bad byte at all, so one branch-free pass decides the common case and
-    // the exact position is searched only when it is needed.
-    std::uint8_t worst = 0;
+// The pixels are decoded in blocks: a block's transparency bytes are checked together while
+// they are in registers, then the block is decoded, so the bytes are read in one pass and the
+// stop before a bad pixel stays exact. The helpers are inlined into each build of the loop, so
+// that the AVX2 one runs them in AVX2 too.
+constexpr std::size_t blockPixels = 64;
+
+// Branch-free, so that it vectorises.
+[[gnu::always_inline]] inline std::uint8_t largestTransparency(const std::uint8_t* transparency,
+                                                               std::size_t count) {
+    std::uint8_t largest = 0;
     for (std::size_t i = 0; i < count; ++i)
-        worst = std::max(worst, transparency[i]);
-    if (worst <= kMaxTransparency)
+        largest = std::max(largest, transparency[i]);
+    return largest;
+}
+
+// Valid files have no bad byte at all: the branch-free check decides the common case, and the
+// exact position is searched only when it is needed.
+[[gnu::always_inline]] inline std::size_t validPrefixLength(const std::uint8_t* transparency,
+                                                            std::size_t count) {
+    if (largestTransparency(transparency, count) <= kMaxTransparency)
         return count;
     return static_cast<std::size_t>(
         std::find_if(transparency, transparency + count,
                      [](std::uint8_t t) { return t > kMaxTransparency; }) -
         transparency);
+}
+
+// `count` pixels whose transparency bytes are all valid.
+[[gnu::always_inline]] inline void decodeValidPixels(const std::uint8_t* __restrict colour,
+                                                     const std::uint8_t* __restrict transparency,
+                                                     std::size_t count,
+                                                     std::uint8_t* __restrict out) {
+    for (std::size_t i = 0; i < count; ++i) {
+        // SRFPixelToRGB on the whole little-endian word, computed as the two 16-bit halves of
+        // the output pixel so that the vectorised loop works on eight pixels per register: each
+        // 5-bit channel moves to the top of its byte (blue bits 4-0, green 10-6, red 15-11).
+        std::uint16_t word;
+        std::memcpy(&word, colour + 2 * i, sizeof word);
+        const auto blueGreen =
+            static_cast<std::uint16_t>(((word << 3) & 0x00F8) | ((word << 5) & 0xF800));
+        // opacityOfValidTransparency as 255 - (2t - 1), 255 for t = 0, in byte steps that
+        // cannot overflow, which GCC turns into saturating byte operations.
+        const std::uint8_t t = transparency[i];
+        const auto opacity = static_cast<std::uint8_t>(255 - (t + (t > 0 ? t - 1 : 0)));
+        const auto redAlpha = static_cast<std::uint16_t>(((word >> 8) & 0x00F8) | opacity << 8);
+        std::memcpy(out + 4 * i, &blueGreen, sizeof blueGreen);
+        std::memcpy(out + 4 * i + 2, &redAlpha, sizeof redAlpha);
+    }
 }
 
 } // namespace
@@ -49,21 +77,17 @@ MOTORHALL_VECTOR_CLONES
 std::size_t decodePixelRun(const std::uint8_t* __restrict colour,
                            const std::uint8_t* __restrict transparency, std::size_t count,
                            std::uint8_t* __restrict out) {
-    const std::size_t valid = validPrefixLength(transparency, count);
-    for (std::size_t i = 0; i < valid; ++i) {
-        // SRFPixelToRGB on the whole little-endian word, computed as the two 16-bit halves of
-        // the output pixel so that the vectorised loop works on eight pixels per register: each
-        // 5-bit channel moves to the top of its byte (blue bits 4-0, green 10-6, red 15-11).
-        std::uint16_t word;
-        std::memcpy(&word, colour + 2 * i, sizeof word);
-        const auto blueGreen =
-            static_cast<std::uint16_t>(((word << 3) & 0x00F8) | ((word << 5) & 0xF800));
-        const auto redAlpha = static_cast<std::uint16_t>(
-            ((word >> 8) & 0x00F8) | opacityOfValidTransparency(transparency[i]) << 8);
-        std::memcpy(out + 4 * i, &blueGreen, sizeof blueGreen);
-        std::memcpy(out + 4 * i + 2, &redAlpha, sizeof redAlpha);
+    std::size_t done = 0;
+    for (; done + blockPixels <= count; done += blockPixels) {
+        if (largestTransparency(transparency + done, blockPixels) > kMaxTransparency)
+            break;
+        decodeValidPixels(colour + 2 * done, transparency + done, blockPixels, out + 4 * done);
     }
-    return valid;
+    // The short block at the end, or the block that holds a bad byte, up to that byte.
+    const std::size_t valid =
+        validPrefixLength(transparency + done, std::min(blockPixels, count - done));
+    decodeValidPixels(colour + 2 * done, transparency + done, valid, out + 4 * done);
+    return done + valid;
 }
 
 MOTORHALL_VECTOR_CLONES

@@ -1,5 +1,6 @@
 #include "surface/alpha_surface.h"
 
+#include "platform/gdi/dib_section_for_overwrite.h"
 #include "platform/system/format_message.h"
 
 #include <limits>
@@ -46,6 +47,11 @@ std::int32_t cAlphaSurface::fillBitmapInfo(std::int32_t width, std::int32_t heig
 
 bool cAlphaSurface::CreateDIB(gdi::HDC dc, std::int32_t width, std::int32_t height,
                               gdi::HBITMAP& bitmap) {
+    return createDibSection(dc, width, height, bitmap, NewPixels::Zeroed);
+}
+
+bool cAlphaSurface::createDibSection(gdi::HDC dc, std::int32_t width, std::int32_t height,
+                                     gdi::HBITMAP& bitmap, NewPixels pixels) {
     bitmap = 0;
     bits_ = nullptr;
     const std::int32_t imageSize = fillBitmapInfo(width, height);
@@ -55,13 +61,19 @@ bool cAlphaSurface::CreateDIB(gdi::HDC dc, std::int32_t width, std::int32_t heig
         return false;
     info_.bmiHeader.biSizeImage = static_cast<std::uint32_t>(imageSize);
     void* address = nullptr;
-    bitmap = gdi::CreateDIBSection(dc, &info_, gdi::DIB_RGB_COLORS, &address, nullptr, 0);
+    bitmap = pixels == NewPixels::Zeroed
+                 ? gdi::CreateDIBSection(dc, &info_, gdi::DIB_RGB_COLORS, &address, nullptr, 0)
+                 : gdi::CreateDIBSectionForOverwrite(&info_, &address);
     if (bitmap != 0)
         bits_ = static_cast<std::uint8_t*>(address);
     return bitmap != 0;
 }
 
 bool cAlphaSurface::Create(std::int32_t width, std::int32_t height) {
+    return createSurface(width, height, NewPixels::Zeroed);
+}
+
+bool cAlphaSurface::createSurface(std::int32_t width, std::int32_t height, NewPixels pixels) {
     const bool drawDibWasOn = UseDrawDib();
     ClearUp();
     hDC_ = gdi::CreateCompatibleDC(0);
@@ -69,7 +81,7 @@ bool cAlphaSurface::Create(std::int32_t width, std::int32_t height) {
         return false;
     bool created = false;
     try {
-        created = CreateDIB(hDC_, width, height, hDIB_);
+        created = createDibSection(hDC_, width, height, hDIB_, pixels);
     } catch (const SurfaceOverflowError&) {
         gdi::DeleteDC(hDC_);
         hDC_ = 0;

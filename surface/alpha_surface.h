@@ -166,6 +166,17 @@ public:
     static std::string ApiErrorText(std::uint32_t code);
 
 private:
+    // How a new bitmap's memory starts: all zero, or as the allocator gives it, for a load or a
+    // filter that writes every byte before anything reads it (zeroing would cost a whole pass).
+    enum class NewPixels { Zeroed, ForOverwrite };
+    bool createDibSection(gdi::HDC dc, std::int32_t width, std::int32_t height,
+                          gdi::HBITMAP& bitmap, NewPixels pixels);
+    bool createSurface(std::int32_t width, std::int32_t height, NewPixels pixels);
+    // For a filter's result of this surface's size: overwritten whole when there are pixels
+    // to filter, left zero when there are none.
+    NewPixels resultPixels() const;
+    // Zeros `count` lines from line `first` (counted from the top).
+    void zeroLines(std::int32_t first, std::int32_t count);
     // In every copy and paint, a negative width or height stands for the surface's own.
     void wholeSurfaceForNegative(std::int32_t& width, std::int32_t& height) const;
     // The bitmap information and BytesPerScanLine for width x height, as CreateDIB describes

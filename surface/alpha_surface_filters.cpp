@@ -11,16 +11,24 @@ pixelfilters::PixelRows cAlphaSurface::pixelRows() const {
     return {bits_, static_cast<std::size_t>(bytesPerScanLine_), Width(), Height()};
 }
 
+cAlphaSurface::NewPixels cAlphaSurface::resultPixels() const {
+    return bits_ != nullptr ? NewPixels::ForOverwrite : NewPixels::Zeroed;
+}
+
 std::unique_ptr<cAlphaSurface> cAlphaSurface::Resample(std::int32_t newHeight,
                                                        std::int32_t newWidth) const {
+    const bool copy = newWidth == Width() && newHeight == Height();
+    const bool interpolated = !copy && bits_ != nullptr && Width() >= 2 && Height() >= 2;
     auto result = std::make_unique<cAlphaSurface>();
-    if (!result->Create(newWidth, newHeight))
+    // The interpolation writes every byte; a copy from a released surface copies nothing.
+    if (!result->createSurface(newWidth, newHeight,
+                               interpolated ? NewPixels::ForOverwrite : NewPixels::Zeroed))
         return nullptr;
-    if (newWidth == Width() && newHeight == Height()) {
+    if (copy) {
         result->LoadPictureBlt(hDC_, 0, 0, -1, -1, gdi::SRCCOPY);
         return result;
     }
-    if (bits_ == nullptr || Width() < 2 || Height() < 2)
+    if (!interpolated)
         throw SurfaceSubscriptError(
             "Resample to another size needs a source of at least 2 x 2 pixels");
     pixelfilters::resample(pixelRows(), result->bits_, newWidth, newHeight);
@@ -29,12 +37,13 @@ std::unique_ptr<cAlphaSurface> cAlphaSurface::Resample(std::int32_t newHeight,
 
 std::unique_ptr<cAlphaSurface> cAlphaSurface::Blur(float centreDivisor,
                                                    float neighbourDivisor) const {
+    // The blur writes every byte; a surface released after its size was set has nothing to
+    // blur, and the result stays zero.
     auto result = std::make_unique<cAlphaSurface>();
-    if (!result->Create(Width(), Height()))
+    if (!result->createSurface(Width(), Height(), resultPixels()))
         return nullptr;
     if (centreDivisor == 0.0f || neighbourDivisor == 0.0f)
         throw SurfaceDivisionByZeroError("Blur: division by zero");
-    // A surface released after its size was set has nothing to blur: the result stays zero.
     if (bits_ != nullptr)
         pixelfilters::blur(pixelRows(), result->bits_, centreDivisor, neighbourDivisor);
     return result;
@@ -42,15 +51,11 @@ std::unique_ptr<cAlphaSurface> cAlphaSurface::Blur(float centreDivisor,
 
 std::unique_ptr<cAlphaSurface> cAlphaSurface::UnsharpMask() const {
     auto result = std::make_unique<cAlphaSurface>();
-    if (!result->Create(Width(), Height()))
+    if (!result->createSurface(Width(), Height(), resultPixels()))
         return nullptr;
     if (bits_ == nullptr)
         return result;
-    // The result's memory serves as the buffer for the blur, which is then turned into the
-    // sharpened image in place.
-    pixelfilters::blur(pixelRows(), result->bits_, 1.0f, 1.0f);
-    pixelfilters::sharpenWithBlur(bits_, result->bits_,
-                                  static_cast<std::size_t>(bytesPerScanLine_) * Height());
+    pixelfilters::unsharpMask(pixelRows(), result->bits_);
     return result;
 }
 

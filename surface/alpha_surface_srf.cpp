@@ -1,12 +1,14 @@
 // Loading an SRF vehicle into a surface: the file is read completely first and the surface is
 // touched only after that succeeded; then the 2D image is decoded before the 3D strip, writing
-// straight into the pixel memory.
+// straight into the pixel memory. That memory is not zeroed first: a load writes every byte,
+// and one that fails zeros what it did not write.
 #include "format/srf_limits.h"
 #include "format/srf_pixel_run.h"
 #include "format/srf_reader.h"
 #include "surface/alpha_surface.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 std::int32_t cAlphaSurface::CreateFromGarminSRF(const std::filesystem::path& path) {
@@ -37,7 +39,8 @@ std::int32_t cAlphaSurface::loadSrf(const srf::SrfReadResult& read) {
             fillBitmapInfo(width, height);
             return 0;
         }
-        if (!Create(width, height))
+        // Every byte is written below, or zeroed when the decode fails.
+        if (!createSurface(width, height, NewPixels::ForOverwrite))
             return 0;
     } catch (const SurfaceOverflowError&) {
         return 0;
@@ -47,8 +50,10 @@ std::int32_t cAlphaSurface::loadSrf(const srf::SrfReadResult& read) {
     // The colour of the last pixel decoded carries over from row to row and from the 2D image
     // to the 3D strip: it paints the fill columns.
     srf::Rgb currentColour;
-    if (!decodeSrfImage(file.image2d, file.image3d.height, currentColour))
+    if (!decodeSrfImage(file.image2d, file.image3d.height, currentColour)) {
+        zeroLines(0, file.image3d.height); // the strip that is not decoded
         return 0;
+    }
     if (!decodeSrfImage(file.image3d, 0, currentColour))
         return 0;
     return 1;
@@ -76,10 +81,26 @@ bool cAlphaSurface::decodeSrfImage(const srf::SrfImage& image, std::int32_t firs
             const std::uint8_t* last = out + 4 * (decoded - 1);
             currentColour = {last[2], last[1], last[0]};
         }
-        if (static_cast<std::int64_t>(decoded) < width)
+        if (static_cast<std::int64_t>(decoded) < width) {
+            // From the failing pixel on, nothing of this image is decoded.
+            std::memset(out + 4 * decoded, 0,
+                        static_cast<std::size_t>(BytesPerScanLine()) - 4 * decoded);
+            zeroLines(static_cast<std::int32_t>(line + 1),
+                      static_cast<std::int32_t>(image.height - row - 1));
             return false;
+        }
         srf::fillPixelRun(out + 4 * width, static_cast<std::size_t>(surfaceWidth - width),
                           currentColour.blue, currentColour.green, currentColour.red, 255);
     }
     return true;
+}
+
+void cAlphaSurface::zeroLines(std::int32_t first, std::int32_t count) {
+    if (count <= 0)
+        return;
+    // Lines are counted from the top and the rows are stored bottom-up, so the lines from
+    // `first` on down are the `count` memory rows that end with row Height() - 1 - first.
+    const std::size_t stride = static_cast<std::size_t>(BytesPerScanLine());
+    std::memset(bits_ + static_cast<std::size_t>(Height() - first - count) * stride, 0,
+                static_cast<std::size_t>(count) * stride);
 }

@@ -1,6 +1,6 @@
 // The pixel kernels behind the surface's filters, on plain buffers of 4-byte pixels. Every
 // fraction is rounded to the nearest integer, ties to even, and clamped to 0..255; the four bytes
-// of a pixel are treated alike.
+// of a pixel are treated alike. Each writes every byte of its target.
 #pragma once
 
 #include <cstddef>
@@ -24,8 +24,8 @@ struct PixelRows {
 void blur(const PixelRows& source, std::uint8_t* target, float centreDivisor,
           float neighbourDivisor);
 
-// Turns a blurred copy into the sharpened image in place: 2 x source - blurred, clamped.
-void sharpenWithBlur(const std::uint8_t* source, std::uint8_t* blurred, std::size_t size);
+// Each byte becomes 2 x its value - its blur(1, 1), clamped: the blur is never stored.
+void unsharpMask(const PixelRows& source, std::uint8_t* target);
 
 // Bilinear scaling of a source of at least 2 x 2 pixels to width x height (rows 4 x width bytes
 // apart): scales (source size - 1) / new size in single precision, the vertical interpolation

@@ -1,11 +1,13 @@
 #include "gdi.h"
 
+#include "platform/gdi/blend_line.h"
+#include "platform/gdi/dib_section_for_overwrite.h"
+
 #include <algorithm>
-#include <bit>
+#include <climits>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -143,89 +145,6 @@ Span clip(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h, std::i
     return s;
 }
 
-inline std::uint32_t div255(std::uint32_t v) {
-    return (v + 128 + ((v + 128) >> 8)) >> 8;
-}
-
-// Source-over of one premultiplied pixel onto another, the four channels at once in the 16-bit
-// lanes of a 64-bit word: each target channel d becomes min(255, c + div255(d * keep)).
-inline std::uint64_t spreadChannels(std::uint32_t p) {
-    return (p & 0xFFull) | (std::uint64_t{p & 0xFF00u} << 8) |
-           (std::uint64_t{p & 0xFF0000u} << 16) | (std::uint64_t{p & 0xFF000000u} << 24);
-}
-
-inline std::uint32_t packChannels(std::uint64_t lanes) {
-    return static_cast<std::uint32_t>((lanes & 0xFF) | ((lanes >> 8) & 0xFF00) |
-                                      ((lanes >> 16) & 0xFF0000) | ((lanes >> 24) & 0xFF000000));
-}
-
-inline std::uint32_t blendPixel(std::uint32_t source, std::uint32_t target, std::uint32_t keep) {
-    constexpr std::uint64_t lowBytes = 0x00FF00FF00FF00FFull;
-    std::uint64_t lanes = spreadChannels(target) * keep + 0x0080008000800080ull;
-    lanes = ((lanes + ((lanes >> 8) & lowBytes)) >> 8) & lowBytes; // div255, rounded
-    lanes += spreadChannels(source);
-    const std::uint64_t over = ((lanes >> 8) & 0x0001000100010001ull) * 0xFF;
-    return packChannels((lanes | over) & lowBytes);
-}
-
-// Four pixels at a time with SSE2 (every x86-64 processor has it): the channels widen to 16-bit
-// lanes, so the same rounded division applies, and the saturating pack clamps to 255.
-#if defined(__SSE2__)
-inline void blendFourPixels(const std::uint8_t* source, std::uint8_t* target) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source));
-    const __m128i alpha = _mm_srli_epi32(s, 24);
-    if (_mm_movemask_epi8(_mm_cmpeq_epi32(alpha, _mm_set1_epi32(255))) == 0xFFFF) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(target), s);
-        return;
-    }
-    if (_mm_movemask_epi8(_mm_cmpeq_epi32(s, zero)) == 0xFFFF)
-        return;
-    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(target));
-    const __m128i keep32 = _mm_sub_epi32(_mm_set1_epi32(255), alpha);
-    const __m128i keep16 = _mm_or_si128(keep32, _mm_slli_epi32(keep32, 16));
-    const __m128i half = _mm_set1_epi16(128);
-    auto blendHalf = [&](__m128i targetLanes, __m128i sourceLanes, __m128i keep) {
-        __m128i t = _mm_add_epi16(_mm_mullo_epi16(targetLanes, keep), half);
-        t = _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
-        return _mm_add_epi16(t, sourceLanes);
-    };
-    const __m128i low = blendHalf(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(s, zero),
-                                  _mm_unpacklo_epi32(keep16, keep16));
-    const __m128i high = blendHalf(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(s, zero),
-                                   _mm_unpackhi_epi32(keep16, keep16));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(target), _mm_packus_epi16(low, high));
-}
-#endif
-
-// The blend every caller of the program uses: 32-bit target, per-pixel alpha, no constant
-// alpha. Opaque source pixels are copied and transparent black ones skipped, which is most of
-// a vehicle frame. `step` is -1 when a line is blended onto itself further right.
-void blendLine(const std::uint8_t* source, std::uint8_t* target, int count, int step) {
-    static_assert(std::endian::native == std::endian::little);
-    int n = 0;
-#if defined(__SSE2__)
-    if (step == 1)
-        for (; n + 4 <= count; n += 4, source += 16, target += 16)
-            blendFourPixels(source, target);
-#endif
-    for (; n < count; ++n, source += 4 * step, target += 4 * step) {
-        std::uint32_t s;
-        std::memcpy(&s, source, 4);
-        const std::uint32_t alpha = s >> 24;
-        if (alpha == 255) {
-            std::memcpy(target, &s, 4);
-            continue;
-        }
-        if (s == 0)
-            continue;
-        std::uint32_t d;
-        std::memcpy(&d, target, 4);
-        d = blendPixel(s, d, 255 - alpha);
-        std::memcpy(target, &d, 4);
-    }
-}
-
 void copyRow(const BitmapObject& from, const std::uint8_t* src, const BitmapObject& to,
              std::uint8_t* dst, int count) {
     if (from.bitsPerPixel == to.bitsPerPixel) {
@@ -246,7 +165,29 @@ void copyRow(const BitmapObject& from, const std::uint8_t* src, const BitmapObje
     }
 }
 
+// Whole pixels, four to a store: the catalogue scan clears its 8 MB thumbnail strip with this.
+void fillRow32(std::uint8_t* p, int count, std::uint32_t pixel) {
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
+    for (; x + 4 <= count; x += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4 * static_cast<std::ptrdiff_t>(x)), four);
+#endif
+    for (; x < count; ++x)
+        std::memcpy(p + 4 * static_cast<std::ptrdiff_t>(x), &pixel, 4);
+}
+
+void fillRow24(std::uint8_t* p, int count, std::uint8_t blue, std::uint8_t green,
+               std::uint8_t red) {
+    for (int x = 0; x < count; ++x, p += 3) {
+        p[0] = blue;
+        p[1] = green;
+        p[2] = red;
+    }
+}
+
 // Any extent in 64 bits: what lies outside the bitmap is cut off before a pixel is addressed.
+// A 32-bit pixel gets 0 in its alpha byte, as from the Windows calls.
 void fillSpan(const BitmapObject& b, std::int64_t fromX, std::int64_t fromY, std::int64_t toX,
               std::int64_t toY, COLORREF colour) {
     const int left = static_cast<int>(std::clamp<std::int64_t>(fromX, 0, b.width));
@@ -257,17 +198,16 @@ void fillSpan(const BitmapObject& b, std::int64_t fromX, std::int64_t fromY, std
         return;
     const std::uint8_t red = colour & 0xFF, green = (colour >> 8) & 0xFF,
                        blue = (colour >> 16) & 0xFF;
+    const std::uint32_t pixel =
+        std::uint32_t{blue} | std::uint32_t{green} << 8 | std::uint32_t{red} << 16;
     const DibView v = b.view();
     const int bytes = b.bitsPerPixel / 8;
     for (int y = top; y < bottom; ++y) {
         std::uint8_t* p = v.line(y) + static_cast<std::ptrdiff_t>(left) * bytes;
-        for (int x = left; x < right; ++x, p += bytes) {
-            p[0] = blue;
-            p[1] = green;
-            p[2] = red;
-            if (bytes == 4)
-                p[3] = 0;
-        }
+        if (bytes == 4)
+            fillRow32(p, right - left, pixel);
+        else
+            fillRow24(p, right - left, blue, green, red);
     }
 }
 
@@ -295,8 +235,14 @@ bool DeleteDC(HDC handle) {
     return true;
 }
 
-HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, std::uint32_t usage, void** bits, void*,
-                         DWORD) {
+namespace {
+
+// The pixel memory of a new bitmap: zeroed, or as the allocator gives it for a caller that
+// writes every byte before anything reads it.
+enum class NewPixels { Zeroed, ForOverwrite };
+
+HBITMAP createDibSection(const BITMAPINFO* info, std::uint32_t usage, void** bits,
+                         NewPixels pixels) {
     if (bits)
         *bits = nullptr;
     if (!info || usage != DIB_RGB_COLORS)
@@ -316,8 +262,9 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, std::uint32_t usage, void*
     b.topDown = h.biHeight < 0;
     b.bitsPerPixel = h.biBitCount;
     b.stride = static_cast<int>(stride);
-    b.bits.reset(
-        static_cast<std::uint8_t*>(std::calloc(static_cast<std::size_t>(stride * rows), 1)));
+    const auto size = static_cast<std::size_t>(stride * rows);
+    b.bits.reset(static_cast<std::uint8_t*>(pixels == NewPixels::Zeroed ? std::calloc(size, 1)
+                                                                        : std::malloc(size)));
     if (!b.bits)
         return 0;
     void* address = b.bits.get();
@@ -325,6 +272,17 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, std::uint32_t usage, void*
     if (handle && bits)
         *bits = address;
     return handle;
+}
+
+} // namespace
+
+HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, std::uint32_t usage, void** bits, void*,
+                         DWORD) {
+    return createDibSection(info, usage, bits, NewPixels::Zeroed);
+}
+
+HBITMAP CreateDIBSectionForOverwrite(const BITMAPINFO* info, void** bits) {
+    return createDibSection(info, DIB_RGB_COLORS, bits, NewPixels::ForOverwrite);
 }
 
 HGDIOBJ SelectObject(HDC handle, HGDIOBJ object) {
@@ -528,17 +486,18 @@ bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source
         std::uint8_t* dp = tv.line(s.targetY + row) +
                            static_cast<std::ptrdiff_t>(s.targetX + firstCol) * targetBytes;
         if (perPixel && constant == 255 && targetBytes == 4) {
-            blendLine(sp, dp, s.width, colStep);
+            blend::blendLine(sp, dp, s.width, colStep);
             continue;
         }
         for (int n = 0; n < s.width; ++n, sp += 4 * colStep, dp += targetBytes * colStep) {
             std::uint32_t c[4] = {sp[0], sp[1], sp[2], perPixel ? sp[3] : 255u};
             if (constant != 255)
                 for (auto& v : c)
-                    v = div255(v * constant);
+                    v = blend::div255(v * constant);
             const std::uint32_t keep = 255 - c[3];
             for (int k = 0; k < targetBytes; ++k)
-                dp[k] = static_cast<std::uint8_t>(std::min(255u, c[k] + div255(dp[k] * keep)));
+                dp[k] =
+                    static_cast<std::uint8_t>(std::min(255u, c[k] + blend::div255(dp[k] * keep)));
         }
     }
     return true;

@@ -84,3 +84,36 @@ TEST(SrfPixelRun, StopsAtTheFirstBadTransparencyWithoutWritingIt) {
 }
 
 } // namespace
+
+// Runs of every length up to a few vector groups, the bad byte at every position: the decoder
+// must write exactly the pixels before it, whatever groups of lanes it works in.
+TEST(SrfPixelRun, StopsAtABadTransparencyAnywhereInALongRun) {
+    for (std::size_t n = 1; n <= 140; ++n) {
+        std::vector<std::uint8_t> colour(2 * n), transparency(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            colour[2 * i] = static_cast<std::uint8_t>(31 * i + n);
+            colour[2 * i + 1] = static_cast<std::uint8_t>(7 * i);
+            transparency[i] = static_cast<std::uint8_t>((i * 13 + n) % 129);
+        }
+        for (std::size_t bad = 0; bad <= n; ++bad) {
+            std::vector<std::uint8_t> t = transparency;
+            if (bad < n)
+                t[bad] = static_cast<std::uint8_t>(129 + (bad * 5) % 127);
+            std::vector<std::uint8_t> out(4 * n + 4, 0xAB);
+            ASSERT_EQ(srf::decodePixelRun(colour.data(), t.data(), n, out.data()), bad)
+                << n << " pixels, bad at " << bad;
+            for (std::size_t i = 0; i < bad; ++i) {
+                const auto [blue, green, red] = srftest::expectedBgr(
+                    static_cast<std::uint16_t>(colour[2 * i] | colour[2 * i + 1] << 8));
+                const std::array<int, 4> expected = {blue, green, red,
+                                                     *srftest::expectedOpacity(t[i])};
+                const std::array<int, 4> got = {out[4 * i], out[4 * i + 1], out[4 * i + 2],
+                                                out[4 * i + 3]};
+                ASSERT_EQ(got, expected) << n << " pixels, bad at " << bad << ", pixel " << i;
+            }
+            for (std::size_t i = 4 * bad; i < out.size(); ++i)
+                ASSERT_EQ(out[i], 0xAB)
+                    << n << " pixels, bad at " << bad << ": byte " << i << " written past the stop";
+        }
+    }
+}

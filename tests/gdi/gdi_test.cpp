@@ -1,3 +1,4 @@
+#include "platform/gdi/dib_section_for_overwrite.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/system_colours.h"
 
@@ -80,6 +81,20 @@ TEST(GdiObjects, DibSectionIsZeroedAndRowsFollowTheSignOfTheHeight) {
     EXPECT_EQ(down.pixel(0, 0), down.bits);
 }
 
+// Zero also where the memory of a bitmap just freed is handed out again, at small and large sizes.
+TEST(GdiObjects, DibSectionIsZeroedWhereAFreedOneLay) {
+    for (const int width : {3, 700}) {
+        for (int round = 0; round < 2; ++round) {
+            Canvas canvas(width, 500);
+            ASSERT_NE(canvas.bitmap, 0);
+            const std::size_t size = static_cast<std::size_t>(width) * 500 * 4;
+            ASSERT_EQ(std::count(canvas.bits, canvas.bits + size, 0), static_cast<long>(size))
+                << width << " wide, round " << round;
+            std::memset(canvas.bits, 0xA5, size);
+        }
+    }
+}
+
 TEST(GdiObjects, DibSectionRejectsWhatItCannotHold) {
     struct Case {
         const char* what;
@@ -100,6 +115,44 @@ TEST(GdiObjects, DibSectionRejectsWhatItCannotHold) {
         EXPECT_EQ(bits, nullptr) << c.what;
     }
     EXPECT_EQ(CreateDIBSection(0, nullptr, DIB_RGB_COLORS, nullptr, nullptr, 0), 0);
+}
+
+// The surface's option for bitmaps it overwrites whole: the same bitmap as CreateDIBSection's in
+// everything but the zeroing, refused for the same headers.
+TEST(GdiObjects, ADibSectionForOverwriteIsAnOrdinaryBitmap) {
+    for (const int height : {5, -5}) {
+        BITMAPINFO info{};
+        info.bmiHeader.biWidth = 7;
+        info.bmiHeader.biHeight = height;
+        void* bits = nullptr;
+        const HBITMAP bitmap = CreateDIBSectionForOverwrite(&info, &bits);
+        ASSERT_NE(bitmap, 0);
+        ASSERT_NE(bits, nullptr);
+        BITMAP record;
+        ASSERT_EQ(GetObject(bitmap, sizeof record, &record), static_cast<int>(sizeof record));
+        EXPECT_EQ(record.bmWidth, 7);
+        EXPECT_EQ(record.bmHeight, 5);
+        EXPECT_EQ(record.bmWidthBytes, 28);
+        EXPECT_EQ(record.bmBits, bits);
+        const HDC dc = CreateCompatibleDC(0);
+        const HGDIOBJ previous = SelectObject(dc, bitmap);
+        ASSERT_NE(previous, 0);
+        ASSERT_TRUE(BitBlt(dc, 0, 0, 7, 5, 0, 0, 0, WHITENESS));
+        DibView view;
+        ASSERT_TRUE(GetDibView(dc, &view));
+        EXPECT_EQ(view.topDown, height < 0);
+        EXPECT_EQ(view.line(0)[4 * 6 + 2], 0xFF);
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        EXPECT_TRUE(DeleteObject(bitmap));
+    }
+    BITMAPINFO bad{};
+    bad.bmiHeader.biWidth = 40000;
+    bad.bmiHeader.biHeight = 40000;
+    void* bits = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CreateDIBSectionForOverwrite(&bad, &bits), 0);
+    EXPECT_EQ(bits, nullptr);
+    EXPECT_EQ(CreateDIBSectionForOverwrite(nullptr, &bits), 0);
 }
 
 TEST(GdiObjects, GetObjectDescribesBothDepths) {

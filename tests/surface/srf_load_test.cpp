@@ -199,6 +199,45 @@ TEST(SrfLoad, DecodesLikeTheReferenceInEveryLayout) {
     fs::remove(path);
 }
 
+// A decode that fails at any pixel keeps the pixels before it and leaves zeros from it on, also
+// where the surface's memory held a vehicle of the same size just before. The widths are no
+// multiple of any vector width, so the bad byte falls on every position of a group of lanes.
+TEST(SrfLoad, AFailureAtAnyPixelLeavesZerosFromItOnWhateverTheMemoryHeld) {
+    const srftest::File good = vehicle(patterned(131, 3, 50), patterned(70, 2, 51));
+    std::vector<std::pair<std::string, srftest::File>> failing;
+    for (const bool inStrip : {false, true}) {
+        const srftest::Image& image = inStrip ? good.image3d : good.image2d;
+        const std::size_t pixels = image.alpha.size();
+        for (std::size_t i = 0; i < pixels; ++i) {
+            srftest::File f = good;
+            (inStrip ? f.image3d : f.image2d).alpha[i] = static_cast<std::uint8_t>(129 + i % 127);
+            failing.emplace_back(std::string(inStrip ? "strip" : "2D image") + " transparency " +
+                                     std::to_string(i),
+                                 std::move(f));
+        }
+        for (const std::size_t words : {std::size_t{0}, std::size_t{1}, std::size_t{63},
+                                        std::size_t{64}, std::size_t{65}, pixels - 1}) {
+            srftest::File f = good;
+            (inStrip ? f.image3d : f.image2d).colour.resize(2 * words + 1);
+            failing.emplace_back(std::string(inStrip ? "strip" : "2D image") + " colour cut at " +
+                                     std::to_string(words),
+                                 std::move(f));
+        }
+    }
+    const std::vector<std::uint8_t> goodBytes = srftest::bytes(good);
+    cAlphaSurface surface;
+    for (const auto& [name, file] : failing) {
+        ASSERT_EQ(surface.CreateFromGarminSRFBytes(goodBytes), 1);
+        ASSERT_EQ(surface.CreateFromGarminSRFBytes(srftest::bytes(file)), 0) << name;
+        const ModelLoad want = modelLoad(file);
+        const std::vector<Bgra> got = surfaceLines(surface);
+        ASSERT_EQ(got.size(), want.lines.size()) << name;
+        for (std::size_t i = 0; i < got.size(); ++i)
+            ASSERT_EQ(got[i], want.lines[i])
+                << name << ": x " << i % want.width << ", line " << i / want.width;
+    }
+}
+
 TEST(SrfLoad, AVehicleStripAndItsFlatImageFillOneSurface) {
     // 36 frames of 80 pixels and an 80 x 80 2D image whose every line ends in its own colour.
     srftest::File file = vehicle(patterned(2880, 80, 31), srftest::solid(80, 80, 0, 0));
