@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using srftest::vehicle;
 using surfacetest::Bgra;
 using surfacetest::pixelAt;
 using surfacetest::pixelHash;
@@ -83,14 +84,6 @@ srftest::Image emptyImage(int width, int height) {
     image.alpha = {0};
     image.colour = {0x1F, 0x00};
     return image;
-}
-
-srftest::File vehicle(srftest::Image strip, srftest::Image flat) {
-    srftest::File file;
-    file.setType("GARMIN BITMAP 01");
-    file.image3d = std::move(strip);
-    file.image2d = std::move(flat);
-    return file;
 }
 
 std::vector<Bgra> surfaceLines(const cAlphaSurface& surface) {
