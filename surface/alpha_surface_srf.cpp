@@ -1,6 +1,7 @@
 // Loading an SRF vehicle into a surface: the file is read completely first and the surface is
 // touched only after that succeeded; then the 2D image is decoded before the 3D strip, writing
 // straight into the pixel memory.
+#include "format/file_byte_source.h"
 #include "format/srf_limits.h"
 #include "format/srf_pixel_run.h"
 #include "format/srf_reader.h"
@@ -11,6 +12,11 @@
 
 std::int32_t cAlphaSurface::CreateFromGarminSRF(const std::filesystem::path& path) {
     return loadSrf(srf::readSrfFile(path));
+}
+
+std::int32_t cAlphaSurface::CreateFromGarminSRF(const files::RegularFile& file) {
+    srf::FileByteSource source(file);
+    return loadSrf(source.isOpen() ? srf::readSrf(source) : srf::SrfReadResult{});
 }
 
 std::int32_t cAlphaSurface::CreateFromGarminSRFBytes(std::span<const std::uint8_t> bytes) {

@@ -1,3 +1,5 @@
+#include "format/srf_limits.h"
+#include "platform/files/regular_file.h"
 #include "surface/alpha_surface.h"
 #include "tests/support/srf_expected_pixel.h"
 #include "tests/support/srf_writer.h"
@@ -164,7 +166,8 @@ std::vector<LoadCase> loadCases() {
     return cases;
 }
 
-// Every case checked against the reference, pixel for pixel, from a file and from memory.
+// Every case checked against the reference, pixel for pixel, from a file (by its path, and opened
+// by the caller) and from memory.
 TEST(SrfLoad, DecodesLikeTheReferenceInEveryLayout) {
     const fs::path path =
         fs::temp_directory_path() / ("srf_load_reference_" + std::to_string(::getpid()) + ".srf");
@@ -173,10 +176,14 @@ TEST(SrfLoad, DecodesLikeTheReferenceInEveryLayout) {
         ASSERT_FALSE(want.lines.empty()) << c.name << ": the case should make a surface";
         const std::vector<std::uint8_t> data = srftest::bytes(c.file);
         srftest::writeFile(path.string(), data);
-        cAlphaSurface fromFile, fromMemory;
+        cAlphaSurface fromFile, fromOpenFile, fromMemory;
         EXPECT_EQ(fromFile.CreateFromGarminSRF(path), want.result) << c.name;
+        EXPECT_EQ(fromOpenFile.CreateFromGarminSRF(
+                      files::RegularFile::open(path, srf::MaxVehicleFileBytes)),
+                  want.result)
+            << c.name;
         EXPECT_EQ(fromMemory.CreateFromGarminSRFBytes(data), want.result) << c.name;
-        for (const cAlphaSurface* surface : {&fromFile, &fromMemory}) {
+        for (const cAlphaSurface* surface : {&fromFile, &fromOpenFile, &fromMemory}) {
             ASSERT_EQ(surface->Width(), want.width) << c.name;
             ASSERT_EQ(surface->Height(), want.height) << c.name;
             EXPECT_EQ(surface->Width3D(), c.file.image3d.height) << c.name;
