@@ -1,34 +1,39 @@
 #include "app/settings_file.h"
 
+#include "platform/files/regular_file.h"
 #include "platform/files/replacement_file.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
-#include <fcntl.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <span>
+#include <vector>
 
 namespace {
 
 const QString SettingsFileName = QStringLiteral("init.ini");
 // Far beyond any folder name; bounds what a damaged or hostile file can make us read.
-constexpr qint64 MaximumLineBytes = 32768;
+constexpr qsizetype MaximumLineBytes = 32768;
 
-// The next line without its end, or nothing at the end of the file or on a line that is too long.
-std::optional<QByteArray> readLine(QFile& file) {
+// Two lines of the longest kind with their ends: all that is ever looked at of the file.
+constexpr std::size_t SettingsBytesRead = 2 * (static_cast<std::size_t>(MaximumLineBytes) + 2);
+
+// The next line of `text` from `at` on, without its end, or nothing at the end of the text or on a
+// line that is too long.
+std::optional<QByteArray> readLine(std::span<const std::uint8_t> text, std::size_t& at) {
     QByteArray line;
-    char c = 0;
     bool any = false;
-    while (file.getChar(&c)) {
+    while (at < text.size()) {
+        const char c = static_cast<char>(text[at++]);
         any = true;
         if (c == '\n')
             return line;
         if (c == '\r') {
-            char next = 0;
-            if (file.peek(&next, 1) == 1 && next == '\n')
-                file.getChar(&next);
+            if (at < text.size() && text[at] == '\n')
+                ++at;
             return line;
         }
         if (line.size() >= MaximumLineBytes)
@@ -86,22 +91,21 @@ bool fitsSettingsLine(const QString& folder) {
 
 std::optional<StoredFolders> readSettingsFile(const QString& programFolder) {
     // Opened without waiting, so a pipe in the file's place cannot hold the start-up, and read only
-    // when it is a regular file.
-    const int descriptor = ::open(QFile::encodeName(settingsFilePath(programFolder)).constData(),
-                                  O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (descriptor < 0)
+    // when it is a regular file; a file of any size, of which only the two lines count.
+    const files::RegularFile file =
+        files::RegularFile::open(QFile::encodeName(settingsFilePath(programFolder)).toStdString(),
+                                 files::RegularFile::AnySize);
+    if (!file.isOpen())
         return std::nullopt;
-    struct stat status {};
-    QFile file;
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
-        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return std::nullopt;
-    }
-    const std::optional<QByteArray> first = readLine(file);
+    std::vector<std::uint8_t> text(
+        static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), SettingsBytesRead)));
+    // A read that fails ends the text where it failed.
+    text.resize(file.readAt(0, text).bytes);
+    std::size_t at = 0;
+    const std::optional<QByteArray> first = readLine(text, at);
     if (!first)
         return std::nullopt;
-    const std::optional<QByteArray> second = readLine(file);
+    const std::optional<QByteArray> second = readLine(text, at);
     if (!second)
         return std::nullopt;
     return StoredFolders{folderFromBytes(*first), folderFromBytes(*second)};

@@ -16,7 +16,6 @@
 #include "app/toolkit/drag_source.h"
 #include "app/toolkit/message_box.h"
 #include "app/toolkit/screen.h"
-#include "app/vehicle_file_changes.h"
 #include "app/vehicle_files.h"
 
 #include <algorithm>
@@ -147,9 +146,14 @@ frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleR
     if (closed())
         return EntryCopy::Closed;
     QString reason;
-    // An existing file stays whole until the new one is complete.
+    // An existing file stays whole until the new one is complete. The copy carries the vehicle's
+    // date, as the card shows it and as a copy on the other platform keeps it, so the next scan
+    // dates it the same; a read-only file stays, as its deletion would.
     const bool copied =
-        copyVehicleFile(from, target.folder + QLatin1Char('/') + vehicle.FileName, &reason);
+        copyVehicleFile(
+            from, target.folder + QLatin1Char('/') + vehicle.FileName,
+            {.keepModificationTime = true, .refuseReadOnlyTarget = true, .continues = {}},
+            &reason) == CopyResult::Copied;
     fraMessage->setVisible(false);
     if (copied)
         return EntryCopy::Copied;

@@ -8,7 +8,7 @@
 #include "app/strip_block.h"
 #include "app/thumbnail_cell.h"
 #include "app/toolkit/message_box.h"
-#include "app/vehicle_file_changes.h"
+#include "app/vehicle_files.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 #include "app/vehicle_files.h"
 
 #include "format/srf_limits.h"
+#include "platform/files/regular_file.h"
 #include "platform/files/replacement_file.h"
+#include "platform/files/system_words.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -26,51 +26,47 @@ FileStamp stampOf(const struct stat& status) {
     return {status.st_size, status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
 }
 
-QString systemWords(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+// A regular file that grants nobody write access, as the navigator's file system shows a file
+// marked read-only: neither a deletion nor a replacement takes it. A link is no such file; what
+// goes or is replaced is the link itself.
+bool isReadOnlyFile(const struct stat& status) {
+    return S_ISREG(status.st_mode) && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-// The source of a copy, open for reading; closed when it goes.
-class OpenSource {
-public:
-    explicit OpenSource(const QString& path)
-        // Without O_NONBLOCK the open of a pipe waits for a writer, for ever if none comes.
-        : descriptor_(::open(QFile::encodeName(path).constData(),
-                             O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)) {
-        if (descriptor_ < 0)
-            error_ = errno;
-        else if (::fstat(descriptor_, &status_) != 0)
-            error_ = errno;
-    }
-    ~OpenSource() {
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-    }
-    OpenSource(const OpenSource&) = delete;
-    OpenSource& operator=(const OpenSource&) = delete;
+const QString NotRegularReason = QStringLiteral("Not a regular file");
+const QString ReadOnlyReason = QStringLiteral("Read-only file");
 
-    // 0 when the file is open and looked at.
-    int error() const { return error_; }
-    const struct stat& status() const { return status_; }
-    // Reads up to size bytes; 0 at the end of the file, -1 with errno on failure.
-    ssize_t read(char* out, std::size_t size) const {
-        for (;;) {
-            const ssize_t got = ::read(descriptor_, out, size);
-            if (got >= 0 || errno != EINTR)
-                return got;
-        }
-    }
-
-private:
-    int descriptor_ = -1;
-    int error_ = 0;
-    struct stat status_ {};
-};
-
-CopyResult failure(CopyResult result, const QString& words, QString* reason) {
+template <typename Result>
+Result failure(Result result, const QString& words, QString* reason) {
     if (reason)
         *reason = words;
     return result;
+}
+
+template <typename Result>
+Result failure(Result result, int error, QString* reason) {
+    return failure(result, QString::fromLocal8Bit(files::systemWords(error)), reason);
+}
+
+// Why the source was not opened as a vehicle file. One that is gone, or is no file to read (a
+// socket, a device without a driver: ENXIO), is no vehicle file; an error of the card or of
+// permission makes it unreadable.
+CopyResult refusedSource(const files::RegularFile& source, QString* reason) {
+    switch (source.failure()) {
+    case files::RegularFile::Failure::notRegular:
+        return failure(CopyResult::NotAVehicleFile, NotRegularReason, reason);
+    case files::RegularFile::Failure::tooLarge:
+        return failure(CopyResult::NotAVehicleFile, EFBIG, reason);
+    case files::RegularFile::Failure::open:
+        if (source.errorNumber() == ENXIO)
+            return failure(CopyResult::NotAVehicleFile, NotRegularReason, reason);
+        if (source.errorNumber() == ENOENT)
+            return failure(CopyResult::NotAVehicleFile, ENOENT, reason);
+        break;
+    default:
+        break;
+    }
+    return failure(CopyResult::Unreadable, source.errorNumber(), reason);
 }
 
 } // namespace
@@ -129,50 +125,69 @@ bool copyIsCurrent(const FileStamp& original, const QString& copy) {
 
 CopyResult copyVehicleFile(const QString& source, const QString& target, const CopyOptions& options,
                            QString* reason) {
-    const OpenSource in(source);
-    if (in.error() != 0)
-        return failure(in.error() == ENOENT || in.error() == ENXIO ? CopyResult::NotAVehicleFile
-                                                                   : CopyResult::Unreadable,
-                       systemWords(in.error()), reason);
-    const struct stat& status = in.status();
-    if (!S_ISREG(status.st_mode))
-        return failure(CopyResult::NotAVehicleFile, QStringLiteral("Not a regular file"), reason);
-    if (!isVehicleFile(status))
-        return failure(CopyResult::NotAVehicleFile, systemWords(EFBIG), reason);
-    struct stat existing {};
-    if (::stat(QFile::encodeName(target).constData(), &existing) == 0 &&
-        existing.st_dev == status.st_dev && existing.st_ino == status.st_ino)
+    // Both panes may show one folder; writing a file over itself would truncate it first.
+    if (source == target)
         return CopyResult::Copied;
+    const files::RegularFile in =
+        files::RegularFile::open(QFile::encodeName(source).toStdString(), srf::MaxVehicleFileBytes);
+    const files::RegularFile::Failure refused = in.failure();
+    if (refused == files::RegularFile::Failure::open ||
+        refused == files::RegularFile::Failure::status)
+        return refusedSource(in, reason);
+    const struct stat& status = in.status();
+    struct stat existing {};
+    const QByteArray targetName = QFile::encodeName(target);
+    if (::stat(targetName.constData(), &existing) == 0 && existing.st_dev == status.st_dev &&
+        existing.st_ino == status.st_ino)
+        return CopyResult::Copied;
+    if (refused == files::RegularFile::Failure::notRegular)
+        return refusedSource(in, reason);
+    if (options.refuseReadOnlyTarget && ::lstat(targetName.constData(), &existing) == 0 &&
+        isReadOnlyFile(existing))
+        return failure(CopyResult::ReadOnlyTarget, ReadOnlyReason, reason);
+    if (refused != files::RegularFile::Failure::none)
+        return refusedSource(in, reason);
 
-    files::ReplacementFile out(QFile::encodeName(target).toStdString(),
-                               files::SpecialTarget::refuse);
+    files::ReplacementFile out(targetName.toStdString(), files::SpecialTarget::refuse);
     if (!out.isOpen())
-        return failure(CopyResult::Failed, systemWords(out.errorNumber()), reason);
-    std::vector<char> piece(
-        std::min<std::size_t>(CopyPieceBytes, static_cast<std::size_t>(status.st_size)));
-    // Never more than the file held when it was opened: one that grows meanwhile is cut there.
-    auto left = static_cast<std::uint64_t>(status.st_size);
-    while (left > 0) {
-        const ssize_t got = in.read(piece.data(), std::min<std::uint64_t>(piece.size(), left));
-        if (got < 0)
-            return failure(CopyResult::Unreadable, systemWords(errno), reason);
+        return failure(CopyResult::Failed, out.errorNumber(), reason);
+    std::vector<std::uint8_t> piece(
+        static_cast<std::size_t>(std::min<std::uint64_t>(CopyPieceBytes, in.size())));
+    std::uint64_t copied = 0;
+    while (copied < in.size()) {
+        const files::RegularFile::Read got = in.readAt(copied, piece);
+        if (got.errorNumber != 0)
+            return failure(CopyResult::Unreadable, got.errorNumber, reason);
         // A file that shrank meanwhile ends early; its copy is what it held.
-        if (got == 0)
+        if (got.bytes == 0)
             break;
-        if (!out.write(piece.data(), static_cast<std::size_t>(got)))
-            return failure(CopyResult::Failed, systemWords(out.errorNumber()), reason);
-        left -= static_cast<std::uint64_t>(got);
+        if (!out.write(piece.data(), got.bytes))
+            return failure(CopyResult::Failed, out.errorNumber(), reason);
+        copied += got.bytes;
         if (options.continues && !options.continues())
-            return failure(CopyResult::Stopped, systemWords(ECANCELED), reason);
+            return failure(CopyResult::Stopped, ECANCELED, reason);
     }
     if (options.keepModificationTime && !out.setModificationTime(status.st_mtim))
-        return failure(CopyResult::Failed, systemWords(out.errorNumber()), reason);
+        return failure(CopyResult::Failed, out.errorNumber(), reason);
     if (!out.commit())
-        return failure(CopyResult::Failed, systemWords(out.errorNumber()), reason);
+        return failure(CopyResult::Failed, out.errorNumber(), reason);
     return CopyResult::Copied;
 }
 
-bool replaceFileCopy(const QString& source, const QString& target, QString* reason,
-                     const CopyOptions& options) {
-    return copyVehicleFile(source, target, options, reason) == CopyResult::Copied;
+Removal removeVehicleFile(const QString& path, QString* reason) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return Removal::AlreadyGone;
+        return failure(Removal::Failed, errno, reason);
+    }
+    if (isReadOnlyFile(status))
+        return failure(Removal::Failed, ReadOnlyReason, reason);
+    if (::unlink(name.constData()) != 0) {
+        if (errno == ENOENT)
+            return Removal::AlreadyGone;
+        return failure(Removal::Failed, errno, reason);
+    }
+    return Removal::Removed;
 }

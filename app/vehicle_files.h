@@ -1,6 +1,8 @@
-// The file services the catalogue listing relies on: the vehicle files of a folder, the working
-// folder that holds the copies of the navigator's vehicles, and a copy that never leaves a
-// truncated file behind.
+// The vehicle files of a folder and the two changes made to them: the listing's vehicle files, the
+// working folder that holds the copies of the navigator's vehicles, the one copy of a vehicle file
+// (the listing's into that folder, the window's between the panes), which never leaves a truncated
+// file behind, and the deletion. Each change says in the system's words why it failed, and
+// neither ever removes a vehicle file that is still wanted.
 #pragma once
 
 #include <cstddef>
@@ -42,6 +44,8 @@ inline constexpr std::size_t CopyPieceBytes = std::size_t{1} << 20;
 struct CopyOptions {
     // The copy takes the source's modification time.
     bool keepModificationTime = false;
+    // A target that is a read-only file is left alone, as a deletion leaves it (removeVehicleFile).
+    bool refuseReadOnlyTarget = false;
     // Asked after every piece; false stops the copy, which then leaves the target as it was.
     std::function<bool()> continues;
 };
@@ -54,22 +58,24 @@ enum class CopyResult {
     Unreadable,
     // CopyOptions::continues said no.
     Stopped,
-    // The target could not be written.
+    // CopyOptions::refuseReadOnlyTarget found the target a read-only file.
+    ReadOnlyTarget,
+    // The target could not be written, or is no file to write (a folder, a pipe, a device, a
+    // socket; files::SpecialTarget::refuse).
     Failed,
 };
 
-// Copies the vehicle file `source` to `target`, replacing a file of that name. The source is
-// opened without waiting (a pipe cannot block the copy) and copied only when the open file is a
-// regular file of at most srf::MaxVehicleFileBytes; at most the size it had when opened is read.
-// The bytes go into a new file beside the target that is renamed over it at the end, so a copy
-// that fails leaves the target as it was. A file copied onto itself stays untouched. `reason`
-// receives the system's words for what went wrong when the result is not Copied.
+// Copies the vehicle file `source` to `target`, replacing a file of that name only once the copy is
+// complete. The source is opened once (files::RegularFile), without waiting (a pipe cannot block
+// the copy), and copied only when the open file is a regular file of at most
+// srf::MaxVehicleFileBytes; at most the size it had when opened is read. The bytes go into a new
+// file beside the target that is renamed over it at the end, so a copy that fails leaves the
+// target as it was. A target that is the source itself (the same path, or the same file under
+// another name: through a link, or the same folder reached another way) is left untouched and
+// counts as copied. `reason` receives why when the result is not Copied: the system's words,
+// "Not a regular file" for a source that is none, or "Read-only file".
 CopyResult copyVehicleFile(const QString& source, const QString& target,
                            const CopyOptions& options = {}, QString* reason = nullptr);
-
-// copyVehicleFile that tells only whether the copy was made.
-bool replaceFileCopy(const QString& source, const QString& target, QString* reason = nullptr,
-                     const CopyOptions& options = {});
 
 // Whether `copy` is a regular file of its own (not a link) with the stamp `original` has: a copy
 // made with CopyOptions::keepModificationTime of a file that has not changed since.
@@ -78,3 +84,14 @@ bool copyIsCurrent(const FileStamp& original, const QString& copy);
 // Whether the two paths name one file (the same device and inode, links followed). False when
 // either cannot be looked at.
 bool sameFile(const QString& first, const QString& second);
+
+enum class Removal {
+    Removed,
+    AlreadyGone, // nothing of that name was there
+    Failed,
+};
+
+// Removes the directory entry at `path`: a link goes, never the file it points to. A regular file
+// that grants nobody write access is read-only and stays, as the navigator's file system keeps a
+// file marked read-only. `reason` says why on Failed.
+Removal removeVehicleFile(const QString& path, QString* reason);

@@ -1,11 +1,12 @@
-// A byte source over a file opened read-only. The file is never created, truncated or
-// written; anything other than a regular file (a folder, a pipe, a device) is refused so that
-// a read can neither hang nor run without end, and so is a file larger than
-// srf::MaxVehicleFileBytes. The size is taken when the file is opened, and
-// blocks are copied into the caller's storage only after they are known to fit in it.
+// A byte source over a vehicle file, read through files::RegularFile: opened read-only without
+// waiting and never created, truncated or written; anything other than a regular file (a
+// folder, a pipe, a device) is refused so that a read can neither hang nor run without end, and
+// so is a file larger than srf::MaxVehicleFileBytes. The size is the one the file had when it was
+// opened, and blocks are copied into the caller's storage only after they are known to fit in it.
 #pragma once
 
 #include "format/byte_source.h"
+#include "platform/files/regular_file.h"
 
 #include <filesystem>
 
@@ -13,15 +14,19 @@ namespace srf {
 
 class FileByteSource final : public ByteSource {
 public:
+    // Opens the file and owns it.
     explicit FileByteSource(const std::filesystem::path& path);
-    ~FileByteSource() override;
+    // Reads a file the caller opened (and keeps open), from its first byte on; refused like a
+    // path when it is not open or larger than srf::MaxVehicleFileBytes.
+    explicit FileByteSource(const files::RegularFile& file);
     FileByteSource(const FileByteSource&) = delete;
     FileByteSource& operator=(const FileByteSource&) = delete;
 
-    // False when the file could not be opened as a regular file of at most
-    // srf::MaxVehicleFileBytes; every read then fails.
-    bool isOpen() const { return descriptor_ >= 0; }
-    // Closes the file now rather than at destruction; reads fail afterwards.
+    // False when the file is not open as a regular file of at most srf::MaxVehicleFileBytes;
+    // every read then fails.
+    bool isOpen() const { return file_ != nullptr; }
+    // Stops reading now rather than at destruction, closing a file of its own; reads fail
+    // afterwards.
     void close();
 
     std::uint64_t remaining() const override { return size_ - position_; }
@@ -31,9 +36,11 @@ public:
     readBlock(std::size_t size, std::vector<std::uint8_t>& storage) override;
 
 private:
-    bool readFully(std::uint8_t* out, std::size_t size);
+    void attach(const files::RegularFile& file);
+    bool readFully(std::span<std::uint8_t> out);
 
-    int descriptor_ = -1;
+    files::RegularFile owned_;
+    const files::RegularFile* file_ = nullptr;
     std::uint64_t size_ = 0;
     std::uint64_t position_ = 0;
 };

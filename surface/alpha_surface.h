@@ -26,6 +26,9 @@
 namespace pixelfilters {
 struct PixelRows;
 }
+namespace files {
+class RegularFile;
+}
 
 // Anything holding a bitmap handle that a surface can be made from (the toolkit's pictures).
 template <typename T>
@@ -98,6 +101,10 @@ public:
     // would hold more than srf::MaxVehicleSurfacePixels pixels fails like one whose size leaves
     // 32 bits: the new sizes and type string, Width and Height as asked for, and no image.
     std::int32_t CreateFromGarminSRF(const std::filesystem::path& path);
+    // The same from a file the caller opened, and checked, and keeps open: read from its first
+    // byte, and refused like a path unless it is a regular file of at most
+    // srf::MaxVehicleFileBytes.
+    std::int32_t CreateFromGarminSRF(const files::RegularFile& file);
     // The same from a file's bytes in memory.
     std::int32_t CreateFromGarminSRFBytes(std::span<const std::uint8_t> bytes);
 

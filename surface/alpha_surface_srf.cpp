@@ -2,6 +2,7 @@
 // touched only after that succeeded; then the 2D image is decoded before the 3D strip, writing
 // straight into the pixel memory. That memory is not zeroed first: a load writes every byte,
 // and one that fails zeros what it did not write.
+#include "format/file_byte_source.h"
 #include "format/srf_limits.h"
 #include "format/srf_pixel_run.h"
 #include "format/srf_reader.h"
@@ -13,6 +14,11 @@
 
 std::int32_t cAlphaSurface::CreateFromGarminSRF(const std::filesystem::path& path) {
     return loadSrf(srf::readSrfFile(path));
+}
+
+std::int32_t cAlphaSurface::CreateFromGarminSRF(const files::RegularFile& file) {
+    srf::FileByteSource source(file);
+    return loadSrf(source.isOpen() ? srf::readSrf(source) : srf::SrfReadResult{});
 }
 
 std::int32_t cAlphaSurface::CreateFromGarminSRFBytes(std::span<const std::uint8_t> bytes) {

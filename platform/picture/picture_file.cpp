@@ -1,67 +1,33 @@
 #include "platform/picture/picture_file.h"
 
+#include "platform/files/regular_file.h"
 #include "platform/picture/picture_completeness.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <new>
-#include <optional>
+#include <cstdint>
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 // Far beyond any picture the window or a card shows; a larger file is not read into memory.
-constexpr off_t LargestPictureFile = 256 * 1024 * 1024;
-
-// The file's bytes, as many as it held when opened; nothing for what is no regular file.
-std::optional<QByteArray> readRegularFile(const std::filesystem::path& path) {
-    // Without O_NONBLOCK the open of a pipe waits for a writer, for ever if none comes.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (descriptor < 0)
-        return std::nullopt;
-    std::optional<QByteArray> bytes;
-    struct stat status {};
-    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size >= 0 &&
-        status.st_size <= LargestPictureFile) {
-        try {
-            QByteArray content(static_cast<qsizetype>(status.st_size), Qt::Uninitialized);
-            qsizetype filled = 0;
-            while (filled < content.size()) {
-                const ssize_t got = ::read(descriptor, content.data() + filled,
-                                           static_cast<std::size_t>(content.size() - filled));
-                if (got < 0 && errno == EINTR)
-                    continue;
-                // Shrunk since it was opened: what it still holds, which the check then judges.
-                if (got <= 0)
-                    break;
-                filled += got;
-            }
-            content.truncate(filled);
-            bytes = std::move(content);
-        } catch (const std::bad_alloc&) {
-            bytes.reset();
-        }
-    }
-    ::close(descriptor);
-    return bytes;
-}
+constexpr std::uint64_t LargestPictureFile = 256 * 1024 * 1024;
 
 } // namespace
 
 QImage ReadPictureFile(const std::filesystem::path& path) {
-    const std::optional<QByteArray> bytes = readRegularFile(path);
-    if (!bytes)
+    files::RegularFile file = files::RegularFile::open(path, LargestPictureFile);
+    if (!file.isOpen())
         return QImage();
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->constData());
-    if (!holdsEveryPixel({data, static_cast<std::size_t>(bytes->size())}))
+    // Shrunk since it was opened, or cut by a failed read: what it still holds, which the check
+    // then judges. Nothing is no picture, also when no memory could be had for the file.
+    const std::span<const std::uint8_t> bytes = file.content().bytes;
+    if (bytes.empty() || !holdsEveryPixel(bytes))
         return QImage();
     // Read from the bytes checked, so a file changed meanwhile cannot slip past the check.
     QBuffer buffer;
-    buffer.setData(*bytes);
+    buffer.setData(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                           static_cast<qsizetype>(bytes.size())));
     if (!buffer.open(QIODevice::ReadOnly))
         return QImage();
     QImageReader reader(&buffer);

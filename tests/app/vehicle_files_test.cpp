@@ -45,6 +45,15 @@ protected:
     QTemporaryDir dir;
 };
 
+// What the window asks of a copy between the panes; the listing's copies ask for the date alone.
+const CopyOptions PaneCopy{
+    .keepModificationTime = true, .refuseReadOnlyTarget = true, .continues = {}};
+
+bool copied(const QString& source, const QString& target, const CopyOptions& options = {},
+            QString* reason = nullptr) {
+    return copyVehicleFile(source, target, options, reason) == CopyResult::Copied;
+}
+
 // A small tmpfs mounted on a folder of the test's own while it lives.
 class SmallFileSystem {
 public:
@@ -124,27 +133,39 @@ TEST_F(VehicleFilesTest, TheWorkingFolderIsMadeWhenMissing) {
 }
 
 TEST_F(VehicleFilesTest, ACopyReplacesTheTargetWhole) {
-    writeBytes(path("source.srf"), "new");
-    writeBytes(path("target.srf"), "the old and longer content");
-    EXPECT_TRUE(replaceFileCopy(path("source.srf"), path("target.srf")));
-    EXPECT_EQ(readBytes(path("target.srf")), "new");
-    EXPECT_TRUE(replaceFileCopy(path("source.srf"), path("fresh.srf")));
-    EXPECT_EQ(readBytes(path("fresh.srf")), "new");
-    // Larger than one chunk of the copy.
-    const QByteArray large(200000, 'v');
-    writeBytes(path("large.srf"), large);
-    EXPECT_TRUE(replaceFileCopy(path("large.srf"), path("target.srf")));
-    EXPECT_EQ(readBytes(path("target.srf")), large);
+    const struct {
+        const char* name;
+        QByteArray content;
+        const char* before; // the target's content; none for a new file
+        CopyOptions options;
+    } cases[] = {
+        {"over a longer file", "new", "the old and longer content", {}},
+        {"as a new file", "new", nullptr, {}},
+        {"of many bytes", QByteArray(200000, 'v'), "the old and longer content", {}},
+        {"between the panes", "car bytes", "an older and longer vehicle", PaneCopy},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = path(c.name);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        writeBytes(folder + "/Car.srf", c.content);
+        if (c.before)
+            writeBytes(folder + "/Target.srf", c.before);
+        EXPECT_TRUE(copied(folder + "/Car.srf", folder + "/Target.srf", c.options));
+        EXPECT_EQ(readBytes(folder + "/Target.srf"), c.content);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                  QStringList({"Car.srf", "Target.srf"}));
+    }
 }
 
 TEST_F(VehicleFilesTest, AFailedCopyLeavesTheTargetAsItWas) {
     writeBytes(path("target.srf"), "kept");
-    EXPECT_FALSE(replaceFileCopy(path("missing.srf"), path("target.srf")));
+    EXPECT_FALSE(copied(path("missing.srf"), path("target.srf")));
     EXPECT_EQ(readBytes(path("target.srf")), "kept");
     // A folder in the target's place cannot be replaced.
     writeBytes(path("source.srf"), "new");
     ASSERT_TRUE(QDir(dir.path()).mkdir("Folder.srf"));
-    EXPECT_FALSE(replaceFileCopy(path("source.srf"), path("Folder.srf")));
+    EXPECT_FALSE(copied(path("source.srf"), path("Folder.srf")));
     EXPECT_TRUE(QFileInfo(path("Folder.srf")).isDir());
     // No temporary file is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
@@ -183,11 +204,27 @@ TEST_F(VehicleFilesTest, ACopyOntoAPipeADeviceASocketOrAFolderIsRefusedAndLeaves
     }
 }
 
-TEST_F(VehicleFilesTest, AFileCopiedOntoItselfStaysWhole) {
-    writeBytes(path("same.srf"), "content");
-    EXPECT_TRUE(replaceFileCopy(path("same.srf"), path("same.srf")));
-    EXPECT_TRUE(replaceFileCopy(path("same.srf"), dir.path() + "/./same.srf"));
-    EXPECT_EQ(readBytes(path("same.srf")), "content");
+// Both panes may show one folder, reached by one name or another: writing a file over itself
+// would truncate it first.
+TEST_F(VehicleFilesTest, ACopyOntoItselfTouchesNothingByAnyName) {
+    writeBytes(path("Car.srf"), "car bytes");
+    makeLink(path("Car.srf"), path("Link.srf"));
+    ASSERT_TRUE(QDir().mkpath(path("sub")));
+    const struct stat before = statusOf(path("Car.srf"));
+    const QString targets[] = {path("Car.srf"), dir.path() + "/./Car.srf", path("Link.srf"),
+                               path("sub/../Car.srf")};
+    for (const CopyOptions& options : {CopyOptions{}, PaneCopy})
+        for (const QString& target : targets) {
+            SCOPED_TRACE(target.toStdString());
+            QString reason = "untouched";
+            EXPECT_TRUE(copied(path("Car.srf"), target, options, &reason));
+            EXPECT_EQ(reason, "untouched");
+        }
+    const struct stat after = statusOf(path("Car.srf"));
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(readBytes(path("Car.srf")), "car bytes");
+    EXPECT_TRUE(QFileInfo(path("Link.srf")).isSymLink());
 }
 
 TEST_F(VehicleFilesTest, PassesOverEntriesThatAreNoVehicleFiles) {
@@ -203,26 +240,77 @@ TEST_F(VehicleFilesTest, PassesOverEntriesThatAreNoVehicleFiles) {
     EXPECT_EQ(sorted, QStringList({"Largest.srf", "Linked.srf", "Saloon.srf"}));
 }
 
+// A source that is no regular file, or is gone, or is larger than any vehicle is refused as no
+// vehicle file, by the listing and by the window alike.
 TEST_F(VehicleFilesTest, CopiesNothingButRegularFilesOfAtMost64MiB) {
-    const QStringList odd = makeOddEntries(dir.path());
+    makeOddEntries(dir.path());
+    makeLink("/dev/zero", path("Zero.srf"));
+    const QString notRegular = "Not a regular file";
+    const QString gone = QString::fromLocal8Bit(std::strerror(ENOENT));
+    const struct {
+        const char* source;
+        QString reason;
+    } cases[] = {
+        {"Pipe.srf", notRegular},
+        {"LinkToPipe.srf", notRegular},
+        {"LinkToNull.srf", notRegular},
+        {"Zero.srf", notRegular},
+        {"Folder.srf", notRegular},
+        {"LinkToFolder.srf", notRegular},
+        {"Socket.srf", notRegular},
+        {"Dangling.srf", gone},
+        {"Gone.srf", gone},
+        {"Huge.srf", QString::fromLocal8Bit(std::strerror(EFBIG))},
+    };
     ASSERT_TRUE(QDir().mkpath(path("copies")));
     const QString target = path("copies/target.srf");
-    for (const QString& name : odd) {
-        SCOPED_TRACE(name.toStdString());
-        writeBytes(target, "kept");
+    for (const CopyOptions& options : {CopyOptions{}, PaneCopy})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.source);
+            writeBytes(target, "kept");
+            QString reason;
+            EXPECT_EQ(copyVehicleFile(path(c.source), target, options, &reason),
+                      CopyResult::NotAVehicleFile);
+            EXPECT_EQ(reason, c.reason);
+            EXPECT_EQ(readBytes(target), "kept");
+            EXPECT_EQ(entriesBut(path("copies"), {"target.srf"}), QStringList());
+        }
+}
+
+// The window leaves a read-only vehicle in place as its deletion does; the listing's own copies
+// in the working folder are replaced whatever their permissions.
+TEST_F(VehicleFilesTest, AReadOnlyTargetIsRefusedOnlyWhenAsked) {
+    writeBytes(path("Car.srf"), "car bytes");
+    const struct {
+        const char* name;
+        CopyOptions options;
+        CopyResult result;
+        const char* reason;
+        QByteArray content;
+    } cases[] = {
+        {"between the panes", PaneCopy, CopyResult::ReadOnlyTarget, "Read-only file", "kept"},
+        {"into the working folder",
+         {.keepModificationTime = true, .continues = {}},
+         CopyResult::Copied,
+         "",
+         "car bytes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(path(c.name), "kept");
+        ASSERT_TRUE(QFile::setPermissions(path(c.name), QFile::ReadOwner | QFile::ReadOther));
         QString reason;
-        EXPECT_EQ(copyVehicleFile(path(name), target, {}, &reason), CopyResult::NotAVehicleFile);
-        EXPECT_FALSE(reason.isEmpty());
-        EXPECT_FALSE(replaceFileCopy(path(name), target));
-        EXPECT_EQ(readBytes(target), "kept");
-        EXPECT_EQ(entriesBut(path("copies"), {"target.srf"}), QStringList());
+        EXPECT_EQ(copyVehicleFile(path("Car.srf"), path(c.name), c.options, &reason), c.result);
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_EQ(readBytes(path(c.name)), c.content);
+        EXPECT_EQ(statusOf(path(c.name)).st_mode & 0777, 0404u);
     }
-    EXPECT_EQ(copyVehicleFile(path("Gone.srf"), target), CopyResult::NotAVehicleFile);
+    EXPECT_EQ(entriesBut(dir.path(), {"Car.srf", cases[0].name, cases[1].name}), QStringList());
 }
 
 TEST_F(VehicleFilesTest, TheLargestVehicleFileIsCopiedWhole) {
     makeSparseFile(path("Largest.srf"), 64 * 1024 * 1024);
-    EXPECT_TRUE(replaceFileCopy(path("Largest.srf"), path("Copy.srf")));
+    EXPECT_TRUE(copied(path("Largest.srf"), path("Copy.srf")));
     EXPECT_EQ(QFileInfo(path("Copy.srf")).size(), 64 * 1024 * 1024);
 }
 
@@ -235,7 +323,7 @@ TEST_F(VehicleFilesTest, NamesAsLongAsTheFileSystemAllowsAreReplaced) {
         writeBytes(folder + "/" + name, "the old copy");
         writeBytes(path("source.srf"), "new");
         QString reason;
-        EXPECT_TRUE(replaceFileCopy(path("source.srf"), folder + "/" + name, &reason))
+        EXPECT_TRUE(copied(path("source.srf"), folder + "/" + name, {}, &reason))
             << reason.toStdString();
         EXPECT_EQ(readBytes(folder + "/" + name), "new");
         EXPECT_EQ(entriesBut(folder, {name}), QStringList());
@@ -245,15 +333,15 @@ TEST_F(VehicleFilesTest, NamesAsLongAsTheFileSystemAllowsAreReplaced) {
 TEST_F(VehicleFilesTest, ACopyKeepsTheOriginalsLastChangeToTheNanosecond) {
     writeBytes(path("original.srf"), "vehicle");
     setModificationTime(path("original.srf"), 1243002600, 123456789);
-    EXPECT_TRUE(replaceFileCopy(path("original.srf"), path("copy.srf"), nullptr,
-                                {.keepModificationTime = true, .continues = {}}));
-    const struct stat copied = statusOf(path("copy.srf"));
-    EXPECT_EQ(copied.st_mtim.tv_sec, 1243002600);
-    EXPECT_EQ(copied.st_mtim.tv_nsec, 123456789);
+    EXPECT_TRUE(copied(path("original.srf"), path("copy.srf"),
+                       {.keepModificationTime = true, .continues = {}}));
+    const struct stat copy = statusOf(path("copy.srf"));
+    EXPECT_EQ(copy.st_mtim.tv_sec, 1243002600);
+    EXPECT_EQ(copy.st_mtim.tv_nsec, 123456789);
     EXPECT_EQ(vehicleFileStamp(path("copy.srf")), (FileStamp{7, 1243002600, 123456789}));
 
     // Without being asked, the copy is dated when it was made.
-    EXPECT_TRUE(replaceFileCopy(path("original.srf"), path("plain.srf")));
+    EXPECT_TRUE(copied(path("original.srf"), path("plain.srf")));
     EXPECT_NE(statusOf(path("plain.srf")).st_mtim.tv_sec, 1243002600);
 }
 
@@ -315,7 +403,7 @@ TEST_F(VehicleFilesTest, AReplacedFileKeepsItsPermissions) {
     ASSERT_EQ(::chmod(QFile::encodeName(path("source.srf")).constData(), 0600), 0);
     writeBytes(path("target.srf"), "old");
     ASSERT_EQ(::chmod(QFile::encodeName(path("target.srf")).constData(), 0640), 0);
-    EXPECT_TRUE(replaceFileCopy(path("source.srf"), path("target.srf")));
+    EXPECT_TRUE(copied(path("source.srf"), path("target.srf")));
     EXPECT_EQ(statusOf(path("target.srf")).st_mode & 07777, 0640u);
 }
 
@@ -357,6 +445,36 @@ TEST_F(VehicleFilesTest, ASourceThatFailsToBeReadIsUnreadableAndLeavesTheTargetA
     EXPECT_EQ(reason, "Input/output error");
     EXPECT_EQ(readBytes(path("target.srf")), "kept");
     EXPECT_EQ(entriesBut(dir.path(), {"target.srf", "card.img", "card"}), QStringList());
+}
+
+TEST_F(VehicleFilesTest, RemovalSaysWhatHappened) {
+    writeBytes(path("Car.srf"), "car bytes");
+    writeBytes(path("ReadOnly.srf"), "kept");
+    ASSERT_TRUE(QFile::setPermissions(path("ReadOnly.srf"), QFile::ReadOwner | QFile::ReadOther));
+    ASSERT_TRUE(QFile::link(path("ReadOnly.srf"), path("Link.srf")));
+    ASSERT_TRUE(QDir().mkpath(path("Folder.srf")));
+    writeBytes(path("NotAFolder"), "x");
+    const struct {
+        const char* name;
+        Removal result;
+        const char* reason;
+        bool remains;
+    } cases[] = {
+        {"Car.srf", Removal::Removed, "", false},
+        {"Gone.srf", Removal::AlreadyGone, "", false},
+        {"ReadOnly.srf", Removal::Failed, "Read-only file", true},
+        // A link goes; the read-only file it points to stays.
+        {"Link.srf", Removal::Removed, "", false},
+        {"Folder.srf", Removal::Failed, "Is a directory", true},
+        {"NotAFolder/Car.srf", Removal::Failed, "Not a directory", false},
+    };
+    for (const auto& c : cases) {
+        QString reason;
+        EXPECT_EQ(removeVehicleFile(path(c.name), &reason), c.result) << c.name;
+        EXPECT_EQ(reason, c.reason) << c.name;
+        EXPECT_EQ(QFileInfo(path(c.name)).exists(), c.remains) << c.name;
+    }
+    EXPECT_EQ(readBytes(path("ReadOnly.srf")), "kept");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // files::ReplacementFile on every kind of target a path can name, made for real: what is
 // replaced, what is written in place, what is refused, and that no temporary file stays behind.
 #include "platform/files/replacement_file.h"
+#include "scratch_folder.h"
 #include "tests/support/stream_targets.h"
 
 #include <cerrno>
@@ -21,25 +22,6 @@ using files::SpecialTarget;
 using files::TargetKind;
 using srftest::entryType;
 using srftest::temporaryFilesIn;
-
-// A folder of the test's own below the system's temporary folder, removed with what it holds.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "files-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path_.empty())
-            fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 std::vector<std::uint8_t> pattern(std::size_t size) {
     std::vector<std::uint8_t> bytes(size);

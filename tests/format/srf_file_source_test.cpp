@@ -1,10 +1,13 @@
 #include "format/file_byte_source.h"
+#include "format/srf_limits.h"
 #include "format/srf_reader.h"
+#include "tests/support/open_descriptors.h"
 #include "tests/support/srf_writer.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -16,14 +19,8 @@ namespace fs = std::filesystem;
 namespace {
 
 using srf::SrfReadError;
+using srftest::openDescriptorCount;
 using Bytes = std::vector<std::uint8_t>;
-
-std::size_t openDescriptorCount() {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator("/proc/self/fd"))
-        ++n;
-    return n;
-}
 
 class SrfFileSource : public ::testing::Test {
 protected:
@@ -216,6 +213,37 @@ TEST_F(SrfFileSource, ReadsSkipsAndBlocksStopAtTheEndOfTheFile) {
     source.close();
     EXPECT_FALSE(source.isOpen());
     EXPECT_FALSE(source.skip(0));
+}
+
+// The file a caller opened and checked is read from its first byte, whatever took its name since,
+// and stays open for the caller; one that is not open, or is larger than any vehicle, is refused
+// as a path would be.
+TEST_F(SrfFileSource, ReadsAFileTheCallerOpenedAndLeavesItOpen) {
+    const fs::path path = write("ten.bin", Bytes{0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    const files::RegularFile file = files::RegularFile::open(path, srf::MaxVehicleFileBytes);
+    ASSERT_TRUE(file.isOpen());
+    fs::remove(path);
+    write("ten.bin", Bytes{9, 9});
+    for (int pass = 0; pass < 2; ++pass) {
+        srf::FileByteSource source(file);
+        ASSERT_TRUE(source.isOpen()) << pass;
+        EXPECT_EQ(source.remaining(), 10u) << pass;
+        std::uint8_t two[2];
+        ASSERT_TRUE(source.read(two)) << pass;
+        EXPECT_EQ(two[0], 0) << pass;
+        EXPECT_EQ(two[1], 1) << pass;
+        source.close();
+        EXPECT_FALSE(source.isOpen());
+        EXPECT_TRUE(file.isOpen()) << "the caller's file stays open";
+    }
+
+    const fs::path large = folder_ / "large.srf";
+    ASSERT_TRUE(std::ofstream(large).good());
+    fs::resize_file(large, srf::MaxVehicleFileBytes + 1);
+    const files::RegularFile anySize = files::RegularFile::open(large, files::RegularFile::AnySize);
+    ASSERT_TRUE(anySize.isOpen());
+    EXPECT_FALSE(srf::FileByteSource(anySize).isOpen());
+    EXPECT_FALSE(srf::FileByteSource(files::RegularFile()).isOpen());
 }
 
 } // namespace

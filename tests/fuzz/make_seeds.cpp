@@ -8,6 +8,8 @@
 
 namespace {
 
+using srftest::vehicle;
+
 srftest::Image pattern(int width, int height) {
     srftest::Image image = srftest::solid(width, height, 0, 0);
     for (int y = 0; y < height; ++y)
@@ -15,14 +17,6 @@ srftest::Image pattern(int width, int height) {
             image.set(x, y, static_cast<std::uint16_t>(x * 2113 + y * 97),
                       static_cast<std::uint8_t>((x + 3 * y) % 129));
     return image;
-}
-
-srftest::File vehicle(srftest::Image strip, srftest::Image flat) {
-    srftest::File file;
-    file.setType("GARMIN BITMAP 01");
-    file.image3d = std::move(strip);
-    file.image2d = std::move(flat);
-    return file;
 }
 
 } // namespace

@@ -47,6 +47,9 @@ struct File {
 // `frames` square frames of `size` pixels and a `size2d` square 2D image.
 File typical(int frames = 36, int size = 80, int size2d = 80);
 
+// A file of type "GARMIN BITMAP 01" with these images: `strip` the 3D strip, `flat` the 2D image.
+File vehicle(Image strip, Image flat);
+
 std::vector<std::uint8_t> bytes(const File& file);
 std::vector<std::uint8_t> imageRecord(const Image& image);
 // The image header the writer produces for `image` when headerBytes is not given (24 or 28

@@ -1,3 +1,5 @@
+#include "format/srf_limits.h"
+#include "platform/files/regular_file.h"
 #include "surface/alpha_surface.h"
 #include "tests/support/srf_expected_pixel.h"
 #include "tests/support/srf_writer.h"
@@ -12,6 +14,7 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using srftest::vehicle;
 using surfacetest::Bgra;
 using surfacetest::pixelAt;
 using surfacetest::pixelHash;
@@ -83,14 +86,6 @@ srftest::Image emptyImage(int width, int height) {
     image.alpha = {0};
     image.colour = {0x1F, 0x00};
     return image;
-}
-
-srftest::File vehicle(srftest::Image strip, srftest::Image flat) {
-    srftest::File file;
-    file.setType("GARMIN BITMAP 01");
-    file.image3d = std::move(strip);
-    file.image2d = std::move(flat);
-    return file;
 }
 
 std::vector<Bgra> surfaceLines(const cAlphaSurface& surface) {
@@ -171,7 +166,8 @@ std::vector<LoadCase> loadCases() {
     return cases;
 }
 
-// Every case checked against the reference, pixel for pixel, from a file and from memory.
+// Every case checked against the reference, pixel for pixel, from a file (by its path, and opened
+// by the caller) and from memory.
 TEST(SrfLoad, DecodesLikeTheReferenceInEveryLayout) {
     const fs::path path =
         fs::temp_directory_path() / ("srf_load_reference_" + std::to_string(::getpid()) + ".srf");
@@ -180,10 +176,14 @@ TEST(SrfLoad, DecodesLikeTheReferenceInEveryLayout) {
         ASSERT_FALSE(want.lines.empty()) << c.name << ": the case should make a surface";
         const std::vector<std::uint8_t> data = srftest::bytes(c.file);
         srftest::writeFile(path.string(), data);
-        cAlphaSurface fromFile, fromMemory;
+        cAlphaSurface fromFile, fromOpenFile, fromMemory;
         EXPECT_EQ(fromFile.CreateFromGarminSRF(path), want.result) << c.name;
+        EXPECT_EQ(fromOpenFile.CreateFromGarminSRF(
+                      files::RegularFile::open(path, srf::MaxVehicleFileBytes)),
+                  want.result)
+            << c.name;
         EXPECT_EQ(fromMemory.CreateFromGarminSRFBytes(data), want.result) << c.name;
-        for (const cAlphaSurface* surface : {&fromFile, &fromMemory}) {
+        for (const cAlphaSurface* surface : {&fromFile, &fromOpenFile, &fromMemory}) {
             ASSERT_EQ(surface->Width(), want.width) << c.name;
             ASSERT_EQ(surface->Height(), want.height) << c.name;
             EXPECT_EQ(surface->Width3D(), c.file.image3d.height) << c.name;

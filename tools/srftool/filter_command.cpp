@@ -1,6 +1,7 @@
 #include "tools/srftool/filter_command.h"
 
 #include "surface/alpha_surface.h"
+#include "tools/srftool/input_files.h"
 #include "tools/srftool/output_files.h"
 
 #include <charconv>
@@ -95,7 +96,8 @@ int filterCommand(const std::string& operation, const std::string& file, const s
                          "random:colour");
         return exitFailure;
     }
-    if (const Failure failure = checkReadableFile(file)) {
+    files::RegularFile opened;
+    if (const Failure failure = openVehicleFile(file, opened)) {
         console.complain("cannot read " + file + ": " + *failure);
         return exitFailure;
     }
@@ -105,7 +107,7 @@ int filterCommand(const std::string& operation, const std::string& file, const s
         return exitFailure;
     }
     auto surface = std::make_unique<cAlphaSurface>();
-    if (surface->CreateFromGarminSRF(std::filesystem::path(file)) != 1) {
+    if (surface->CreateFromGarminSRF(opened) != 1) {
         console.complain(file + " did not load (result 0); " + bmp + " was not written");
         return exitNotLoaded;
     }

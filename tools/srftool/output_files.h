@@ -15,14 +15,6 @@ namespace srftool {
 using Failure = std::optional<std::string>;
 class RgbaImage;
 
-// The path names a regular file of at most srf::MaxVehicleFileBytes that can be opened for
-// reading; opening it never waits.
-Failure checkReadableFile(const std::string& path);
-
-// The sum modulo 256 of the bytes the file held when it was opened, opened as checkReadableFile
-// opens it and read no further; nothing when it cannot be read whole.
-std::optional<std::uint8_t> byteSumOf(const std::string& path);
-
 // Creates the folder (and missing parents) unless it exists; a file in its place is a failure.
 Failure ensureFolder(const std::string& path);
 

@@ -40,7 +40,7 @@ Failure encodePng(const RgbaImage& source, std::vector<std::uint8_t>& png) {
 namespace {
 
 // Opens the PNG for reading and checks what its header declares; the image is freed on failure.
-Failure beginRead(const std::vector<std::uint8_t>& png, png_image& image) {
+Failure beginRead(std::span<const std::uint8_t> png, png_image& image) {
     static const std::uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
     if (png.size() < 8 || !std::equal(signature, signature + 8, png.begin()))
         return "not a PNG picture";
@@ -63,7 +63,7 @@ Failure pictureSizeRefusal(const PictureSize& size) {
     return {};
 }
 
-Failure readPngSize(const std::vector<std::uint8_t>& png, PictureSize& size) {
+Failure readPngSize(std::span<const std::uint8_t> png, PictureSize& size) {
     png_image image{};
     if (const Failure failure = beginRead(png, image))
         return failure;
@@ -73,8 +73,7 @@ Failure readPngSize(const std::vector<std::uint8_t>& png, PictureSize& size) {
     return pictureSizeRefusal(size);
 }
 
-Failure decodePng(const std::vector<std::uint8_t>& png, RgbaImage& decoded,
-                  const SizeCheck& check) {
+Failure decodePng(std::span<const std::uint8_t> png, RgbaImage& decoded, const SizeCheck& check) {
     png_image image{};
     if (const Failure failure = beginRead(png, image))
         return failure;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace srftool {
@@ -22,7 +23,7 @@ struct PictureSize {
     int width = 0;
     int height = 0;
 };
-Failure readPngSize(const std::vector<std::uint8_t>& png, PictureSize& size);
+Failure readPngSize(std::span<const std::uint8_t> png, PictureSize& size);
 
 // Why a picture of this size can be no part of a vehicle: a side larger than largestSide, or more
 // pixels than one vehicle may hold (srf::MaxVehicleSurfacePixels); nothing when it can.
@@ -35,7 +36,6 @@ using SizeCheck = std::function<Failure(const PictureSize&)>;
 // cannot be had: not a PNG, a side larger than largestSide, more pixels than one vehicle may hold
 // (srf::MaxVehicleSurfacePixels), refused by `check`, damaged. Each refusal comes from the
 // header alone, so a few bytes that declare a huge picture cost nothing.
-Failure decodePng(const std::vector<std::uint8_t>& png, RgbaImage& image,
-                  const SizeCheck& check = {});
+Failure decodePng(std::span<const std::uint8_t> png, RgbaImage& image, const SizeCheck& check = {});
 
 } // namespace srftool

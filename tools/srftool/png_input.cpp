@@ -1,64 +1,48 @@
 #include "tools/srftool/png_input.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/files/regular_file.h"
+#include "platform/files/system_words.h"
+#include "tools/srftool/input_files.h"
 
 namespace srftool {
 namespace {
 
 // Far beyond any picture of a vehicle; keeps a huge file from being read into memory whole.
-constexpr off_t largestFile = 256 * 1024 * 1024;
+constexpr std::uint64_t LargestPictureFile = 256 * 1024 * 1024;
 
-Failure readRegularFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::string(errno == ENOENT ? "no such file" : std::strerror(errno));
-    struct stat info {};
-    Failure failure;
-    if (::fstat(fd, &info) != 0)
-        failure = std::strerror(errno);
-    else if (!S_ISREG(info.st_mode))
-        failure = "not a regular file";
-    else if (info.st_size > largestFile)
-        failure = "the file is too large for a picture";
-    if (!failure) {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-        std::size_t filled = 0;
-        while (filled < bytes.size()) {
-            const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0) {
-                failure = std::strerror(errno);
-                break;
-            }
-            if (got == 0)
-                break; // the file shrank: take what it still holds
-            filled += static_cast<std::size_t>(got);
-        }
-        bytes.resize(filled);
+// Opens the picture file and reads it into memory: its content() is then what it still holds of
+// what it held when opened (it may have shrunk). Otherwise the reason it cannot be read.
+Failure readPictureFile(const std::string& path, files::RegularFile& file) {
+    file = files::RegularFile::open(path, LargestPictureFile);
+    switch (file.failure()) {
+    case files::RegularFile::Failure::none:
+        break;
+    case files::RegularFile::Failure::notRegular:
+        return "not a regular file";
+    case files::RegularFile::Failure::tooLarge:
+        return "the file is too large for a picture";
+    default:
+        return openFailure(file);
     }
-    ::close(fd);
-    return failure;
+    if (const int error = file.content().errorNumber)
+        return files::systemWords(error);
+    return {};
 }
 
 } // namespace
 
 Failure readPng(const std::string& path, RgbaImage& image, const SizeCheck& check) {
-    std::vector<std::uint8_t> bytes;
-    if (const Failure failure = readRegularFile(path, bytes))
+    files::RegularFile file;
+    if (const Failure failure = readPictureFile(path, file))
         return failure;
-    return decodePng(bytes, image, check);
+    return decodePng(file.content().bytes, image, check);
 }
 
 Failure readPngSize(const std::string& path, PictureSize& size) {
-    std::vector<std::uint8_t> bytes;
-    if (const Failure failure = readRegularFile(path, bytes))
+    files::RegularFile file;
+    if (const Failure failure = readPictureFile(path, file))
         return failure;
-    return readPngSize(bytes, size);
+    return readPngSize(file.content().bytes, size);
 }
 
 } // namespace srftool

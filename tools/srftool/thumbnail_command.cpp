@@ -1,12 +1,12 @@
 #include "tools/srftool/thumbnail_command.h"
 
 #include "surface/alpha_surface.h"
+#include "tools/srftool/input_files.h"
 #include "tools/srftool/output_files.h"
 #include "tools/srftool/rgba_scale.h"
 #include "tools/srftool/surface_image.h"
 
 #include <charconv>
-#include <filesystem>
 #include <optional>
 
 namespace srftool {
@@ -67,12 +67,13 @@ int thumbnailCommand(const std::vector<std::string>& operands, const Console& co
     const std::optional<Request> request = parse(operands, console);
     if (!request)
         return exitFailure;
-    if (const Failure failure = checkReadableFile(request->file)) {
+    files::RegularFile opened;
+    if (const Failure failure = openVehicleFile(request->file, opened)) {
         console.complain("cannot read " + request->file + ": " + *failure);
         return exitFailure;
     }
     cAlphaSurface surface;
-    const std::int32_t result = surface.CreateFromGarminSRF(std::filesystem::path(request->file));
+    const std::int32_t result = surface.CreateFromGarminSRF(opened);
     if (wholeStripFrames(surface) < 1) {
         console.complain(request->file + " has no frame to show; " + request->png +
                          " was not written");

@@ -2,6 +2,7 @@
 
 #include "surface/alpha_surface.h"
 #include "tools/srftool/frame_names.h"
+#include "tools/srftool/input_files.h"
 #include "tools/srftool/output_files.h"
 #include "tools/srftool/surface_image.h"
 #include "tools/srftool/type_string_escape.h"
@@ -12,15 +13,21 @@
 namespace srftool {
 namespace {
 
-// Loads the file into the surface; nothing when it cannot even be opened (the caller has
-// complained then).
+// Opens the vehicle file once and loads it into the surface from that open file; nothing when it
+// cannot even be opened (the caller has complained then).
 std::optional<std::int32_t> load(cAlphaSurface& surface, const std::string& file,
-                                 const Console& console) {
-    if (const Failure failure = checkReadableFile(file)) {
+                                 files::RegularFile& opened, const Console& console) {
+    if (const Failure failure = openVehicleFile(file, opened)) {
         console.complain("cannot read " + file + ": " + *failure);
         return std::nullopt;
     }
-    return surface.CreateFromGarminSRF(std::filesystem::path(file));
+    return surface.CreateFromGarminSRF(opened);
+}
+
+std::optional<std::int32_t> load(cAlphaSurface& surface, const std::string& file,
+                                 const Console& console) {
+    files::RegularFile opened;
+    return load(surface, file, opened, console);
 }
 
 int statusOf(std::int32_t result) {
@@ -38,12 +45,14 @@ int infoCommand(const std::vector<std::string>& files, const Console& console) {
     bool first = true;
     for (const std::string& file : files) {
         cAlphaSurface surface;
-        const std::optional<std::int32_t> result = load(surface, file, console);
+        files::RegularFile opened;
+        const std::optional<std::int32_t> result = load(surface, file, opened, console);
         if (!result) {
             status = exitFailure;
             continue;
         }
-        const std::optional<std::uint8_t> sum = byteSumOf(file);
+        // The bytes the surface was loaded from, whatever took the file's name since.
+        const std::optional<std::uint8_t> sum = byteSumOf(opened);
         if (!first)
             console.out << '\n';
         first = false;
