@@ -1,4 +1,4 @@
-#include "app/frm_main.h"
+#include "app/window/frm_main.h"
 
 #include "app/mod_main.h"
 #include "app/settings_file.h"

@@ -1,6 +1,6 @@
 // The per-pane mapping from a pane byte to the pane's controls and fields.
-#include "app/frm_main.h"
 #include "app/vehicle_files.h"
+#include "app/window/frm_main.h"
 
 Pane frmMain::paneOf(std::uint8_t pane) {
     if (pane == FilesPane) {

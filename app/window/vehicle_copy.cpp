@@ -6,11 +6,9 @@
 // The target pane changes before the file is written, so that the overlay shows over the finished
 // pane; a copy that fails puts every change back and says why. A copy or deletion started while
 // one yields is refused, and the busy cursor it holds keeps the scans out.
-#include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
 #include "app/running_flag.h"
-#include "app/strip_block.h"
 #include "app/target_occupant.h"
 #include "app/thumbnail_cell.h"
 #include "app/toolkit/drag_source.h"
@@ -18,6 +16,8 @@
 #include "app/toolkit/screen.h"
 #include "app/vehicle_file_changes.h"
 #include "app/vehicle_files.h"
+#include "app/window/frm_main.h"
+#include "app/window/strip_block.h"
 
 #include <algorithm>
 #include <span>

@@ -3,7 +3,7 @@
 // gone or a FIFO in its place. Each time the target keeps its files byte for byte and no partial
 // file, the target pane is as it was, and the user is told once why.
 #include "copy_fixture.h"
-#include "scratch_mount.h"
+#include "tests/app/scratch_mount.h"
 
 #include <csignal>
 #include <QDir>

@@ -3,7 +3,7 @@
 // in the test program's own registry.
 #pragma once
 
-#include "app/frm_main.h"
+#include "app/window/frm_main.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -4,7 +4,7 @@
 // longer than the call that asked for it.
 #pragma once
 
-#include "app/form_state.h"
+#include "app/window/form_state.h"
 
 #include <cstdint>
 #include <memory>

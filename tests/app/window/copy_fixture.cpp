@@ -1,7 +1,7 @@
 #include "copy_fixture.h"
 
 #include "app/toolkit/popup_menu.h"
-#include "file_bytes.h"
+#include "tests/app/file_bytes.h"
 
 #include <QAction>
 #include <QDir>

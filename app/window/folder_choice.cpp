@@ -1,7 +1,7 @@
 // Choosing a pane's folder in the folder dialog.
-#include "app/frm_main.h"
 #include "app/mod_main.h"
 #include "app/mod_treeview.h"
+#include "app/window/frm_main.h"
 
 bool frmMain::ChooseDirectory(std::uint8_t paneByte) {
     const Pane pane = paneOf(paneByte);

@@ -3,7 +3,7 @@
 // deletion that meets a read-only file or folder, a file in place of the folder, or a file that is
 // already gone.
 #include "copy_fixture.h"
-#include "scratch_mount.h"
+#include "tests/app/scratch_mount.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The window shell: dragging the borderless window by its background, the minimise and close
 // buttons, and the skinned buttons' up and down pictures with the busy test.
-#include "app/button_pictures.h"
-#include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
 #include "app/toolkit/mouse_codes.h"
+#include "app/window/button_pictures.h"
+#include "app/window/frm_main.h"
 
 void frmMain::SetButtonPicture(toolkit::ImageControl* button, const QString& fileName) {
     // Read anew at every change, so a skin replaced on disk shows at the next press.

@@ -1,10 +1,10 @@
 // The card panes: the cards show the vehicles from the scroll position on, the scroll bars move
 // them, a click selects a card's vehicle and a right click opens the context menu.
-#include "app/frm_main.h"
-#include "app/strip_block.h"
 #include "app/toolkit/mouse_codes.h"
 #include "app/toolkit/screen.h"
 #include "app/toolkit/twips.h"
+#include "app/window/frm_main.h"
+#include "app/window/strip_block.h"
 #include "cardctl/tessel_interface.h"
 
 #include <limits>

@@ -1,11 +1,11 @@
 // The window as created: every control with its container, position and size in twips, text,
 // font, colours, visibility and picture; the stacking order; the tab order; the context menu; the
 // timer; and element 1 of both card arrays.
-#include "app/button_pictures.h"
-#include "app/frm_main.h"
 #include "app/program_folder.h"
 #include "app/toolkit/automatic_drag.h"
 #include "app/toolkit/twips.h"
+#include "app/window/button_pictures.h"
+#include "app/window/frm_main.h"
 #include "cardctl/tessel_interface.h"
 #include "platform/picture/picture_file.h"
 

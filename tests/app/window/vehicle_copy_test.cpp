@@ -3,7 +3,7 @@
 // limit of a hundred, the cards and the scroll range afterwards, and the overlay meanwhile.
 #include "app/mod_main.h"
 #include "copy_fixture.h"
-#include "file_bytes.h"
+#include "tests/app/file_bytes.h"
 
 #include <cerrno>
 #include <cstring>

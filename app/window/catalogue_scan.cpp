@@ -1,11 +1,11 @@
 // The catalogue scan: every listed vehicle read once into its record and its thumbnail cell.
-#include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
 #include "app/thumbnail_cell.h"
 #include "app/toolkit/screen.h"
 #include "app/vehicle_files.h"
 #include "app/vehicle_text.h"
+#include "app/window/frm_main.h"
 
 #include <QFile>
 

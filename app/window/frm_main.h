@@ -3,8 +3,6 @@
 // public members under their established names, as the window's parts address them.
 #pragma once
 
-#include "app/form_state.h"
-#include "app/pane.h"
 #include "app/state_folders.h"
 #include "app/toolkit/card_array.h"
 #include "app/toolkit/form_window.h"
@@ -16,6 +14,8 @@
 #include "app/toolkit/shape.h"
 #include "app/toolkit/timer.h"
 #include "app/toolkit/vscroll_bar.h"
+#include "app/window/form_state.h"
+#include "app/window/pane.h"
 #include "platform/drives/drive_table.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/strip_block.h"
+#include "app/window/strip_block.h"
 
 #include "app/thumbnail_cell.h"
 

@@ -1,10 +1,10 @@
 // The listing of a pane's folder into its catalogue.
-#include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
 #include "app/leftover_temporaries.h"
 #include "app/listing_order.h"
 #include "app/toolkit/screen.h"
 #include "app/vehicle_files.h"
+#include "app/window/frm_main.h"
 
 void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
     // A copy from the navigator yields while it runs; the buttons that start long work wait.

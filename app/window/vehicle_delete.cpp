@@ -2,13 +2,13 @@
 // then the catalogue and the strip close the gap it leaves. The pane changes only once the file
 // is gone, so a deletion that fails keeps the vehicle and says why; a file already gone from the
 // folder is only taken out of the pane.
-#include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
 #include "app/running_flag.h"
-#include "app/strip_block.h"
 #include "app/thumbnail_cell.h"
 #include "app/toolkit/message_box.h"
 #include "app/vehicle_file_changes.h"
+#include "app/window/frm_main.h"
+#include "app/window/strip_block.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // Finding the navigator: the drives D to Z are probed for its vehicle folder "Garmin/Vehicle".
-#include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
 #include "app/settings_file.h"
 #include "app/toolkit/screen.h"
+#include "app/window/frm_main.h"
 
 #include <algorithm>
 

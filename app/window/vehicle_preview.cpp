@@ -3,11 +3,11 @@
 // a canvas surface; a step of the rotation restores only the vehicle's rectangle from the patch of
 // backdrop saved under it and paints the next frame there, so the backdrop is drawn once per
 // vehicle.
-#include "app/button_pictures.h"
-#include "app/frm_main.h"
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
 #include "app/toolkit/screen.h"
+#include "app/window/button_pictures.h"
+#include "app/window/frm_main.h"
 #include "platform/picture/picture.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The message overlay that long operations show over a pane's card column.
-#include "app/frm_main.h"
 #include "app/toolkit/screen.h"
 #include "app/toolkit/twips.h"
+#include "app/window/frm_main.h"
 
 void frmMain::ShowMessage(std::uint8_t pane, const QString& line1, const QString& line2) {
     lblMessage1->setCaption(line1);
