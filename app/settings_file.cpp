@@ -81,12 +81,12 @@ std::optional<QString> settingsFileTarget(const QString& path) {
 
 } // namespace
 
-QString settingsFilePath(const QString& programFolder) {
-    return programFolder + QLatin1Char('/') + SettingsFileName;
+QString settingsFilePath(const QString& settingsFolder) {
+    return settingsFolder + QLatin1Char('/') + SettingsFileName;
 }
 
-SettingsPresence findSettingsFile(const QString& programFolder) {
-    const QFileInfo info(settingsFilePath(programFolder));
+SettingsPresence findSettingsFile(const QString& settingsFolder) {
+    const QFileInfo info(settingsFilePath(settingsFolder));
     return info.exists() && info.isFile() && !info.isHidden() ? SettingsPresence::Present
                                                               : SettingsPresence::Missing;
 }
@@ -118,8 +118,8 @@ std::optional<StoredFolders> readSettingsFile(const QString& programFolder) {
     return StoredFolders{folderFromBytes(*first), folderFromBytes(*second)};
 }
 
-bool writeSettingsFile(const QString& programFolder, const StoredFolders& folders) {
-    const std::optional<QString> target = settingsFileTarget(settingsFilePath(programFolder));
+bool writeSettingsFile(const QString& settingsFolder, const StoredFolders& folders) {
+    const std::optional<QString> target = settingsFileTarget(settingsFilePath(settingsFolder));
     if (!target)
         return false;
     files::ReplacementFile file(QFile::encodeName(*target).toStdString());

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int CardsPerPane = 4;
-
 void putLine(toolkit::CardElement& card, com::DISPID line, const QString& text) {
     com::DispatchPut(card.dispatch(), line, com::variantBstr(text));
 }

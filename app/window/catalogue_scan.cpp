@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr gdi::COLORREF White = 0x00FFFFFF;
-
 // The file's last change; invalid when the file is gone, cannot be dated or is no vehicle file
 // any more (a pipe or a device put in its place is never opened).
 QDateTime lastChange(const QString& path) {
@@ -123,7 +121,7 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
     fraMessage->setVisible(false);
     pane.ready = 1;
     // With the ready flag set, a change of Value raised here lays the pane out.
-    pane.scroll->setMax(static_cast<std::int16_t>(std::max(pane.count - 3, 1)));
+    pane.scroll->setMax(scrollMaximum(pane.count));
     pane.scroll->setMin(1);
     pane.scroll->setValue(1);
     pane.cardsLoaded = pane.count;

@@ -3,6 +3,7 @@
 #include "app/mod_main.h"
 #include "app/settings_file.h"
 
+#include <functional>
 #include <utility>
 
 frmMain::frmMain(QString programFolder)
@@ -32,50 +33,54 @@ void frmMain::Unload() {
     window_->close();
 }
 
+Pane frmMain::paneOf(std::uint8_t pane) {
+    // In the order of Pane's fields.
+    if (pane == FilesPane)
+        return {FilesPane,         state.fileDir,    state.filesCatalogue,   state.filesCount,
+                state.filesStrip,  state.filesReady, state.filesCardsLoaded, VScrollFiles,
+                TesselFiles.get(), shpFiles,         imgFilesCardsArea};
+    return {GarminPane,         state.garminDir,   state.garminCatalogue,   state.garminCount,
+            state.garminStrip,  state.garminReady, state.garminCardsLoaded, VScrollGarmin,
+            TesselGarmin.get(), shpGarmin,         imgGarminCardsArea};
+}
+
+QString frmMain::workingFolder() const {
+    return stateFolders_.workingFolder;
+}
+
+bool frmMain::closed() const {
+    return window_->unloaded();
+}
+
 void frmMain::wireEvents() {
-    window_->Load = [this] { formLoad(); };
-    window_->Activate = [this] { formActivate(); };
-    window_->KeyDown = [this](int keyCode, int shift) { formKeyDown(keyCode, shift); };
-    window_->MouseDown = [this](int b, int s, float x, float y) { formMouseDown(b, s, x, y); };
-    window_->QueryUnload = [this] { formQueryUnload(); };
-    imgMin->MouseDown = [this](int b, int s, float x, float y) { imgMinMouseDown(b, s, x, y); };
-    imgX->MouseDown = [this](int b, int s, float x, float y) { imgXMouseDown(b, s, x, y); };
-    imgX->MouseUp = [this](int b, int s, float x, float y) { imgXMouseUp(b, s, x, y); };
-    imgFindGarmin->MouseDown = [this](int b, int s, float x, float y) {
-        imgFindGarminMouseDown(b, s, x, y);
-    };
-    imgChangeDir->MouseDown = [this](int b, int s, float x, float y) {
-        imgChangeDirMouseDown(b, s, x, y);
-    };
-    imgChangeGarmin->MouseDown = [this](int b, int s, float x, float y) {
-        imgChangeGarminMouseDown(b, s, x, y);
-    };
-    imgRefreshFiles->MouseDown = [this](int b, int s, float x, float y) {
-        imgRefreshFilesMouseDown(b, s, x, y);
-    };
-    imgRefreshFiles->MouseUp = [this](int b, int s, float x, float y) {
-        imgRefreshFilesMouseUp(b, s, x, y);
-    };
-    imgRefreshGarmin->MouseDown = [this](int b, int s, float x, float y) {
-        imgRefreshGarminMouseDown(b, s, x, y);
-    };
-    imgRefreshGarmin->MouseUp = [this](int b, int s, float x, float y) {
-        imgRefreshGarminMouseUp(b, s, x, y);
-    };
+    window_->Load = std::bind_front(&frmMain::formLoad, this);
+    window_->Activate = std::bind_front(&frmMain::formActivate, this);
+    window_->KeyDown = std::bind_front(&frmMain::formKeyDown, this);
+    window_->MouseDown = std::bind_front(&frmMain::formMouseDown, this);
+    window_->QueryUnload = std::bind_front(&frmMain::formQueryUnload, this);
+    imgMin->MouseDown = std::bind_front(&frmMain::imgMinMouseDown, this);
+    imgX->MouseDown = std::bind_front(&frmMain::imgXMouseDown, this);
+    imgX->MouseUp = std::bind_front(&frmMain::imgXMouseUp, this);
+    imgFindGarmin->MouseDown = std::bind_front(&frmMain::imgFindGarminMouseDown, this);
+    imgChangeDir->MouseDown = std::bind_front(&frmMain::imgChangeDirMouseDown, this);
+    imgChangeGarmin->MouseDown = std::bind_front(&frmMain::imgChangeGarminMouseDown, this);
+    imgRefreshFiles->MouseDown = std::bind_front(&frmMain::imgRefreshFilesMouseDown, this);
+    imgRefreshFiles->MouseUp = std::bind_front(&frmMain::imgRefreshFilesMouseUp, this);
+    imgRefreshGarmin->MouseDown = std::bind_front(&frmMain::imgRefreshGarminMouseDown, this);
+    imgRefreshGarmin->MouseUp = std::bind_front(&frmMain::imgRefreshGarminMouseUp, this);
     wirePaneEvents(FilesPane);
     wirePaneEvents(GarminPane);
-    mnuRtMenu.item(QStringLiteral("mnuDeleteVehicle"))->Click = [this] { mnuDeleteVehicleClick(); };
+    mnuRtMenu.item(QStringLiteral("mnuDeleteVehicle"))->Click =
+        std::bind_front(&frmMain::mnuDeleteVehicleClick, this);
     wirePreviewEvents();
 }
 
 void frmMain::wirePaneEvents(std::uint8_t paneByte) {
     const Pane pane = paneOf(paneByte);
-    pane.scroll->Change = [this, paneByte] { VScrollChange(paneByte); };
-    pane.scroll->Scroll = [this, paneByte] { VScrollScroll(paneByte); };
-    pane.cards->MouseDown = [this, paneByte](int index, int b, int s, float x, float y) {
-        TesselMouseDown(paneByte, index, b, s, x, y);
-    };
-    pane.cards->Click = [this, paneByte](int index) { TesselClick(paneByte, index); };
+    pane.scroll->Change = std::bind_front(&frmMain::VScrollChange, this, paneByte);
+    pane.scroll->Scroll = std::bind_front(&frmMain::VScrollScroll, this, paneByte);
+    pane.cards->MouseDown = std::bind_front(&frmMain::TesselMouseDown, this, paneByte);
+    pane.cards->Click = std::bind_front(&frmMain::TesselClick, this, paneByte);
     // A card, or the column around the cards, takes a card dragged from the other pane. Which
     // card it was dropped on and where do not matter.
     const auto copyHere = [this, paneByte](const toolkit::DragSource& source) {

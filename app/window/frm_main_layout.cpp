@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr std::uint32_t White = 0x00FFFFFF;
 constexpr std::uint32_t LightGrey = 0x00E0E0E0;
 constexpr std::uint32_t Grey = 0x00808080;
 constexpr std::uint32_t Blue = 0x00FF0000;

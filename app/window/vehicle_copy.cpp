@@ -19,14 +19,12 @@
 #include "app/window/frm_main.h"
 #include "app/window/strip_block.h"
 
-#include <algorithm>
 #include <span>
 
 namespace {
 
 // A copy that would make a pane hold more vehicles than this is refused; a scan may list more.
 constexpr std::int32_t CopyLimit = 100;
-constexpr std::int32_t CardsPerPane = 4;
 
 QString failedCopyText(const QString& file, const QString& folder, const QString& reason) {
     return file + QStringLiteral(" could not be copied to ") + folder + QStringLiteral(".\r\n") +
@@ -190,7 +188,7 @@ void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
     }
     // The catalogue is whole, also in a pane that was never scanned: its scroll bar lays it out.
     target.ready = 1;
-    target.scroll->setMax(static_cast<std::int16_t>(std::max(n - 3, 1)));
+    target.scroll->setMax(scrollMaximum(n));
     target.scroll->setMin(1);
     target.scroll->setValue(1);
     target.scroll->repaint();

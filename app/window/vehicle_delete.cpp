@@ -10,8 +10,6 @@
 #include "app/window/frm_main.h"
 #include "app/window/strip_block.h"
 
-#include <algorithm>
-
 void frmMain::mnuDeleteVehicleClick() {
     // As for a copy: one at a time, and none while a scan or the preview loader runs.
     if (fileWorkRunning_ || isBusy())
@@ -60,5 +58,5 @@ void frmMain::mnuDeleteVehicleClick() {
     LayoutCards(pane.byte);
     if (closed())
         return;
-    pane.scroll->setMax(static_cast<std::int16_t>(std::max(pane.count - 3, 1)));
+    pane.scroll->setMax(scrollMaximum(pane.count));
 }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <QFile>
 #include <QFileInfo>
 #include <QPoint>
@@ -21,7 +22,6 @@ namespace {
 constexpr std::int32_t CanvasWidth = 14400;
 constexpr std::int32_t CanvasHeight = 750;
 constexpr std::int32_t FramesPerTurn = 36;
-constexpr gdi::COLORREF White = 0x00FFFFFF;
 const QString BackdropFile = QStringLiteral("Garmin760.bmp");
 
 // The vehicle stands centred in the 80 x 80 square at (291, 207) of the backdrop; halves round to
@@ -58,14 +58,10 @@ void clearPicture(toolkit::PictureBox* box) {
 
 void frmMain::wirePreviewEvents() {
     if (toolkit::PopupMenu::Item* item = mnuRtMenu.item(QStringLiteral("mnuPreview")))
-        item->Click = [this] { mnuPreviewClick(); };
-    Timer1->Tick = [this] { Timer1Timer(); };
-    imgRotate->MouseDown = [this](int b, int s, float x, float y) {
-        imgRotateMouseDown(b, s, x, y);
-    };
-    imgXPreview->MouseDown = [this](int b, int s, float x, float y) {
-        imgXPreviewMouseDown(b, s, x, y);
-    };
+        item->Click = std::bind_front(&frmMain::mnuPreviewClick, this);
+    Timer1->Tick = std::bind_front(&frmMain::Timer1Timer, this);
+    imgRotate->MouseDown = std::bind_front(&frmMain::imgRotateMouseDown, this);
+    imgXPreview->MouseDown = std::bind_front(&frmMain::imgXPreviewMouseDown, this);
 }
 
 void frmMain::mnuPreviewClick() {
