@@ -307,45 +307,6 @@ TEST_F(LayoutTest, ImageButtonsShowTheirUpPicturesAtTheirOwnSize) {
     EXPECT_TRUE(form->imgGarminCardsArea->Picture().isNull());
 }
 
-TEST_F(LayoutTest, StackingFollowsTheOrderFrontToBack) {
-    createForm();
-    QWidget* const frontToBack[] = {
-        form->fraPreview,
-        form->TesselGarmin->item(1)->widget(),
-        form->TesselFiles->item(1)->widget(),
-        form->VScrollGarmin,
-        form->fraMessage,
-        form->VScrollFiles,
-        form->lblVersion,
-        form->imgMin,
-        form->imgX,
-        form->Label1,
-        form->lblLocalFiles,
-        form->imgGarminCardsArea,
-        form->imgFilesCardsArea,
-        form->imgRefreshGarmin,
-        form->imgRefreshFiles,
-        form->imgFindGarmin,
-        form->imgChangeGarmin,
-        form->imgChangeDir,
-        form->lblFileDir,
-        form->imgGarminFiles,
-        form->imgLocalFiles,
-        form->shpGarmin,
-        form->shpFiles,
-        form->lblGarminDir,
-    };
-    // A parent keeps its children back to front.
-    const QObjectList& children = form->window()->children();
-    qsizetype previous = children.size();
-    for (QWidget* w : frontToBack) {
-        const qsizetype position = children.indexOf(w);
-        ASSERT_GE(position, 0) << w->metaObject()->className();
-        EXPECT_LT(position, previous) << w->metaObject()->className();
-        previous = position;
-    }
-}
-
 TEST_F(LayoutTest, WhatTheStackingHides) {
     createForm();
     form->Show();
