@@ -5,7 +5,7 @@
 //   drawing of a tick: the same three copies alone, without Plotter's repaint by Qt.
 //   memcpy: 654 x 420 x 4 bytes.
 // Run: <build>/bench/preview_bench (the program folder's Images supply the backdrop)
-#include "bench_window.h"
+#include "bench/bench_window.h"
 #include "tests/support/srf_writer.h"
 
 #include <benchmark/benchmark.h>

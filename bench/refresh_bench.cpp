@@ -6,7 +6,7 @@
 // each as the whole refresh and as the listing alone, per vehicle, next to a memcpy of one
 // vehicle file's bytes.
 // Run: <build>/bench/refresh_bench
-#include "bench_window.h"
+#include "bench/bench_window.h"
 #include "tests/support/srf_writer.h"
 
 #include <benchmark/benchmark.h>

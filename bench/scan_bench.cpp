@@ -4,7 +4,7 @@
 //   and a memcpy of its decoded bytes.
 //   layout: one LayoutCards of four cards from the strip.
 // Run: <build>/bench/scan_bench
-#include "bench_window.h"
+#include "bench/bench_window.h"
 #include "surface/alpha_surface.h"
 #include "tests/support/srf_writer.h"
 

@@ -1,8 +1,8 @@
-#include "mouse_source.h"
+#include "cardctl/mouse_source.h"
 
-#include "input_relay.h"
+#include "cardctl/input_relay.h"
+#include "cardctl/tessel_interface.h"
 #include "platform/picture/mouse_codes.h"
-#include "tessel_interface.h"
 
 #include <QMouseEvent>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "persistent_image.h"
+#include "cardctl/persistent_image.h"
 
 #include "platform/picture/ole_colour.h"
 

@@ -1,13 +1,13 @@
-#include "tessel_control.h"
+#include "cardctl/tessel_control.h"
 
-#include "background_picture.h"
-#include "card_widget.h"
-#include "picture_holder.h"
+#include "cardctl/background_picture.h"
+#include "cardctl/card_widget.h"
+#include "cardctl/picture_holder.h"
+#include "cardctl/rectangle_outline.h"
+#include "cardctl/text_line.h"
 #include "platform/gdi/system_colours.h"
 #include "platform/picture/ole_colour.h"
 #include "platform/picture/picture_file.h"
-#include "rectangle_outline.h"
-#include "text_line.h"
 
 #include <optional>
 #include <QApplication>

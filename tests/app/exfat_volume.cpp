@@ -1,4 +1,4 @@
-#include "exfat_volume.h"
+#include "tests/app/exfat_volume.h"
 
 #include <array>
 #include <cerrno>

@@ -5,7 +5,7 @@
 // be made, create() says why, and EXFAT_VOLUME_OR_END ends the test with that reason.
 #pragma once
 
-#include "scratch_mount.h"
+#include "tests/app/scratch_mount.h"
 
 #include <memory>
 #include <QByteArray>

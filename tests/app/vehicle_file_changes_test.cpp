@@ -1,5 +1,5 @@
 #include "app/vehicle_file_changes.h"
-#include "file_bytes.h"
+#include "tests/app/file_bytes.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/vehicle_files.h"
-#include "exfat_volume.h"
-#include "file_bytes.h"
-#include "odd_entries.h"
+#include "tests/app/exfat_volume.h"
+#include "tests/app/file_bytes.h"
+#include "tests/app/odd_entries.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "srf_writer.h"
+#include "tests/support/srf_writer.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -6,27 +6,23 @@
 namespace srftest {
 namespace {
 
-void putInt32(std::vector<std::uint8_t>& out, std::int32_t v)
-{
+void putInt32(std::vector<std::uint8_t>& out, std::int32_t v) {
     const auto u = static_cast<std::uint32_t>(v);
     for (int i = 0; i < 4; ++i)
         out.push_back(static_cast<std::uint8_t>(u >> (8 * i)));
 }
 
-void putInt16(std::vector<std::uint8_t>& out, std::int16_t v)
-{
+void putInt16(std::vector<std::uint8_t>& out, std::int16_t v) {
     const auto u = static_cast<std::uint16_t>(v);
     out.push_back(static_cast<std::uint8_t>(u));
     out.push_back(static_cast<std::uint8_t>(u >> 8));
 }
 
-void append(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& more)
-{
+void append(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& more) {
     out.insert(out.end(), more.begin(), more.end());
 }
 
-std::vector<std::uint8_t> usualHeaderFields(const Image& image)
-{
+std::vector<std::uint8_t> usualHeaderFields(const Image& image) {
     // The navigator's own layout around the two sizes.
     std::vector<std::uint8_t> h;
     if (image.longHeader) {
@@ -50,16 +46,14 @@ std::vector<std::uint8_t> usualHeaderFields(const Image& image)
 
 } // namespace
 
-void Image::set(int x, int y, std::uint16_t v, std::uint8_t t)
-{
+void Image::set(int x, int y, std::uint16_t v, std::uint8_t t) {
     const std::size_t i = static_cast<std::size_t>(y) * width + x;
     alpha.at(i) = t;
     colour.at(2 * i) = static_cast<std::uint8_t>(v);
     colour.at(2 * i + 1) = static_cast<std::uint8_t>(v >> 8);
 }
 
-Image solid(int width, int height, std::uint16_t v, std::uint8_t t)
-{
+Image solid(int width, int height, std::uint16_t v, std::uint8_t t) {
     Image image;
     image.width = static_cast<std::int16_t>(width);
     image.height = static_cast<std::int16_t>(height);
@@ -73,15 +67,13 @@ Image solid(int width, int height, std::uint16_t v, std::uint8_t t)
     return image;
 }
 
-void File::setType(const std::string& text)
-{
+void File::setType(const std::string& text) {
     type.fill(0);
     for (std::size_t i = 0; i < type.size() && i < text.size(); ++i)
         type[i] = static_cast<std::uint8_t>(text[i]);
 }
 
-File typical(int frames, int size, int size2d)
-{
+File typical(int frames, int size, int size2d) {
     File f;
     f.setType("GARMIN BITMAP 01");
     f.image3d = solid(frames * size, size, 0x7BCF, 0);
@@ -89,12 +81,12 @@ File typical(int frames, int size, int size2d)
     return f;
 }
 
-std::vector<std::uint8_t> imageRecord(const Image& image)
-{
+std::vector<std::uint8_t> imageRecord(const Image& image) {
     std::vector<std::uint8_t> out =
         image.headerBytes ? *image.headerBytes : usualHeaderFields(image);
     putInt32(out, static_cast<std::int32_t>(image.transparencyTag));
-    putInt32(out, image.declaredAlphaLength.value_or(static_cast<std::int32_t>(image.alpha.size())));
+    putInt32(out,
+             image.declaredAlphaLength.value_or(static_cast<std::int32_t>(image.alpha.size())));
     append(out, image.alpha);
     putInt32(out, static_cast<std::int32_t>(image.colourTag));
     putInt32(out,
@@ -103,10 +95,11 @@ std::vector<std::uint8_t> imageRecord(const Image& image)
     return out;
 }
 
-std::vector<std::uint8_t> imageHeader(const Image& image) { return usualHeaderFields(image); }
+std::vector<std::uint8_t> imageHeader(const Image& image) {
+    return usualHeaderFields(image);
+}
 
-std::vector<std::uint8_t> bytes(const File& file)
-{
+std::vector<std::uint8_t> bytes(const File& file) {
     std::vector<std::uint8_t> out(file.type.begin(), file.type.end());
     if (file.headerBytes) {
         append(out, *file.headerBytes);
@@ -131,14 +124,16 @@ std::vector<std::uint8_t> bytes(const File& file)
     return out;
 }
 
-void writeFile(const std::string& path, const std::vector<std::uint8_t>& data)
-{
+void writeFile(const std::string& path, const std::vector<std::uint8_t>& data) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
     if (!out)
         throw std::runtime_error("cannot write " + path);
 }
 
-void writeFile(const std::string& path, const File& file) { writeFile(path, bytes(file)); }
+void writeFile(const std::string& path, const File& file) {
+    writeFile(path, bytes(file));
+}
 
 } // namespace srftest

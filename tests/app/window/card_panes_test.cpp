@@ -1,6 +1,6 @@
 // The card panes through the real window: the selection, the context menu, the layouts a scroll
 // starts while another one yields, and the thumbnails the cards copy from the strip.
-#include "pane_fixture.h"
+#include "tests/app/window/pane_fixture.h"
 
 #include <QAction>
 #include <QCursor>

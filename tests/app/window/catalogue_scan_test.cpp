@@ -4,8 +4,8 @@
 #include "app/mod_main.h"
 #include "app/termination_signals.h"
 #include "app/vehicle_text.h"
-#include "pane_fixture.h"
 #include "tests/app/odd_entries.h"
+#include "tests/app/window/pane_fixture.h"
 
 #include <csignal>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "copy_fixture.h"
+#include "tests/app/window/copy_fixture.h"
 
 #include "app/toolkit/popup_menu.h"
 #include "tests/app/file_bytes.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/toolkit/message_box.h"
-#include "pane_fixture.h"
+#include "tests/app/window/pane_fixture.h"
 
 #include <functional>
 #include <map>

@@ -1,7 +1,7 @@
 // Finding the navigator through the real window, over drive tables of the test's own whose
 // volumes are folders of the test.
 #include "app/hourglass_cursor.h"
-#include "pane_fixture.h"
+#include "tests/app/window/pane_fixture.h"
 
 #include <QDir>
 #include <QTest>

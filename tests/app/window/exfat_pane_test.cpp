@@ -1,8 +1,8 @@
 // The Garmin pane on a real exFAT volume, as a navigator's card is formatted, through exfat-fuse:
 // the order it lists in, names that differ only in letter case, and a file the card cannot read.
-#include "copy_fixture.h"
 #include "tests/app/exfat_volume.h"
 #include "tests/app/file_bytes.h"
+#include "tests/app/window/copy_fixture.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -2,7 +2,7 @@
 // click, a refresh or a close request; a copy started while a scan yields; and a vehicle dropped
 // onto the folder it comes from, which must never be rewritten.
 #include "app/hourglass_cursor.h"
-#include "copy_fixture.h"
+#include "tests/app/window/copy_fixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "app/hourglass_cursor.h"
 #include "app/mod_treeview.h"
 #include "app/toolkit/folder_tree_dialog.h"
-#include "pane_fixture.h"
+#include "tests/app/window/pane_fixture.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "form_fixture.h"
+#include "tests/app/window/form_fixture.h"
 
 #include "app/toolkit/screen.h"
 #include "platform/com/server_exports.h"

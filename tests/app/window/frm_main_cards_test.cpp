@@ -1,5 +1,5 @@
 #include "app/toolkit/automatic_drag.h"
-#include "form_fixture.h"
+#include "tests/app/window/form_fixture.h"
 
 #include <QTest>
 #include <string>

@@ -1,4 +1,4 @@
-#include "form_fixture.h"
+#include "tests/app/window/form_fixture.h"
 
 #include <functional>
 #include <QFontInfo>

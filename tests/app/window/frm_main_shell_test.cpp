@@ -1,6 +1,6 @@
 #include "app/hourglass_cursor.h"
 #include "app/toolkit/folder_dialog.h"
-#include "form_fixture.h"
+#include "tests/app/window/form_fixture.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The message overlay over a pane that shows cards: what a user sees at its centre while a pane
 // is scanned is the overlay, not a card that lies above it.
-#include "pane_fixture.h"
+#include "tests/app/window/pane_fixture.h"
 
 #include <QDir>
 #include <QTimer>

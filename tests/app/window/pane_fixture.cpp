@@ -1,4 +1,4 @@
-#include "pane_fixture.h"
+#include "tests/app/window/pane_fixture.h"
 
 #include <QFile>
 

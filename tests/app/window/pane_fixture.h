@@ -1,8 +1,8 @@
 // The real window started on vehicle folders of the test's own.
 #pragma once
 
-#include "form_fixture.h"
-#include "vehicle_fixtures.h"
+#include "tests/app/window/form_fixture.h"
+#include "tests/app/window/vehicle_fixtures.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 // navigator's folder read-only, gone, a file in its place, full, or a file size limit; the source
 // gone or a FIFO in its place. Each time the target keeps its files byte for byte and no partial
 // file, the target pane is as it was, and the user is told once why.
-#include "copy_fixture.h"
 #include "tests/app/scratch_mount.h"
+#include "tests/app/window/copy_fixture.h"
 
 #include <csignal>
 #include <QDir>

@@ -2,8 +2,8 @@
 // vehicle goes, where its file, record and thumbnail land, the question before a replacement, the
 // limit of a hundred, the cards and the scroll range afterwards, and the overlay meanwhile.
 #include "app/mod_main.h"
-#include "copy_fixture.h"
 #include "tests/app/file_bytes.h"
+#include "tests/app/window/copy_fixture.h"
 
 #include <cerrno>
 #include <cstring>

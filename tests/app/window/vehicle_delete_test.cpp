@@ -2,8 +2,8 @@
 // overlay, the file, the gap closed in the catalogue and the strip, the scroll position; and a
 // deletion that meets a read-only file or folder, a file in place of the folder, or a file that is
 // already gone.
-#include "copy_fixture.h"
 #include "tests/app/scratch_mount.h"
+#include "tests/app/window/copy_fixture.h"
 
 #include <QDir>
 #include <QFile>

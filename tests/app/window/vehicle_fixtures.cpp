@@ -1,4 +1,4 @@
-#include "vehicle_fixtures.h"
+#include "tests/app/window/vehicle_fixtures.h"
 
 #include "cardctl/tessel_interface.h"
 #include "tests/support/srf_writer.h"

@@ -2,7 +2,7 @@
 // turning frames, the buttons, and every way a preview can fail.
 #include "app/hourglass_cursor.h"
 #include "app/toolkit/screen.h"
-#include "pane_fixture.h"
+#include "tests/app/window/pane_fixture.h"
 #include "tests/support/srf_writer.h"
 
 #include <QAction>
