@@ -42,7 +42,7 @@ void raiseMouseEvent(const MouseHandler& handler, QMouseEvent* event) {
         return;
     const QPointF p = event->position();
     handler(mouseButtonsCode(event->button()), shiftStateCode(event->modifiers()),
-            static_cast<float>(p.x() * TwipsPerPixel), static_cast<float>(p.y() * TwipsPerPixel));
+            static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));
 }
 
 } // namespace toolkit

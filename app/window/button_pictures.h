@@ -6,17 +6,17 @@
 
 namespace ButtonPictures {
 
-inline const QString GpsUp = QStringLiteral("GPSButtonUp.bmp");
-inline const QString GpsDown = QStringLiteral("GPSButtonDown.bmp");
-inline const QString DirUp = QStringLiteral("DirButtonUp.bmp");
-inline const QString DirDown = QStringLiteral("DirButtonDown.bmp");
-inline const QString RefreshUp = QStringLiteral("RefreshButtonUp.bmp");
-inline const QString RefreshDown = QStringLiteral("RefreshButtonDown.bmp");
-inline const QString MinUp = QStringLiteral("MinButtonUp.bmp");
-inline const QString MinDown = QStringLiteral("MinButtonDown.bmp");
-inline const QString XUp = QStringLiteral("XButtonUp.bmp");
-inline const QString XDown = QStringLiteral("XButtonDown.bmp");
-inline const QString RotateUp = QStringLiteral("RotateButtonUp.bmp");
-inline const QString RotateDown = QStringLiteral("RotateButtonDown.bmp");
+inline const QString kGpsUp = QStringLiteral("GPSButtonUp.bmp");
+inline const QString kGpsDown = QStringLiteral("GPSButtonDown.bmp");
+inline const QString kDirUp = QStringLiteral("DirButtonUp.bmp");
+inline const QString kDirDown = QStringLiteral("DirButtonDown.bmp");
+inline const QString kRefreshUp = QStringLiteral("RefreshButtonUp.bmp");
+inline const QString kRefreshDown = QStringLiteral("RefreshButtonDown.bmp");
+inline const QString kMinUp = QStringLiteral("MinButtonUp.bmp");
+inline const QString kMinDown = QStringLiteral("MinButtonDown.bmp");
+inline const QString kXUp = QStringLiteral("XButtonUp.bmp");
+inline const QString kXDown = QStringLiteral("XButtonDown.bmp");
+inline const QString kRotateUp = QStringLiteral("RotateButtonUp.bmp");
+inline const QString kRotateDown = QStringLiteral("RotateButtonDown.bmp");
 
 } // namespace ButtonPictures

@@ -27,7 +27,7 @@ void frmMain::LayoutCards(std::uint8_t paneByte) {
         for (int j = 1; j <= pane.count; ++j) {
             if (j < value)
                 continue;
-            if (j > value + CardsPerPane - 1)
+            if (j > value + kCardsPerPane - 1)
                 break;
             const VehicleRecord& record = pane.catalogue[j - 1];
             // A card that was never created is passed over.
@@ -52,7 +52,7 @@ void frmMain::LayoutCards(std::uint8_t paneByte) {
             ++next;
         }
     }
-    for (int k = next; k <= CardsPerPane; ++k) {
+    for (int k = next; k <= kCardsPerPane; ++k) {
         if (toolkit::CardElement* card = pane.cards->item(k))
             card->setVisible(false);
     }

@@ -21,7 +21,7 @@ void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
     removeLeftoverTemporaries(pane.folder);
     pane.count = 0;
     unreadable_[pane.byte].clear();
-    if (pane.byte == GarminPane && !haveTemp)
+    if (pane.byte == kGarminPane && !haveTemp)
         return;
     std::optional<QStringList> names = listVehicleFileNames(pane.folder);
     if (!names)
@@ -41,13 +41,13 @@ void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
         const QString original = folder + QLatin1Char('/') + name;
         const QString copy = temp + QLatin1Char('/') + name;
         std::optional<FileStamp> stamp;
-        if (pane.byte == GarminPane) {
+        if (pane.byte == kGarminPane) {
             stamp = vehicleFileStamp(original);
             // Gone, or no vehicle file any more, since the folder was listed: passed over.
             if (!stamp)
                 continue;
         }
-        if (count >= CatalogueCapacity) {
+        if (count >= kCatalogueCapacity) {
             pane.count = 0;
             return;
         }

@@ -53,17 +53,17 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
         return;
     if (pane.ready && pane.strip)
         pane.strip->Destroy();
-    const std::int32_t listed = std::min(pane.count, CatalogueCapacity);
+    const std::int32_t listed = std::min(pane.count, kCatalogueCapacity);
     pane.ready = 0;
     // Fixed for the whole scan: the folder the listing read.
     const QString folder = pane.folder;
-    const QString readFrom = pane.byte == GarminPane ? workingFolder() : folder;
+    const QString readFrom = pane.byte == kGarminPane ? workingFolder() : folder;
 
     if (!pane.strip)
         pane.strip = std::make_unique<cAlphaSurface>();
-    pane.strip->Create(StripWidth, StripHeight);
+    pane.strip->Create(kStripWidth, kStripHeight);
     // Row 0 and column 0 keep the new surface's zero bytes.
-    FillRectangle(pane.strip->hDC(), 1, 1, StripWidth, StripHeight, White);
+    FillRectangle(pane.strip->hDC(), 1, 1, kStripWidth, kStripHeight, kWhite);
     toolkit::DoEvents();
     if (closed())
         return;
@@ -105,7 +105,7 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
         record.SRFType = srfTypeText(vehicle.SRFType());
         record.Size3D = sizeText(vehicle.Width3D(), vehicle.Height3D());
         record.Size2D = sizeText(vehicle.Width2D(), vehicle.Height2D());
-        record.StripX = kept * StripCellSize;
+        record.StripX = kept * kStripCellSize;
         const ThumbnailBlock block =
             thumbnailBlock(record.StripX, vehicle.Width3D(), vehicle.Height3D());
         // The first frame is the block at the top left of the decoded vehicle.

@@ -12,7 +12,7 @@ void frmMain::setDriveTable(std::unique_ptr<drives::DriveTable> table) {
 }
 
 void frmMain::FindGarmin() {
-    ShowMessage(GarminPane, QString(), QStringLiteral("Checking D: for 760..."));
+    ShowMessage(kGarminPane, QString(), QStringLiteral("Checking D: for 760..."));
     if (closed())
         return;
     if (!driveTable_)
@@ -20,7 +20,7 @@ void frmMain::FindGarmin() {
     // Read now, not kept: a navigator plugged in since the last search is found.
     const std::vector<drives::Drive> table = driveTable_->drives();
     // The probing does not yield; the overlay's first line is repainted at once for each letter.
-    for (char letter = drives::FirstLetter; letter <= drives::LastLetter; ++letter) {
+    for (char letter = drives::kFirstLetter; letter <= drives::kLastLetter; ++letter) {
         lblMessage1->setCaption(QStringLiteral(" Checking ") + QLatin1Char(letter) +
                                 QStringLiteral(": for 760..."));
         lblMessage1->Refresh();
@@ -44,14 +44,14 @@ void frmMain::FindGarmin() {
         toolkit::DoEvents();
         if (closed())
             return;
-        ListVehicleFiles(GarminPane);
+        ListVehicleFiles(kGarminPane);
         toolkit::DoEvents();
         if (closed())
             return;
-        ScanCatalogue(GarminPane);
+        ScanCatalogue(kGarminPane);
         if (closed())
             return;
-        LayoutCards(GarminPane);
+        LayoutCards(kGarminPane);
         break;
     }
     fraMessage->setVisible(false);

@@ -6,13 +6,13 @@
 bool frmMain::ChooseDirectory(std::uint8_t paneByte) {
     const Pane pane = paneOf(paneByte);
     const QString start = pane.folder.isEmpty() ? programFolder_ : pane.folder;
-    const QString title = pane.byte == FilesPane ? QStringLiteral("Change Local Directory")
-                                                 : QStringLiteral("Change GPS Directory");
+    const QString title = pane.byte == kFilesPane ? QStringLiteral("Change Local Directory")
+                                                  : QStringLiteral("Change GPS Directory");
     const QString chosen = modTreeview::BrowseForFolder(window_.get(), title, start);
     // A window closed while the dialog ran has saved its folders already; it takes no new one.
     if (chosen.isEmpty() || closed())
         return false;
     pane.folder = chosen;
-    (pane.byte == FilesPane ? lblFileDir : lblGarminDir)->setCaption(ShortenPath(chosen, 30));
+    (pane.byte == kFilesPane ? lblFileDir : lblGarminDir)->setCaption(ShortenPath(chosen, 30));
     return true;
 }

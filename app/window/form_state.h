@@ -12,8 +12,8 @@
 #include <memory>
 #include <QString>
 
-constexpr int CatalogueCapacity = 200;
-using Catalogue = std::array<VehicleRecord, CatalogueCapacity>;
+constexpr int kCatalogueCapacity = 200;
+using Catalogue = std::array<VehicleRecord, kCatalogueCapacity>;
 
 struct FormState {
     QString fileDir;   // local vehicle folder, without a trailing separator

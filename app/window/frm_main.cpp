@@ -35,11 +35,11 @@ void frmMain::Unload() {
 
 Pane frmMain::paneOf(std::uint8_t pane) {
     // In the order of Pane's fields.
-    if (pane == FilesPane)
-        return {FilesPane,         state.fileDir,    state.filesCatalogue,   state.filesCount,
+    if (pane == kFilesPane)
+        return {kFilesPane,        state.fileDir,    state.filesCatalogue,   state.filesCount,
                 state.filesStrip,  state.filesReady, state.filesCardsLoaded, VScrollFiles,
                 TesselFiles.get(), shpFiles,         imgFilesCardsArea};
-    return {GarminPane,         state.garminDir,   state.garminCatalogue,   state.garminCount,
+    return {kGarminPane,        state.garminDir,   state.garminCatalogue,   state.garminCount,
             state.garminStrip,  state.garminReady, state.garminCardsLoaded, VScrollGarmin,
             TesselGarmin.get(), shpGarmin,         imgGarminCardsArea};
 }
@@ -68,8 +68,8 @@ void frmMain::wireEvents() {
     imgRefreshFiles->MouseUp = std::bind_front(&frmMain::imgRefreshFilesMouseUp, this);
     imgRefreshGarmin->MouseDown = std::bind_front(&frmMain::imgRefreshGarminMouseDown, this);
     imgRefreshGarmin->MouseUp = std::bind_front(&frmMain::imgRefreshGarminMouseUp, this);
-    wirePaneEvents(FilesPane);
-    wirePaneEvents(GarminPane);
+    wirePaneEvents(kFilesPane);
+    wirePaneEvents(kGarminPane);
     mnuRtMenu.item(QStringLiteral("mnuDeleteVehicle"))->Click =
         std::bind_front(&frmMain::mnuDeleteVehicleClick, this);
     wirePreviewEvents();
@@ -84,7 +84,7 @@ void frmMain::wirePaneEvents(std::uint8_t paneByte) {
     // A card, or the column around the cards, takes a card dragged from the other pane. Which
     // card it was dropped on and where do not matter.
     const auto copyHere = [this, paneByte](const toolkit::DragSource& source) {
-        if (paneByte == GarminPane)
+        if (paneByte == kGarminPane)
             CopyVehicleToGarmin(source);
         else
             CopyVehicleFromGarmin(source);
@@ -132,12 +132,12 @@ void frmMain::formActivate() {
     }
 
     lblFileDir->setCaption(ShortenPath(state.fileDir, 30));
-    RefreshPane(FilesPane);
+    RefreshPane(kFilesPane);
     // Closed while the Files pane was being read: the Garmin pane is not read any more.
     if (closed())
         return;
     lblGarminDir->setCaption(ShortenPath(state.garminDir, 30));
-    RefreshPane(GarminPane);
+    RefreshPane(kGarminPane);
 }
 
 void frmMain::formKeyDown(int keyCode, int) {

@@ -15,13 +15,13 @@
 
 namespace {
 
-constexpr std::uint32_t LightGrey = 0x00E0E0E0;
-constexpr std::uint32_t Grey = 0x00808080;
-constexpr std::uint32_t Blue = 0x00FF0000;
-constexpr std::uint32_t Cyan = 0x00FFFF00;
-constexpr std::uint32_t Black = 0x00000000;
-constexpr std::uint32_t SystemWindow = 0x80000005;
-constexpr std::uint32_t SystemWindowText = 0x80000008;
+constexpr std::uint32_t kLightGrey = 0x00E0E0E0;
+constexpr std::uint32_t kGrey = 0x00808080;
+constexpr std::uint32_t kBlue = 0x00FF0000;
+constexpr std::uint32_t kCyan = 0x00FFFF00;
+constexpr std::uint32_t kBlack = 0x00000000;
+constexpr std::uint32_t kSystemWindow = 0x80000005;
+constexpr std::uint32_t kSystemWindowText = 0x80000008;
 
 template <typename Control>
 Control* place(QWidget* container, int left, int top, int width, int height) {
@@ -34,7 +34,7 @@ toolkit::Label* folderLabel(QWidget* container, int left, int top) {
     auto* label = place<toolkit::Label>(container, left, top, 3750, 285);
     label->setCaption(QStringLiteral("No Directory Selected"));
     label->setTextFont(QStringLiteral("Arial"), 9.75, true, false);
-    label->setForeColor(White);
+    label->setForeColor(kWhite);
     label->setOpaque(false);
     return label;
 }
@@ -43,7 +43,7 @@ toolkit::Label* paneTitle(QWidget* container, int left, const QString& caption) 
     auto* label = place<toolkit::Label>(container, left, 8175, 1920, 330);
     label->setCaption(caption);
     label->setTextFont(QStringLiteral("Arial"), 12, true, false);
-    label->setForeColor(White);
+    label->setForeColor(kWhite);
     label->setOpaque(false);
     label->setAlignment(toolkit::Label::Alignment::Center);
     return label;
@@ -51,8 +51,8 @@ toolkit::Label* paneTitle(QWidget* container, int left, const QString& caption) 
 
 toolkit::Shape* cardColumn(QWidget* container, int left) {
     auto* shape = place<toolkit::Shape>(container, left, 1215, 4740, 6930);
-    shape->setFillColor(SystemWindow);
-    shape->setBorderColor(SystemWindowText);
+    shape->setFillColor(kSystemWindow);
+    shape->setBorderColor(kSystemWindowText);
     shape->setBorderWidth(1);
     return shape;
 }
@@ -60,8 +60,8 @@ toolkit::Shape* cardColumn(QWidget* container, int left) {
 toolkit::Label* messageLine(QWidget* container, int top) {
     auto* label = place<toolkit::Label>(container, 150, top, 2970, 360);
     label->setTextFont(QStringLiteral("Arial"), 9.75, true, false);
-    label->setForeColor(White);
-    label->setBackColor(Blue);
+    label->setForeColor(kWhite);
+    label->setBackColor(kBlue);
     label->setOpaque(true);
     label->setAlignment(toolkit::Label::Alignment::Center);
     return label;
@@ -113,24 +113,24 @@ bool frmMain::createControls(QString* error) {
 void frmMain::createTopLevelControls() {
     QWidget* form = window_.get();
     imgMin = place<toolkit::ImageControl>(form, 10710, 45, 375, 375);
-    SetButtonPicture(imgMin, ButtonPictures::MinUp);
+    SetButtonPicture(imgMin, ButtonPictures::kMinUp);
     imgX = place<toolkit::ImageControl>(form, 11235, 45, 375, 375);
-    SetButtonPicture(imgX, ButtonPictures::XUp);
+    SetButtonPicture(imgX, ButtonPictures::kXUp);
 
     lblVersion = place<toolkit::Label>(form, 5910, 405, 705, 255);
     lblVersion->setCaption(QStringLiteral("v052209"));
     lblVersion->setTextFont(QStringLiteral("Arial"), 8.25, true, true);
-    lblVersion->setForeColor(LightGrey);
+    lblVersion->setForeColor(kLightGrey);
     lblVersion->setOpaque(false);
 
     lblFileDir = folderLabel(form, 360, 885);
     imgChangeDir = place<toolkit::ImageControl>(form, 5085, 795, 375, 375);
-    SetButtonPicture(imgChangeDir, ButtonPictures::DirUp);
+    SetButtonPicture(imgChangeDir, ButtonPictures::kDirUp);
     lblGarminDir = folderLabel(form, 6270, 885);
     imgChangeGarmin = place<toolkit::ImageControl>(form, 10575, 810, 375, 375);
-    SetButtonPicture(imgChangeGarmin, ButtonPictures::DirUp);
+    SetButtonPicture(imgChangeGarmin, ButtonPictures::kDirUp);
     imgFindGarmin = place<toolkit::ImageControl>(form, 10980, 810, 375, 375);
-    SetButtonPicture(imgFindGarmin, ButtonPictures::GpsUp);
+    SetButtonPicture(imgFindGarmin, ButtonPictures::kGpsUp);
 
     shpFiles = cardColumn(form, 375);
     imgLocalFiles = place<toolkit::ImageControl>(form, 990, 3735, 3540, 2250);
@@ -153,39 +153,39 @@ void frmMain::createTopLevelControls() {
 
     lblLocalFiles = paneTitle(form, 1860, QStringLiteral("Local Files"));
     imgRefreshFiles = place<toolkit::ImageControl>(form, 2265, 8490, 1125, 375);
-    SetButtonPicture(imgRefreshFiles, ButtonPictures::RefreshUp);
+    SetButtonPicture(imgRefreshFiles, ButtonPictures::kRefreshUp);
     Label1 = paneTitle(form, 7815, QStringLiteral("Garmin Files"));
     imgRefreshGarmin = place<toolkit::ImageControl>(form, 8250, 8490, 1125, 375);
-    SetButtonPicture(imgRefreshGarmin, ButtonPictures::RefreshUp);
+    SetButtonPicture(imgRefreshGarmin, ButtonPictures::kRefreshUp);
 }
 
 void frmMain::createPreviewFrame() {
     fraPreview = place<toolkit::Frame>(window_.get(), 705, 1350, 10000, 6915);
-    fraPreview->setBackColor(Grey);
+    fraPreview->setBackColor(kGrey);
     fraPreview->setCaption(QStringLiteral("&H00C0C0C0&"));
     fraPreview->setVisible(false);
 
     Shape2 = place<toolkit::Shape>(fraPreview, 30, 45, 9930, 6835);
-    Shape2->setFillColor(Grey);
-    Shape2->setBorderColor(Cyan);
+    Shape2->setFillColor(kGrey);
+    Shape2->setBorderColor(kCyan);
     Shape2->setBorderWidth(1);
     imgRotate = place<toolkit::ImageControl>(fraPreview, 4395, 6450, 1125, 375);
-    SetButtonPicture(imgRotate, ButtonPictures::RotateUp);
+    SetButtonPicture(imgRotate, ButtonPictures::kRotateUp);
     imgXPreview = place<toolkit::ImageControl>(fraPreview, 9525, 6450, 375, 375);
-    SetButtonPicture(imgXPreview, ButtonPictures::XUp);
+    SetButtonPicture(imgXPreview, ButtonPictures::kXUp);
     Plotter = place<toolkit::PictureBox>(fraPreview, 90, 105, 9810, 6300);
-    Plotter->setBackColor(Black);
+    Plotter->setBackColor(kBlack);
     Plotter->Cls();
 }
 
 void frmMain::createMessageFrame() {
     fraMessage = place<toolkit::Frame>(window_.get(), 3885, 3630, 3270, 1065);
-    fraMessage->setBackColor(Black);
+    fraMessage->setBackColor(kBlack);
     fraMessage->setVisible(false);
 
     Shape1 = place<toolkit::Shape>(fraMessage, 30, 45, 3195, 960);
-    Shape1->setFillColor(Blue);
-    Shape1->setBorderColor(Blue);
+    Shape1->setFillColor(kBlue);
+    Shape1->setBorderColor(kBlue);
     lblMessage1 = messageLine(fraMessage, 150);
     lblMessage2 = messageLine(fraMessage, 630);
 }

@@ -19,21 +19,21 @@ class Shape;
 class VScrollBar;
 } // namespace toolkit
 
-constexpr std::uint8_t FilesPane = 0;
-constexpr std::uint8_t GarminPane = 1;
+constexpr std::uint8_t kFilesPane = 0;
+constexpr std::uint8_t kGarminPane = 1;
 
 // The cards of a pane's column, which shows the vehicles from the scroll position on.
-constexpr std::int32_t CardsPerPane = 4;
+constexpr std::int32_t kCardsPerPane = 4;
 
 // The scroll bar's Max for a pane of `count` vehicles: at the last position the cards show the
 // last vehicles, and a pane that fits on its cards still has the one position 1.
 constexpr std::int16_t scrollMaximum(std::int32_t count) {
-    return static_cast<std::int16_t>(std::max(count - (CardsPerPane - 1), 1));
+    return static_cast<std::int16_t>(std::max(count - (kCardsPerPane - 1), 1));
 }
 
 // The white of the window's texts and of the backgrounds it paints (0x00BBGGRR, which the
 // controls take as a colour value too).
-constexpr gdi::COLORREF White = 0x00FFFFFF;
+constexpr gdi::COLORREF kWhite = 0x00FFFFFF;
 
 struct Pane {
     std::uint8_t byte;

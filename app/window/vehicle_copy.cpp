@@ -24,7 +24,7 @@
 namespace {
 
 // A copy that would make a pane hold more vehicles than this is refused; a scan may list more.
-constexpr std::int32_t CopyLimit = 100;
+constexpr std::int32_t kCopyLimit = 100;
 
 QString failedCopyText(const QString& file, const QString& folder, const QString& reason) {
     return file + QStringLiteral(" could not be copied to ") + folder + QStringLiteral(".\r\n") +
@@ -38,7 +38,7 @@ QString notAVehicleText(const QString& file) {
 
 QString refusedCopyText(const QString& file, const QString& paneTitle) {
     return QStringLiteral("The ") + paneTitle + QStringLiteral(" pane already holds ") +
-           QString::number(CopyLimit) +
+           QString::number(kCopyLimit) +
            QStringLiteral(" vehicles, as many as a pane takes by copying.\r\n") + file +
            QStringLiteral(" was not copied.");
 }
@@ -55,13 +55,13 @@ struct frmMain::CopyRoles {
 };
 
 void frmMain::CopyVehicleToGarmin(const toolkit::DragSource& source) {
-    CopyVehicle(source, {QLatin1String("TesselFiles"), FilesPane, GarminPane,
+    CopyVehicle(source, {QLatin1String("TesselFiles"), kFilesPane, kGarminPane,
                          QLatin1String("Garmin Files"), QLatin1String("Copying Vehicle to Garmin"),
                          QLatin1String("Copying Vehicle to Garmin")});
 }
 
 void frmMain::CopyVehicleFromGarmin(const toolkit::DragSource& source) {
-    CopyVehicle(source, {QLatin1String("TesselGarmin"), GarminPane, FilesPane,
+    CopyVehicle(source, {QLatin1String("TesselGarmin"), kGarminPane, kFilesPane,
                          QLatin1String("Local Files"), QLatin1String("Copying Vehicle from Garmin"),
                          QLatin1String("Copying Vehicle From Garmin")});
 }
@@ -82,7 +82,7 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
     const RunningFlag running(fileWorkRunning_);
     const VehicleRecord vehicle = source.catalogue[number - 1];
     // The navigator shows only what it can read; the scan found this file no vehicle.
-    if (roles.to == GarminPane && !vehicle.Loaded) {
+    if (roles.to == kGarminPane && !vehicle.Loaded) {
         const int answer = toolkit::messageBox().askYesNoDefaultNo(
             window_.get(), notAVehicleText(vehicle.FileName), QStringLiteral("Not a Vehicle"));
         if (answer != toolkit::vbYes || closed())
@@ -110,7 +110,7 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
                                                         static_cast<std::size_t>(target.count)));
     // A new vehicle that a full pane refuses replaces nothing; AddVehicle says so.
     const bool added = occupant.entry < 0;
-    if (occupant.present && !(added && target.count >= CopyLimit) && !replaceAgreed())
+    if (occupant.present && !(added && target.count >= kCopyLimit) && !replaceAgreed())
         return;
     // The entry that names the file keeps its place and cell and takes the dropped name.
     if (added)
@@ -140,7 +140,7 @@ frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleR
     const KeptCellBlock cellBefore(targetStrip, stripX);
     copyCellBlock(existingStrip(source.strip), vehicle.StripX, targetStrip, stripX);
 
-    ShowMessage(GarminPane, line1, GetBaseName(vehicle.FileName));
+    ShowMessage(kGarminPane, line1, GetBaseName(vehicle.FileName));
     // Closed meanwhile: the strips are released, and no file is begun.
     if (closed())
         return EntryCopy::Closed;
@@ -159,7 +159,7 @@ frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleR
 
 void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
     const Pane target = paneOf(roles.to);
-    if (target.count >= CopyLimit) {
+    if (target.count >= kCopyLimit) {
         tellFailure(QStringLiteral("Copy Refused"),
                     refusedCopyText(vehicle.FileName, roles.targetTitle));
         return;
@@ -167,13 +167,13 @@ void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
     const cHourglassCursor busy;
     const std::int32_t cardsBefore = target.cardsLoaded;
     const std::int32_t n = ++target.count;
-    if (target.cardsLoaded < CardsPerPane) {
+    if (target.cardsLoaded < kCardsPerPane) {
         ++target.cardsLoaded;
         PlaceCard(target.byte, target.cardsLoaded);
     }
     QString failure;
     switch (
-        copyIntoEntry(roles, vehicle, n - 1, (n - 1) * StripCellSize, roles.newLine1, &failure)) {
+        copyIntoEntry(roles, vehicle, n - 1, (n - 1) * kStripCellSize, roles.newLine1, &failure)) {
     case EntryCopy::Closed:
         return;
     case EntryCopy::Failed:

@@ -45,11 +45,11 @@ void frmMain::mnuDeleteVehicleClick() {
     cAlphaSurface& strip = existingStrip(pane.strip);
     for (std::int32_t j = selected; j <= count - 1; ++j) {
         pane.catalogue[j - 1] = pane.catalogue[j];
-        pane.catalogue[j - 1].StripX = (j - 1) * StripCellSize;
-        copyCellBlock(strip, j * StripCellSize, strip, (j - 1) * StripCellSize);
+        pane.catalogue[j - 1].StripX = (j - 1) * kStripCellSize;
+        copyCellBlock(strip, j * kStripCellSize, strip, (j - 1) * kStripCellSize);
     }
     // The blank cell after the last vehicle blanks the former last cell.
-    copyCellBlock(strip, count * StripCellSize, strip, (count - 1) * StripCellSize);
+    copyCellBlock(strip, count * kStripCellSize, strip, (count - 1) * kStripCellSize);
     pane.count = count - 1;
 
     pane.scroll->setValue(1);

@@ -19,10 +19,10 @@
 
 namespace {
 
-constexpr std::int32_t CanvasWidth = 14400;
-constexpr std::int32_t CanvasHeight = 750;
-constexpr std::int32_t FramesPerTurn = 36;
-const QString BackdropFile = QStringLiteral("Garmin760.bmp");
+constexpr std::int32_t kCanvasWidth = 14400;
+constexpr std::int32_t kCanvasHeight = 750;
+constexpr std::int32_t kFramesPerTurn = 36;
+const QString kBackdropFile = QStringLiteral("Garmin760.bmp");
 
 // The vehicle stands centred in the 80 x 80 square at (291, 207) of the backdrop; halves round to
 // the even neighbour (77 pixels: 292.5 gives 292).
@@ -67,7 +67,7 @@ void frmMain::wirePreviewEvents() {
 void frmMain::mnuPreviewClick() {
     const Pane pane = paneOf(state.selectedPane);
     const std::int32_t entry = state.selectedIndex - 1;
-    if (entry < 0 || entry >= CatalogueCapacity)
+    if (entry < 0 || entry >= kCatalogueCapacity)
         return;
     // The navigator's vehicle is read where it lies, not from the working copy.
     LoadPreview(pane.folder + QLatin1Char('/') + pane.catalogue[entry].FileName);
@@ -84,13 +84,13 @@ void frmMain::LoadPreview(const QString& path) {
         return;
     }
     cAlphaSurface& canvas = surface(state.previewCanvas);
-    if (!canvas.Create(CanvasWidth, CanvasHeight))
+    if (!canvas.Create(kCanvasWidth, kCanvasHeight))
         return;
-    FillRectangle(canvas.hDC(), 0, 0, CanvasWidth, CanvasHeight, White);
+    FillRectangle(canvas.hDC(), 0, 0, kCanvasWidth, kCanvasHeight, kWhite);
 
     // A missing or damaged bitmap leaves the backdrop empty: the vehicle stands on white.
     const std::unique_ptr<Picture> picture =
-        LoadPicture(QFile::encodeName(imagePath(BackdropFile)).toStdString());
+        LoadPicture(QFile::encodeName(imagePath(kBackdropFile)).toStdString());
     cAlphaSurface& backdrop = surface(state.previewBackdrop);
     backdrop.CreateFromPicture(picture.get());
 
@@ -110,7 +110,7 @@ void frmMain::LoadPreview(const QString& path) {
     // where the backdrop does not reach.
     cAlphaSurface& patch = surface(state.previewPatch);
     patch.Create(state.previewWidth, state.previewHeight);
-    FillRectangle(patch.hDC(), 0, 0, state.previewWidth, state.previewHeight, White);
+    FillRectangle(patch.hDC(), 0, 0, state.previewWidth, state.previewHeight, kWhite);
     const QPoint corner = vehicleCorner(state.previewWidth, state.previewHeight);
     patch.LoadPictureBlt(backdrop.hDC(), corner.x(), corner.y(), state.previewWidth,
                          state.previewHeight, gdi::SRCCOPY);
@@ -159,7 +159,7 @@ void frmMain::Timer1Timer() {
     if (closed())
         return;
     state.previewFrame = state.previewFrame + 1;
-    if (state.previewFrame > FramesPerTurn - 1)
+    if (state.previewFrame > kFramesPerTurn - 1)
         state.previewFrame = 0;
     PaintPreviewFrame();
 }
@@ -168,19 +168,19 @@ void frmMain::imgRotateMouseDown(int, int, float, float) {
     // The frame shown stays when the rotation stops and the next tick goes on from it.
     if (Timer1->Enabled()) {
         Timer1->setEnabled(false);
-        SetButtonPicture(imgRotate, ButtonPictures::RotateUp);
+        SetButtonPicture(imgRotate, ButtonPictures::kRotateUp);
     } else {
         Timer1->setEnabled(true);
-        SetButtonPicture(imgRotate, ButtonPictures::RotateDown);
+        SetButtonPicture(imgRotate, ButtonPictures::kRotateDown);
     }
 }
 
 void frmMain::imgXPreviewMouseDown(int, int, float, float) {
-    SetButtonPicture(imgXPreview, ButtonPictures::XDown);
+    SetButtonPicture(imgXPreview, ButtonPictures::kXDown);
     fraPreview->setVisible(false);
-    SetButtonPicture(imgXPreview, ButtonPictures::XUp);
+    SetButtonPicture(imgXPreview, ButtonPictures::kXUp);
     Timer1->setEnabled(false);
-    SetButtonPicture(imgRotate, ButtonPictures::RotateUp);
+    SetButtonPicture(imgRotate, ButtonPictures::kRotateUp);
     for (auto* slot :
          {&state.previewBackdrop, &state.previewCanvas, &state.previewPatch, &state.previewVehicle})
         surface(*slot).Destroy();

@@ -17,17 +17,17 @@ void frmMain::formMouseDown(int button, int, float, float) {
 }
 
 void frmMain::imgMinMouseDown(int, int, float, float) {
-    SetButtonPicture(imgMin, ButtonPictures::MinDown);
+    SetButtonPicture(imgMin, ButtonPictures::kMinDown);
     window_->Minimize();
-    SetButtonPicture(imgMin, ButtonPictures::MinUp);
+    SetButtonPicture(imgMin, ButtonPictures::kMinUp);
 }
 
 void frmMain::imgXMouseDown(int, int, float, float) {
-    SetButtonPicture(imgX, ButtonPictures::XDown);
+    SetButtonPicture(imgX, ButtonPictures::kXDown);
 }
 
 void frmMain::imgXMouseUp(int, int, float x, float y) {
-    SetButtonPicture(imgX, ButtonPictures::XUp);
+    SetButtonPicture(imgX, ButtonPictures::kXUp);
     // Released on the button, edges included: the window closes.
     if (x >= 0 && x <= imgX->Width() && y >= 0 && y <= imgX->Height())
         Unload();
@@ -36,51 +36,51 @@ void frmMain::imgXMouseUp(int, int, float x, float y) {
 void frmMain::imgFindGarminMouseDown(int, int, float, float) {
     if (isBusy())
         return;
-    SetButtonPicture(imgFindGarmin, ButtonPictures::GpsDown);
+    SetButtonPicture(imgFindGarmin, ButtonPictures::kGpsDown);
     FindGarmin();
-    SetButtonPicture(imgFindGarmin, ButtonPictures::GpsUp);
+    SetButtonPicture(imgFindGarmin, ButtonPictures::kGpsUp);
 }
 
 void frmMain::imgChangeDirMouseDown(int, int, float, float) {
     if (isBusy())
         return;
-    SetButtonPicture(imgChangeDir, ButtonPictures::DirDown);
-    const bool changed = ChooseDirectory(FilesPane);
+    SetButtonPicture(imgChangeDir, ButtonPictures::kDirDown);
+    const bool changed = ChooseDirectory(kFilesPane);
     // Up again whether or not a folder was chosen.
-    SetButtonPicture(imgChangeDir, ButtonPictures::DirUp);
+    SetButtonPicture(imgChangeDir, ButtonPictures::kDirUp);
     if (changed)
-        RefreshPane(FilesPane);
+        RefreshPane(kFilesPane);
 }
 
 void frmMain::imgChangeGarminMouseDown(int, int, float, float) {
     if (isBusy())
         return;
-    SetButtonPicture(imgChangeGarmin, ButtonPictures::DirDown);
-    const bool changed = ChooseDirectory(GarminPane);
+    SetButtonPicture(imgChangeGarmin, ButtonPictures::kDirDown);
+    const bool changed = ChooseDirectory(kGarminPane);
     // Up again whether or not a folder was chosen.
-    SetButtonPicture(imgChangeGarmin, ButtonPictures::DirUp);
+    SetButtonPicture(imgChangeGarmin, ButtonPictures::kDirUp);
     if (changed)
-        RefreshPane(GarminPane);
+        RefreshPane(kGarminPane);
 }
 
 void frmMain::imgRefreshFilesMouseDown(int, int, float, float) {
     if (isBusy())
         return;
-    SetButtonPicture(imgRefreshFiles, ButtonPictures::RefreshDown);
-    RefreshPane(FilesPane);
+    SetButtonPicture(imgRefreshFiles, ButtonPictures::kRefreshDown);
+    RefreshPane(kFilesPane);
 }
 
 void frmMain::imgRefreshFilesMouseUp(int, int, float, float) {
-    SetButtonPicture(imgRefreshFiles, ButtonPictures::RefreshUp);
+    SetButtonPicture(imgRefreshFiles, ButtonPictures::kRefreshUp);
 }
 
 void frmMain::imgRefreshGarminMouseDown(int, int, float, float) {
     if (isBusy())
         return;
-    SetButtonPicture(imgRefreshGarmin, ButtonPictures::RefreshDown);
-    RefreshPane(GarminPane);
+    SetButtonPicture(imgRefreshGarmin, ButtonPictures::kRefreshDown);
+    RefreshPane(kGarminPane);
 }
 
 void frmMain::imgRefreshGarminMouseUp(int, int, float, float) {
-    SetButtonPicture(imgRefreshGarmin, ButtonPictures::RefreshUp);
+    SetButtonPicture(imgRefreshGarmin, ButtonPictures::kRefreshUp);
 }

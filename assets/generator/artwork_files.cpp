@@ -29,11 +29,11 @@ QByteArray encodePng(const QImage& image) {
 std::vector<ArtworkFile> artworkFiles() {
     std::vector<ArtworkFile> files;
     files.push_back({QStringLiteral("Skin.bmp"), [] { return encodeBmp24(drawSkin()); }});
-    for (const int size : programIconSizes) {
+    for (const int size : kProgramIconSizes) {
         files.push_back({QStringLiteral("Icon-%1.png").arg(size),
                          [size] { return encodePng(drawProgramIcon(size)); }});
     }
-    for (const ButtonPicture& button : buttonPictures) {
+    for (const ButtonPicture& button : kButtonPictures) {
         for (const bool pressed : {false, true}) {
             files.push_back(
                 {QString::fromLatin1(button.fileStem) + (pressed ? "Down.bmp" : "Up.bmp"),
@@ -42,7 +42,7 @@ std::vector<ArtworkFile> artworkFiles() {
     }
     files.push_back(
         {QStringLiteral("Garmin760.bmp"), [] { return encodeBmp24(drawNavigatorScreen()); }});
-    for (const WatermarkPicture& picture : watermarkPictures) {
+    for (const WatermarkPicture& picture : kWatermarkPictures) {
         files.push_back({QString::fromLatin1(picture.fileName),
                          [picture] { return encodeGif89a(drawWatermark(picture)); }});
     }

@@ -19,18 +19,18 @@ struct ButtonPicture {
     QRgb cornerColour; // the colour under the button, showing outside its rounded corners
 };
 
-inline constexpr QRgb titleBandGrey = qRgb(128, 128, 128);
-inline constexpr QRgb blackBand = qRgb(0, 0, 0);
+inline constexpr QRgb kTitleBandGrey = qRgb(128, 128, 128);
+inline constexpr QRgb kBlackBand = qRgb(0, 0, 0);
 
 // The close button's pictures serve both the title band and the preview's grey panel, which
 // share the grey.
-inline constexpr std::array<ButtonPicture, 6> buttonPictures = {{
-    {"MinButton", QSize(25, 25), ButtonSymbol::MinimiseBar, nullptr, titleBandGrey},
-    {"XButton", QSize(25, 25), ButtonSymbol::Cross, nullptr, titleBandGrey},
-    {"GPSButton", QSize(25, 25), ButtonSymbol::DeviceLetter, nullptr, blackBand},
-    {"DirButton", QSize(25, 25), ButtonSymbol::Folder, nullptr, blackBand},
-    {"RefreshButton", QSize(75, 25), ButtonSymbol::Word, "Refresh", blackBand},
-    {"RotateButton", QSize(75, 25), ButtonSymbol::Word, "Rotate", titleBandGrey},
+inline constexpr std::array<ButtonPicture, 6> kButtonPictures = {{
+    {"MinButton", QSize(25, 25), ButtonSymbol::MinimiseBar, nullptr, kTitleBandGrey},
+    {"XButton", QSize(25, 25), ButtonSymbol::Cross, nullptr, kTitleBandGrey},
+    {"GPSButton", QSize(25, 25), ButtonSymbol::DeviceLetter, nullptr, kBlackBand},
+    {"DirButton", QSize(25, 25), ButtonSymbol::Folder, nullptr, kBlackBand},
+    {"RefreshButton", QSize(75, 25), ButtonSymbol::Word, "Refresh", kBlackBand},
+    {"RotateButton", QSize(75, 25), ButtonSymbol::Word, "Rotate", kTitleBandGrey},
 }};
 
 // The pressed picture is darker, lit from below instead of above, and its symbol sits one pixel

@@ -10,11 +10,11 @@
 namespace artwork {
 namespace {
 
-constexpr int sideMargin = 8;
-constexpr int largestPixelSize = 72;
+constexpr int kSideMargin = 8;
+constexpr int kLargestPixelSize = 72;
 
 // Both lines take the font's cap height apart from each other by this fraction of it.
-constexpr double lineGapRatio = 0.42;
+constexpr double kLineGapRatio = 0.42;
 
 int capHeight(const QFont& font) {
     return QFontMetrics(font).capHeight();
@@ -22,19 +22,19 @@ int capHeight(const QFont& font) {
 
 bool linesFit(const QFont& font) {
     const QFontMetrics metrics(font);
-    for (const WatermarkPicture& picture : watermarkPictures) {
+    for (const WatermarkPicture& picture : kWatermarkPictures) {
         for (const char* line : {picture.firstLine, picture.secondLine}) {
             if (metrics.horizontalAdvance(QString::fromLatin1(line)) >
-                watermarkWidth - 2 * sideMargin)
+                kWatermarkWidth - 2 * kSideMargin)
                 return false;
         }
     }
     const int height = capHeight(font);
-    return 2 * height + height * lineGapRatio <= watermarkHeight - 2 * sideMargin;
+    return 2 * height + height * kLineGapRatio <= kWatermarkHeight - 2 * kSideMargin;
 }
 
 QFont watermarkFont() {
-    int size = largestPixelSize;
+    int size = kLargestPixelSize;
     while (size > 8 && !linesFit(artworkFont(size)))
         --size;
     return artworkFont(size);
@@ -49,27 +49,27 @@ QRgb watermarkBackground() {
 }
 
 QImage drawWatermark(const WatermarkPicture& picture) {
-    QImage image(watermarkWidth, watermarkHeight, QImage::Format_RGB32);
+    QImage image(kWatermarkWidth, kWatermarkHeight, QImage::Format_RGB32);
     image.fill(watermarkBackground());
 
     const QFont font = watermarkFont();
     const QFontMetrics metrics(font);
     const int cap = capHeight(font);
-    const int gap = static_cast<int>(cap * lineGapRatio);
+    const int gap = static_cast<int>(cap * kLineGapRatio);
     // Baselines: the block of two capital-height lines is centred vertically.
-    const int firstBaseline = (watermarkHeight - (2 * cap + gap)) / 2 + cap;
+    const int firstBaseline = (kWatermarkHeight - (2 * cap + gap)) / 2 + cap;
     const int secondBaseline = firstBaseline + cap + gap;
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
-    painter.setPen(QColor::fromRgb(watermarkLetterColour));
+    painter.setPen(QColor::fromRgb(kWatermarkLetterColour));
     for (const auto& [text, baseline] : {std::pair{picture.firstLine, firstBaseline},
                                          std::pair{picture.secondLine, secondBaseline}}) {
         const QString line = QString::fromLatin1(text);
         // Centred on the ink, not on the advance, which carries the letters' side bearings.
         const QRect ink = metrics.tightBoundingRect(line);
-        const int left = (watermarkWidth - ink.width()) / 2 - ink.left();
+        const int left = (kWatermarkWidth - ink.width()) / 2 - ink.left();
         painter.drawText(left, baseline, line);
     }
     return image;

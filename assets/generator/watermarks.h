@@ -8,9 +8,9 @@
 
 namespace artwork {
 
-inline constexpr int watermarkWidth = 236;
-inline constexpr int watermarkHeight = 150;
-inline constexpr QRgb watermarkLetterColour = qRgb(198, 198, 198);
+inline constexpr int kWatermarkWidth = 236;
+inline constexpr int kWatermarkHeight = 150;
+inline constexpr QRgb kWatermarkLetterColour = qRgb(198, 198, 198);
 
 struct WatermarkPicture {
     const char* fileName;
@@ -18,7 +18,7 @@ struct WatermarkPicture {
     const char* secondLine;
 };
 
-inline constexpr std::array<WatermarkPicture, 2> watermarkPictures = {{
+inline constexpr std::array<WatermarkPicture, 2> kWatermarkPictures = {{
     {"LocalFiles.gif", "Local", "Files"},
     {"GarminFiles.gif", "Garmin", "Files"},
 }};

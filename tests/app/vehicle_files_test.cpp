@@ -310,7 +310,7 @@ TEST_F(VehicleFilesTest, ASourceThatFailsToBeReadIsUnreadableAndLeavesTheTargetA
     ExfatVolume volume;
     EXFAT_VOLUME_OR_END(volume, path("card.img"), path("card"));
     QByteArray bytes = QByteArrayLiteral("A WORN CLUSTER");
-    bytes.resize(3 * ExfatVolume::ClusterBytes, 'w');
+    bytes.resize(3 * ExfatVolume::kClusterBytes, 'w');
     QString reason;
     ASSERT_TRUE(volume.writeScattered("Worn.srf", bytes, &reason)) << reason.toStdString();
     ASSERT_TRUE(volume.unmount(&reason)) << reason.toStdString();

@@ -73,7 +73,7 @@ PaneState CopyFixture::paneState(std::uint8_t paneByte) const {
     const Pane pane = form->paneOf(paneByte);
     PaneState s;
     s.count = pane.count;
-    for (int e = 0; e <= pane.count && e < CatalogueCapacity; ++e) {
+    for (int e = 0; e <= pane.count && e < kCatalogueCapacity; ++e) {
         s.entries.push_back(pane.catalogue[e]);
         if (pane.strip)
             s.cells.push_back(stripBlock(*pane.strip, e * 100));

@@ -167,7 +167,7 @@ int readError(const QString& path) {
 // right after it.
 QByteArray unreadableBytes() {
     QByteArray bytes = QByteArrayLiteral("UNREADABLE VEHICLE");
-    bytes.resize(3 * ExfatVolume::ClusterBytes, 'u');
+    bytes.resize(3 * ExfatVolume::kClusterBytes, 'u');
     return bytes;
 }
 

@@ -17,13 +17,13 @@ struct ButtonFiles {
     int hue;
 };
 
-constexpr ButtonFiles Buttons[] = {
+constexpr ButtonFiles kButtons[] = {
     {"GPSButton", {25, 25}, 0},   {"DirButton", {25, 25}, 50}, {"RefreshButton", {75, 25}, 100},
     {"MinButton", {25, 25}, 150}, {"XButton", {25, 25}, 200},  {"RotateButton", {75, 25}, 250},
 };
 
 int hueOf(const QString& stem) {
-    for (const auto& button : Buttons) {
+    for (const auto& button : kButtons) {
         if (stem == QLatin1String(button.stem))
             return button.hue;
     }
@@ -65,7 +65,7 @@ void FormFixture::SetUp() {
             ASSERT_TRUE(image.save(imagePath(name), "PNG"));
         }
     }
-    for (const auto& button : Buttons) {
+    for (const auto& button : kButtons) {
         const QString stem = QLatin1String(button.stem);
         writePicture(stem + QStringLiteral("Up.bmp"), button.size, upColour(stem));
         writePicture(stem + QStringLiteral("Down.bmp"), button.size, downColour(stem));

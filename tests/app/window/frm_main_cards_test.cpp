@@ -19,7 +19,7 @@ TEST_F(CardsTest, ElementsCreatedAtRunTimeTakeTheFirstElementsPlaceHidden) {
     EXPECT_EQ(second->Top(), 1260);
     EXPECT_EQ(second->Width(), 4650);
     EXPECT_EQ(second->Height(), 1710);
-    EXPECT_EQ(cards.Load(2), toolkit::CardArray::ElementExists);
+    EXPECT_EQ(cards.Load(2), toolkit::CardArray::kElementExists);
     EXPECT_EQ(cards.Load(-1), com::E_INVALIDARG);
     // Placed like the panes place them: 45 twips in, one card height further down.
     second->setTop(1215 + 1710);

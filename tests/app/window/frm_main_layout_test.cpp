@@ -26,7 +26,7 @@ QWidget* message(frmMain& f) {
     return f.fraMessage;
 }
 
-const Placement placements[] = {
+const Placement kPlacements[] = {
     {"imgMin",
      [](frmMain& f) { return f.imgMin; },
      topLevel,
@@ -195,7 +195,7 @@ const Placement placements[] = {
 
 TEST_F(LayoutTest, EveryControlSitsWhereTheLayoutPutsIt) {
     createForm();
-    for (const Placement& p : placements) {
+    for (const Placement& p : kPlacements) {
         SCOPED_TRACE(p.name);
         QWidget* widget = p.widget(*form);
         ASSERT_NE(widget, nullptr);
@@ -230,7 +230,7 @@ TEST_F(LayoutTest, ElementOneOfEachCardArrayIsAHiddenCardAtItsPlace) {
         EXPECT_EQ(card->widget()->parentWidget(), form->window());
         EXPECT_FALSE(card->Visible());
         // Element 1 exists: loading it again is an error and leaves it alone.
-        EXPECT_EQ(c.array->Load(1), toolkit::CardArray::ElementExists);
+        EXPECT_EQ(c.array->Load(1), toolkit::CardArray::kElementExists);
         EXPECT_EQ(c.array->item(1), card);
     }
 }

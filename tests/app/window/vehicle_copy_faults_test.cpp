@@ -118,7 +118,7 @@ void recover(Scene& scene) {
         QFile::setPermissions(scene.device, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-const CopyFault Faults[] = {
+const CopyFault kFaults[] = {
     {"SourceGone", nothingToPrepare, removeSource},
     {"FifoInPlaceOfTheSource", nothingToPrepare, fifoForSource},
     {"TargetFolderReadOnly", mountOnlyAsRoot, makeReadOnly},
@@ -196,7 +196,7 @@ TEST_P(CopyFaultTest, NothingIsLostTheTargetPaneIsAsItWasAndTheUserIsTold) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FileSystems, CopyFaultTest,
-                         ::testing::Combine(::testing::ValuesIn(Faults), ::testing::Bool()),
+                         ::testing::Combine(::testing::ValuesIn(kFaults), ::testing::Bool()),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) +
                                     (std::get<1>(info.param) ? "Replacing" : "Adding");

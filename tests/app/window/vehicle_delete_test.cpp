@@ -133,7 +133,7 @@ QString fileAlreadyGone(const QString& folder, ScratchMount&) {
     return QString();
 }
 
-const DeleteFault DeleteFaults[] = {
+const DeleteFault kDeleteFaults[] = {
     {"ReadOnlyFolder", true, readOnlyFolder},
     {"ReadOnlyFile", false, readOnlyFile},
     {"FileInPlaceOfTheFolder", false, fileInPlaceOfFolder},
@@ -187,7 +187,7 @@ TEST_P(DeleteFaultTest, AFailedDeletionKeepsTheVehicleAndSaysWhy) {
     EXPECT_TRUE(samePane(before, paneState(0)));
 }
 
-INSTANTIATE_TEST_SUITE_P(FileSystems, DeleteFaultTest, ::testing::ValuesIn(DeleteFaults),
+INSTANTIATE_TEST_SUITE_P(FileSystems, DeleteFaultTest, ::testing::ValuesIn(kDeleteFaults),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

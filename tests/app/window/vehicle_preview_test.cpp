@@ -70,8 +70,8 @@ bool halfBlended(QRgb shown, QRgb source, QRgb under) {
            close(qBlue(shown), qBlue(source), qBlue(under));
 }
 
-constexpr QRgb Black = 0xFF000000;
-constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
 
 class PreviewTest : public PaneFixture {
 protected:
@@ -321,9 +321,9 @@ TEST_F(PreviewTest, AFileGoneSinceTheScanClearsThePictureAndChangesNothingElse) 
     EXPECT_EQ(form->state.previewFrame, 3);
     EXPECT_EQ(form->state.previewWidth, 80);
     const QImage picture = plotter();
-    EXPECT_EQ(picture.pixel(0, 0), Black);
-    EXPECT_EQ(picture.pixel(290, 206), Black);
-    EXPECT_EQ(picture.pixel(653, 419), Black);
+    EXPECT_EQ(picture.pixel(0, 0), kBlack);
+    EXPECT_EQ(picture.pixel(290, 206), kBlack);
+    EXPECT_EQ(picture.pixel(653, 419), kBlack);
     EXPECT_EQ(toolkit::MousePointer(), toolkit::vbDefault);
 }
 
@@ -333,7 +333,7 @@ TEST_F(PreviewTest, ATurningPreviewWhoseFileIsGoneStaysEmptyAsAStillOneDoes) {
     const auto empty = [&] {
         const QImage picture = plotter();
         for (const QPoint p : {QPoint(0, 0), QPoint(290, 206), QPoint(330, 246), QPoint(653, 419)})
-            if (picture.pixel(p) != Black)
+            if (picture.pixel(p) != kBlack)
                 return ::testing::AssertionFailure()
                        << p.x() << "," << p.y() << " shows " << std::hex << picture.pixel(p);
         return ::testing::AssertionSuccess();
@@ -425,7 +425,7 @@ TEST_F(PreviewTest, WithoutAReadableBackdropTheVehicleStandsOnWhite) {
         }
         preview("V1.srf");
         form->Timer1Timer();
-        EXPECT_TRUE(showsVehicle(plotter(), 291, 207, 80, 1, [](int, int) { return White; }));
+        EXPECT_TRUE(showsVehicle(plotter(), 291, 207, 80, 1, [](int, int) { return kWhite; }));
         EXPECT_EQ(toolkit::MousePointer(), toolkit::vbDefault);
         press(form->imgXPreview);
     }
@@ -437,11 +437,11 @@ TEST_F(PreviewTest, ABackdropCutShortIsNoBackdrop) {
     ASSERT_TRUE(file.resize(3000));
     preview("V1.srf");
     const QImage picture = plotter();
-    EXPECT_TRUE(showsVehicle(picture, 291, 207, 80, 0, [](int, int) { return White; }));
+    EXPECT_TRUE(showsVehicle(picture, 291, 207, 80, 0, [](int, int) { return kWhite; }));
     // Every row the file no longer holds is white, as where no backdrop reaches.
     for (const int y : {0, 100, 205, 300, 419})
         for (const int x : {0, 200, 400, 653})
-            EXPECT_EQ(picture.pixel(x, y), White) << x << "," << y;
+            EXPECT_EQ(picture.pixel(x, y), kWhite) << x << "," << y;
 }
 
 TEST_F(PreviewTest, ClosingTheWindowWhileTurningOrDuringTheLoadIsClean) {
@@ -524,7 +524,7 @@ TEST_F(PreviewTest, ACanvasThatCannotBeHadLeavesThePreviewAsItWas) {
         EXPECT_EQ(form->Timer1->Enabled(), open);
         EXPECT_EQ(form->state.previewFrame, open ? 1 : 0);
         EXPECT_EQ(form->state.previewWidth, open ? 80 : 0);
-        EXPECT_EQ(plotter().pixel(290, 206), Black);
+        EXPECT_EQ(plotter().pixel(290, 206), kBlack);
         EXPECT_EQ(toolkit::MousePointer(), toolkit::vbDefault);
     }
 #endif
