@@ -62,7 +62,7 @@ MountEntry mountOf(dev_t device) {
     return found;
 }
 
-constexpr std::size_t BootSectorBytes = 512;
+constexpr std::size_t kBootSectorBytes = 512;
 
 // Whether the block device starts with the boot sector of a FAT or an exFAT volume: the name
 // "EXFAT   " at byte 3, or a FAT12/16 ("FAT" at byte 54) or FAT32 ("FAT" at byte 82) type text,
@@ -71,7 +71,7 @@ bool fatBootSector(const QByteArray& source) {
     const int fd = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return false;
-    std::array<char, BootSectorBytes> sector{};
+    std::array<char, kBootSectorBytes> sector{};
     struct stat status {};
     const bool read =
         ::fstat(fd, &status) == 0 && S_ISBLK(status.st_mode) &&

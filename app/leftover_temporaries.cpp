@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr char Prefix[] = ".mh-";
-constexpr qsizetype PrefixLength = sizeof Prefix - 1;
-constexpr qsizetype LetterCount = 6;
+constexpr char kPrefix[] = ".mh-";
+constexpr qsizetype kPrefixLength = sizeof kPrefix - 1;
+constexpr qsizetype kLetterCount = 6;
 
 bool letterOrDigit(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
@@ -21,15 +21,15 @@ bool letterOrDigit(char c) {
 bool leftOver(const struct stat& status, const timespec& now) {
     const auto age = std::chrono::seconds(now.tv_sec - status.st_mtim.tv_sec) +
                      std::chrono::nanoseconds(now.tv_nsec - status.st_mtim.tv_nsec);
-    return S_ISREG(status.st_mode) && age > LeftoverAge;
+    return S_ISREG(status.st_mode) && age > kLeftoverAge;
 }
 
 } // namespace
 
 bool isTemporaryFileName(const QByteArray& name) {
-    if (name.size() != PrefixLength + LetterCount || !name.startsWith(Prefix))
+    if (name.size() != kPrefixLength + kLetterCount || !name.startsWith(kPrefix))
         return false;
-    for (qsizetype i = PrefixLength; i < name.size(); ++i) {
+    for (qsizetype i = kPrefixLength; i < name.size(); ++i) {
         if (!letterOrDigit(name[i]))
             return false;
     }

@@ -9,12 +9,12 @@
 
 // How long since its last change before a temporary file counts as left over: a younger one may
 // belong to another running instance of the program, which is still writing it.
-inline constexpr std::chrono::minutes LeftoverAge{10};
+inline constexpr std::chrono::minutes kLeftoverAge{10};
 
 // Whether the name is one that a replacement write gives its temporary file.
 bool isTemporaryFileName(const QByteArray& name);
 
-// Deletes the folder's temporary files last changed more than LeftoverAge ago: only regular files
+// Deletes the folder's temporary files last changed more than kLeftoverAge ago: only regular files
 // of exactly such a name, never a link (nor what it points to) or a folder. What cannot be looked
 // at or deleted stays, without a word.
 void removeLeftoverTemporaries(const QString& folder);

@@ -1,9 +1,9 @@
 // Motorhall: creates and shows the main window; the program ends when the window is unloaded.
 #include "app/command_line.h"
-#include "app/frm_main.h"
 #include "app/program_folder.h"
 #include "app/startup_failure.h"
 #include "app/termination_signals.h"
+#include "app/window/frm_main.h"
 
 #include <QApplication>
 

@@ -7,7 +7,7 @@ namespace modTreeview {
 
 namespace {
 
-const QString FolderWithLineBreak =
+const QString kFolderWithLineBreak =
     QStringLiteral("This folder cannot be chosen: its name holds a line break.");
 
 } // namespace
@@ -32,7 +32,7 @@ std::int32_t BrowseCallback(toolkit::FolderTreeDialog& dialog, unsigned message,
             // The settings would read such a folder back as two lines, another folder each.
             const bool storable = fitsSettingsLine(*path);
             dialog.enableOk(storable);
-            dialog.setStatusText(storable ? *path : FolderWithLineBreak);
+            dialog.setStatusText(storable ? *path : kFolderWithLineBreak);
         }
     }
     return 0;

@@ -75,12 +75,12 @@ bool settingsFileWritable(const QString& path) {
 
 } // namespace
 
-QString settingsFilePath(const QString& programFolder) {
-    return programFolder + QLatin1Char('/') + SettingsFileName;
+QString settingsFilePath(const QString& settingsFolder) {
+    return settingsFolder + QLatin1Char('/') + SettingsFileName;
 }
 
-SettingsPresence findSettingsFile(const QString& programFolder) {
-    const QFileInfo info(settingsFilePath(programFolder));
+SettingsPresence findSettingsFile(const QString& settingsFolder) {
+    const QFileInfo info(settingsFilePath(settingsFolder));
     return info.exists() && info.isFile() && !info.isHidden() ? SettingsPresence::Present
                                                               : SettingsPresence::Missing;
 }
@@ -89,11 +89,11 @@ bool fitsSettingsLine(const QString& folder) {
     return !folder.contains(QLatin1Char('\n')) && !folder.contains(QLatin1Char('\r'));
 }
 
-std::optional<StoredFolders> readSettingsFile(const QString& programFolder) {
+std::optional<StoredFolders> readSettingsFile(const QString& settingsFolder) {
     // Opened without waiting, so a pipe in the file's place cannot hold the start-up, and read only
     // when it is a regular file; a file of any size, of which only the two lines count.
     const files::RegularFile file =
-        files::RegularFile::open(QFile::encodeName(settingsFilePath(programFolder)).toStdString(),
+        files::RegularFile::open(QFile::encodeName(settingsFilePath(settingsFolder)).toStdString(),
                                  files::RegularFile::AnySize);
     if (!file.isOpen())
         return std::nullopt;
@@ -111,8 +111,8 @@ std::optional<StoredFolders> readSettingsFile(const QString& programFolder) {
     return StoredFolders{folderFromBytes(*first), folderFromBytes(*second)};
 }
 
-bool writeSettingsFile(const QString& programFolder, const StoredFolders& folders) {
-    const QString path = settingsFilePath(programFolder);
+bool writeSettingsFile(const QString& settingsFolder, const StoredFolders& folders) {
+    const QString path = settingsFilePath(settingsFolder);
     if (!settingsFileWritable(path))
         return false;
     // Never into a pipe or a device that took the file's place meanwhile.

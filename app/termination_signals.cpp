@@ -10,7 +10,7 @@
 namespace {
 
 int socketPair[2] = {-1, -1};
-constexpr int HandledSignals[] = {SIGTERM, SIGINT, SIGHUP};
+constexpr int kHandledSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void onTerminationSignal(int) {
     const int saved = errno;
@@ -35,7 +35,7 @@ TerminationSignals::TerminationSignals(std::function<void()> onRequest, QObject*
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : HandledSignals)
+    for (int signal : kHandledSignals)
         ::sigaction(signal, &action, nullptr);
 }
 
@@ -45,7 +45,7 @@ TerminationSignals::~TerminationSignals() {
     struct sigaction action {};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
-    for (int signal : HandledSignals)
+    for (int signal : kHandledSignals)
         ::sigaction(signal, &action, nullptr);
 }
 

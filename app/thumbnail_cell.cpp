@@ -13,7 +13,7 @@ std::int32_t halfRoundedToEven(std::int32_t n) {
 
 namespace {
 
-// The part of [start, start + length) inside [0, StripCellSize), as offset into the frame, place
+// The part of [start, start + length) inside [0, kStripCellSize), as offset into the frame, place
 // in the cell and length.
 struct Span {
     std::int32_t source = 0;
@@ -23,7 +23,7 @@ struct Span {
 
 Span clipToCell(std::int64_t start, std::int64_t length) {
     const std::int64_t first = std::max<std::int64_t>(start, 0);
-    const std::int64_t last = std::min<std::int64_t>(start + length, StripCellSize);
+    const std::int64_t last = std::min<std::int64_t>(start + length, kStripCellSize);
     if (length <= 0 || last <= first)
         return {};
     return {static_cast<std::int32_t>(first - start), static_cast<std::int32_t>(first),
@@ -37,7 +37,7 @@ ThumbnailBlock thumbnailBlock(std::int32_t cellLeft, std::int32_t frameWidth,
     // 64-bit on the way: a hostile size must not overflow the centring.
     const auto centre = [](std::int32_t size) {
         return halfRoundedToEven(static_cast<std::int32_t>(
-            std::clamp<std::int64_t>(std::int64_t{StripCellSize} - size, INT32_MIN, INT32_MAX)));
+            std::clamp<std::int64_t>(std::int64_t{kStripCellSize} - size, INT32_MIN, INT32_MAX)));
     };
     const Span across = clipToCell(centre(frameWidth), frameWidth);
     const Span down = clipToCell(centre(frameHeight), frameHeight);

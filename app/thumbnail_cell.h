@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-constexpr std::int32_t StripCellSize = 100;
+constexpr std::int32_t kStripCellSize = 100;
 // 200 cells and one spare: the blank cell after the last vehicle.
-constexpr std::int32_t StripWidth = 20100;
-constexpr std::int32_t StripHeight = 100;
+constexpr std::int32_t kStripWidth = 20100;
+constexpr std::int32_t kStripHeight = 100;
 
 // n / 2 rounded to the nearest whole number, halves to the even one: 39 / 2 gives 20, 37 / 2
 // gives 18, -1 / 2 gives 0.

@@ -1,4 +1,4 @@
-#include "bench_window.h"
+#include "bench/bench_window.h"
 
 #include "platform/com/server_exports.h"
 #include "tests/support/srf_writer.h"

@@ -3,7 +3,7 @@
 // a folder that does not exist, so the window starts without scanning anything.
 #pragma once
 
-#include "app/frm_main.h"
+#include "app/window/frm_main.h"
 
 #include <cstdint>
 #include <memory>

@@ -5,7 +5,7 @@
 //   drawing of a tick: the same three copies alone, without Plotter's repaint by Qt.
 //   memcpy: 654 x 420 x 4 bytes.
 // Run: <build>/bench/preview_bench (the program folder's Images supply the backdrop)
-#include "bench_window.h"
+#include "bench/bench_window.h"
 #include "tests/support/srf_writer.h"
 
 #include <benchmark/benchmark.h>
@@ -17,21 +17,21 @@
 
 namespace {
 
-constexpr int frameSize = 80;
-constexpr int frames = 36;
-constexpr std::size_t shownBytes = std::size_t{654} * 420 * 4;
+constexpr int kFrameSize = 80;
+constexpr int kFrames = 36;
+constexpr std::size_t kShownBytes = std::size_t{654} * 420 * 4;
 
 frmMain* previewForm = nullptr;
 
 void PreviewTick(benchmark::State& state) {
     frmMain& form = *previewForm;
-    if (!form.fraPreview->isVisible() || form.state.previewWidth != frameSize) {
+    if (!form.fraPreview->isVisible() || form.state.previewWidth != kFrameSize) {
         state.SkipWithError("the preview did not open");
         return;
     }
     for (auto _ : state)
         form.Timer1Timer();
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * shownBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kShownBytes));
 }
 
 // The tick's drawing calls on the window's own surfaces and Plotter's persistent picture; what
@@ -47,25 +47,26 @@ void PreviewTickDrawingOnly(benchmark::State& state) {
     const gdi::HDC plotter = form.Plotter->hDC();
     int frame = 0;
     for (auto _ : state) {
-        s.previewPatch->PaintPicture(s.previewCanvas->hDC(), 291, 207, frameSize, frameSize, 0, 0);
-        s.previewVehicle->AlphaPaintPicture(s.previewCanvas->hDC(), 291, 207, frameSize, frameSize,
-                                            frame * frameSize, 0, 255);
+        s.previewPatch->PaintPicture(s.previewCanvas->hDC(), 291, 207, kFrameSize, kFrameSize, 0,
+                                     0);
+        s.previewVehicle->AlphaPaintPicture(s.previewCanvas->hDC(), 291, 207, kFrameSize,
+                                            kFrameSize, frame * kFrameSize, 0, 255);
         gdi::BitBlt(plotter, 0, 0, 654, 420, s.previewCanvas->hDC(), 1, 1, gdi::SRCCOPY);
-        frame = (frame + 1) % frames;
+        frame = (frame + 1) % kFrames;
         benchmark::ClobberMemory();
     }
     form.Plotter->setAutoRedraw(false);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * shownBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kShownBytes));
 }
 
 void MemcpyShownPicture(benchmark::State& state) {
-    std::vector<std::uint8_t> from(shownBytes, 1), to(shownBytes);
+    std::vector<std::uint8_t> from(kShownBytes, 1), to(kShownBytes);
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), to.size());
         benchmark::DoNotOptimize(to.data());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * shownBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kShownBytes));
 }
 
 bool copyImages(const QString& from, const QString& to) {
@@ -91,7 +92,7 @@ int main(int argc, char** argv) {
     const QString cars = folder + "/cars";
     QDir().mkpath(cars);
     srftest::writeFile(QFile::encodeName(cars + "/Car.srf").toStdString(),
-                       variedVehicleBytes(0, frames, frameSize));
+                       variedVehicleBytes(0, kFrames, kFrameSize));
     std::unique_ptr<frmMain>& form = bench->form;
     form->state.fileDir = cars;
     form->RefreshPane(0);

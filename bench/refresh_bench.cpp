@@ -6,7 +6,7 @@
 // each as the whole refresh and as the listing alone, per vehicle, next to a memcpy of one
 // vehicle file's bytes.
 // Run: <build>/bench/refresh_bench
-#include "bench_window.h"
+#include "bench/bench_window.h"
 #include "tests/support/srf_writer.h"
 
 #include <benchmark/benchmark.h>
@@ -17,9 +17,9 @@
 
 namespace {
 
-constexpr int vehicleCount = 200;
-constexpr int frameSize = 112;
-constexpr int frames = 36;
+constexpr int kVehicleCount = 200;
+constexpr int kFrameSize = 112;
+constexpr int kFrames = 36;
 
 struct Setup {
     frmMain* form = nullptr;
@@ -34,9 +34,9 @@ Setup& setup() {
 
 void perVehicle(benchmark::State& state) {
     state.counters["per_vehicle"] = benchmark::Counter(
-        vehicleCount, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        kVehicleCount, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.SetBytesProcessed(
-        static_cast<std::int64_t>(state.iterations() * vehicleCount * setup().vehicleFileBytes));
+        static_cast<std::int64_t>(state.iterations() * kVehicleCount * setup().vehicleFileBytes));
 }
 
 // One refresh step of the Garmin pane, after the copies in "temp" were removed or not.
@@ -44,7 +44,7 @@ template <bool WithCopies, bool WholeRefresh>
 void GarminStep(benchmark::State& state) {
     frmMain& form = *setup().form;
     // The copies the runs before left; the first run of "unchanged" makes them.
-    form.ListVehicleFiles(GarminPane);
+    form.ListVehicleFiles(kGarminPane);
     for (auto _ : state) {
         if (WithCopies) {
             state.PauseTiming();
@@ -54,10 +54,10 @@ void GarminStep(benchmark::State& state) {
             state.ResumeTiming();
         }
         if (WholeRefresh)
-            form.RefreshPane(GarminPane);
+            form.RefreshPane(kGarminPane);
         else
-            form.ListVehicleFiles(GarminPane);
-        if (form.state.garminCount != vehicleCount)
+            form.ListVehicleFiles(kGarminPane);
+        if (form.state.garminCount != kVehicleCount)
             state.SkipWithError("the refresh did not list every vehicle");
     }
     perVehicle(state);
@@ -83,8 +83,8 @@ int main(int argc, char** argv) {
     const QString navigator = window->programFolder.path() + "/navigator";
     s.temp = window->programFolder.path() + "/temp";
     QDir().mkpath(navigator);
-    for (int i = 0; i < vehicleCount; ++i) {
-        const std::vector<std::uint8_t> bytes = variedVehicleBytes(i, frames, frameSize);
+    for (int i = 0; i < kVehicleCount; ++i) {
+        const std::vector<std::uint8_t> bytes = variedVehicleBytes(i, kFrames, kFrameSize);
         s.vehicleFileBytes = bytes.size();
         srftest::writeFile(
             QFile::encodeName(navigator +

@@ -4,7 +4,7 @@
 //   and a memcpy of its decoded bytes.
 //   layout: one LayoutCards of four cards from the strip.
 // Run: <build>/bench/scan_bench
-#include "bench_window.h"
+#include "bench/bench_window.h"
 #include "surface/alpha_surface.h"
 #include "tests/support/srf_writer.h"
 
@@ -16,13 +16,13 @@
 
 namespace {
 
-constexpr int vehicleCount = 200;
-constexpr int frameSize = 80;
-constexpr int frames = 36;
-constexpr std::size_t decodedBytes = std::size_t{frames} * frameSize * (2 * frameSize) * 4;
+constexpr int kVehicleCount = 200;
+constexpr int kFrameSize = 80;
+constexpr int kFrames = 36;
+constexpr std::size_t kDecodedBytes = std::size_t{kFrames} * kFrameSize * (2 * kFrameSize) * 4;
 
 std::vector<std::uint8_t> vehicleBytes(int seed) {
-    return variedVehicleBytes(seed, frames, frameSize);
+    return variedVehicleBytes(seed, kFrames, kFrameSize);
 }
 
 struct Setup {
@@ -43,11 +43,11 @@ void ScanPerVehicle(benchmark::State& state) {
     for (auto _ : state) {
         form.ListVehicleFiles(0);
         form.ScanCatalogue(0);
-        if (form.state.filesCount != vehicleCount)
+        if (form.state.filesCount != kVehicleCount)
             state.SkipWithError("the scan did not read every vehicle");
     }
     state.counters["per_vehicle"] = benchmark::Counter(
-        vehicleCount, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        kVehicleCount, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // What the scan cannot do without: reading and decoding each of the same files, one after
@@ -76,17 +76,17 @@ void DecodeOneVehicleFromMemory(benchmark::State& state) {
         benchmark::DoNotOptimize(vehicle.DIBSectionBitsPtr());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * decodedBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kDecodedBytes));
 }
 
 void MemcpyDecodedVehicle(benchmark::State& state) {
-    std::vector<std::uint8_t> from(decodedBytes, 1), to(decodedBytes);
+    std::vector<std::uint8_t> from(kDecodedBytes, 1), to(kDecodedBytes);
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), to.size());
         benchmark::DoNotOptimize(to.data());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * decodedBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kDecodedBytes));
 }
 
 void LayoutFourCards(benchmark::State& state) {
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     Setup& s = setup();
     s.cars = window->programFolder.path() + "/cars";
     QDir().mkpath(s.cars);
-    for (int i = 0; i < vehicleCount; ++i) {
+    for (int i = 0; i < kVehicleCount; ++i) {
         s.vehicles.append(s.cars + QStringLiteral("/Vehicle%1.srf").arg(i, 3, 10, QChar('0')));
         srftest::writeFile(QFile::encodeName(s.vehicles.back()).toStdString(), vehicleBytes(i));
     }

@@ -1,4 +1,4 @@
-#include "background_picture.h"
+#include "cardctl/background_picture.h"
 
 #include <algorithm>
 #include <cstdint>

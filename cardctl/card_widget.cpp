@@ -1,10 +1,10 @@
-#include "card_widget.h"
+#include "cardctl/card_widget.h"
 
-#include "persistent_image.h"
-#include "picture_holder.h"
+#include "cardctl/persistent_image.h"
+#include "cardctl/picture_holder.h"
+#include "cardctl/rectangle_outline.h"
+#include "cardctl/text_line.h"
 #include "platform/com/server_module.h"
-#include "rectangle_outline.h"
-#include "text_line.h"
 
 #include <QPainter>
 #include <QPaintEvent>

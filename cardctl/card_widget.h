@@ -3,8 +3,8 @@
 // object pushes its state into it; it keeps its library loaded while it exists.
 #pragma once
 
-#include "input_relay.h"
-#include "mouse_source.h"
+#include "cardctl/input_relay.h"
+#include "cardctl/mouse_source.h"
 
 #include <array>
 

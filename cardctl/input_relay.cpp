@@ -1,4 +1,4 @@
-#include "input_relay.h"
+#include "cardctl/input_relay.h"
 
 namespace tessel {
 

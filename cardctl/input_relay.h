@@ -3,7 +3,7 @@
 // until the call has returned, and a cut relay carries nothing more.
 #pragma once
 
-#include "card_events.h"
+#include "cardctl/card_events.h"
 
 namespace tessel {
 

@@ -1,7 +1,8 @@
-#include "mouse_source.h"
+#include "cardctl/mouse_source.h"
 
-#include "input_relay.h"
-#include "tessel_interface.h"
+#include "cardctl/input_relay.h"
+#include "cardctl/tessel_interface.h"
+#include "platform/picture/mouse_codes.h"
 
 #include <QMouseEvent>
 #include <QPointer>
@@ -10,18 +11,13 @@ namespace tessel {
 
 namespace {
 
-// The platform's mouse codes: 1 left, 2 right, 4 middle.
+// The events carry the codes as 16-bit integers.
 std::int16_t buttonCode(Qt::MouseButtons buttons) {
-    return static_cast<std::int16_t>((buttons & Qt::LeftButton ? 1 : 0) |
-                                     (buttons & Qt::RightButton ? 2 : 0) |
-                                     (buttons & Qt::MiddleButton ? 4 : 0));
+    return static_cast<std::int16_t>(mouseButtonsCode(buttons));
 }
 
-// 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
-    return static_cast<std::int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0) |
-                                     (modifiers & Qt::ControlModifier ? 2 : 0) |
-                                     (modifiers & Qt::AltModifier ? 4 : 0));
+    return static_cast<std::int16_t>(shiftStateCode(modifiers));
 }
 
 // The part that took the last press, and its button, across all cards: the toolkit makes a

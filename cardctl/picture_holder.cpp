@@ -1,4 +1,4 @@
-#include "picture_holder.h"
+#include "cardctl/picture_holder.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // top-left corner; without a picture it is transparent and keeps its design size.
 #pragma once
 
-#include "mouse_source.h"
+#include "cardctl/mouse_source.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "rectangle_outline.h"
+#include "cardctl/rectangle_outline.h"
 
 #include <algorithm>
 #include <QPainter>

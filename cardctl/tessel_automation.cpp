@@ -1,9 +1,9 @@
 // The automation side of TesselControl: GetIDsOfNames from the type library, and Invoke, which
 // binds the call against the type library and then goes through the direct-call members, so
 // that both ways into the card behave the same.
+#include "cardctl/tessel_control.h"
+#include "cardctl/tessel_type_library.h"
 #include "platform/com/dispatch_binder.h"
-#include "tessel_control.h"
-#include "tessel_type_library.h"
 
 namespace tessel {
 

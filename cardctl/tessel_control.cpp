@@ -1,13 +1,15 @@
-#include "tessel_control.h"
+#include "cardctl/tessel_control.h"
 
-#include "background_picture.h"
-#include "card_widget.h"
-#include "picture_holder.h"
+#include "cardctl/background_picture.h"
+#include "cardctl/card_widget.h"
+#include "cardctl/picture_holder.h"
+#include "cardctl/rectangle_outline.h"
+#include "cardctl/text_line.h"
 #include "platform/gdi/system_colours.h"
+#include "platform/picture/ole_colour.h"
 #include "platform/picture/picture_file.h"
-#include "rectangle_outline.h"
-#include "text_line.h"
 
+#include <optional>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -25,14 +27,6 @@ constexpr OLE_COLOR kThumbnailFrameColour = 0x80000008;
 constexpr int kThumbnailLeft = 6;
 constexpr int kThumbnailTop = 6;
 constexpr int kThumbnailSize = 100;
-
-bool translate(OLE_COLOR colour, QColor* out) {
-    gdi::COLORREF rgb = 0;
-    if (!gdi::OleTranslateColor(colour, &rgb))
-        return false;
-    *out = QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-    return true;
-}
 
 } // namespace
 
@@ -117,11 +111,11 @@ HRESULT TesselControl::putTextColor(int line, OLE_COLOR* value) {
     if (!value)
         return com::E_POINTER;
     TextColorLine[static_cast<std::size_t>(line)] = *value;
-    QColor colour;
-    if (!translate(*value, &colour))
+    const std::optional<QColor> colour = qColorFromOle(*value);
+    if (!colour)
         return com::CTL_E_INVALIDPROPERTYVALUE;
     if (widget_)
-        widget_->line(line)->setColour(colour);
+        widget_->line(line)->setColour(*colour);
     return com::S_OK;
 }
 
@@ -258,14 +252,14 @@ void TesselControl::showStateInWidget() {
     for (int i = 0; i < 4; ++i) {
         TextLine* line = widget_->line(i);
         line->setText(DataLine[static_cast<std::size_t>(i)]);
-        QColor colour;
-        if (translate(TextColorLine[static_cast<std::size_t>(i)], &colour) ||
-            translate(kDesignTextColor, &colour))
-            line->setColour(colour);
+        std::optional<QColor> colour = qColorFromOle(TextColorLine[static_cast<std::size_t>(i)]);
+        if (!colour)
+            colour = qColorFromOle(kDesignTextColor);
+        if (colour)
+            line->setColour(*colour);
     }
-    QColor frame;
-    translate(kThumbnailFrameColour, &frame);
-    widget_->thumbnailFrame()->setLineColour(frame);
+    widget_->thumbnailFrame()->setLineColour(
+        qColorFromOle(kThumbnailFrameColour).value_or(QColor()));
     widget_->selectionFrame()->setVisible(Selected != com::VARIANT_FALSE);
     if (!itemPicture_.isNull())
         widget_->itemImage()->setPicture(itemPicture_);

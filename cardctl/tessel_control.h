@@ -5,12 +5,12 @@
 // state and the picture stay with the object.
 #pragma once
 
-#include "card_events.h"
-#include "persistent_image.h"
+#include "cardctl/card_events.h"
+#include "cardctl/persistent_image.h"
+#include "cardctl/tessel_interface.h"
 #include "platform/com/com_object.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/connection_point.h"
-#include "tessel_interface.h"
 
 #include <array>
 #include <QImage>

@@ -1,10 +1,10 @@
 // The four entry points of the library and the values DllRegisterServer records.
+#include "cardctl/tessel_control.h"
+#include "cardctl/tessel_type_library.h"
+#include "cardctl/version_info.h"
 #include "platform/com/class_factory.h"
 #include "platform/com/server_exports.h"
 #include "platform/com/server_registration.h"
-#include "tessel_control.h"
-#include "tessel_type_library.h"
-#include "version_info.h"
 
 namespace tessel {
 

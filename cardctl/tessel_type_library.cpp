@@ -1,6 +1,6 @@
-#include "tessel_type_library.h"
+#include "cardctl/tessel_type_library.h"
 
-#include "tessel_interface.h"
+#include "cardctl/tessel_interface.h"
 
 namespace tessel {
 

@@ -1,4 +1,4 @@
-#include "text_line.h"
+#include "cardctl/text_line.h"
 
 #include <QPainter>
 

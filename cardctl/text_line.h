@@ -2,7 +2,7 @@
 // 9.75 points bold on a transparent background, cut off at the line's box.
 #pragma once
 
-#include "mouse_source.h"
+#include "cardctl/mouse_source.h"
 
 namespace tessel {
 

@@ -68,7 +68,7 @@ com::HRESULT CardArray::Load(int index, QString* message) {
     if (exists(index)) {
         if (message)
             *message = QStringLiteral("%1(%2) already exists").arg(name_).arg(index);
-        return ElementExists;
+        return kElementExists;
     }
     com::HRESULT status = com::S_OK;
     QString reason;

@@ -54,7 +54,7 @@ public:
         com::DISPID click;
     };
     // Raised by Load for an element that already exists (the toolkit's "object already loaded").
-    static constexpr com::HRESULT ElementExists = com::hresult(0x800A0168);
+    static constexpr com::HRESULT kElementExists = com::hresult(0x800A0168);
 
     CardArray(QString name, QString progId, EventIds ids, QWidget* container, AutomaticDrag* drag);
     ~CardArray();
@@ -63,7 +63,7 @@ public:
 
     const QString& name() const { return name_; }
     // Creates element `index` (0 to 32767), hidden, with the size and position of the lowest
-    // element when there is one. S_OK, ElementExists, E_INVALIDARG, or the component model's
+    // element when there is one. S_OK, kElementExists, E_INVALIDARG, or the component model's
     // status with a readable message when the class cannot be created.
     com::HRESULT Load(int index, QString* message = nullptr);
     bool exists(int index) const { return elements_.count(index) != 0; }

@@ -19,7 +19,7 @@ namespace toolkit {
 
 namespace {
 
-constexpr QDir::Filters Folders = QDir::AllDirs | QDir::NoDotAndDotDot;
+constexpr QDir::Filters kFolders = QDir::AllDirs | QDir::NoDotAndDotDot;
 
 bool withinHiddenFolder(const QString& path) {
     const QStringList names = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -44,7 +44,7 @@ FolderTreeDialog::FolderTreeDialog(QWidget* owner, const QString& title,
     setModal(true);
     resize(380, 440);
 
-    model_->setFilter(Folders);
+    model_->setFilter(kFolders);
     model_->setReadOnly(true);
     // The tree starts at the file system's root, which stands at its top.
     model_->setRootPath(QDir::rootPath());
@@ -137,7 +137,7 @@ void FolderTreeDialog::setSelection(const QString& path) {
     const QString folder = QDir::cleanPath(path);
     // Hidden folders are left out of the tree unless the one asked for lies within one.
     if (withinHiddenFolder(folder))
-        model_->setFilter(Folders | QDir::Hidden);
+        model_->setFilter(kFolders | QDir::Hidden);
     const QModelIndex index = model_->index(folder);
     if (!index.isValid() || !model_->isDir(index))
         return;

@@ -2,6 +2,7 @@
 
 #include "app/toolkit/mouse_codes.h"
 #include "app/toolkit/twips.h"
+#include "platform/picture/mouse_codes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -86,7 +87,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (widget != first)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    KeyDown(keyCode(*key), shiftCode(key->modifiers()));
+    KeyDown(keyCode(*key), shiftStateCode(key->modifiers()));
     return false;
 }
 

@@ -1,6 +1,6 @@
 #include "app/toolkit/frame.h"
 
-#include "app/toolkit/ole_colour.h"
+#include "platform/picture/ole_colour.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,7 +18,7 @@ void Frame::setBackColor(std::uint32_t oleColour) {
 
 void Frame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), qColorFromOle(backColor_));
+    painter.fillRect(rect(), qColorFromOle(backColor_).value_or(Qt::black));
 }
 
 void Frame::mousePressEvent(QMouseEvent* event) {

@@ -1,8 +1,7 @@
 #include "app/toolkit/image_control.h"
 
 #include "app/toolkit/mouse_codes.h"
-#include "app/toolkit/picture_image.h"
-#include "platform/picture/picture.h"
+#include "platform/picture/picture_file.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -15,10 +14,9 @@ ImageControl::ImageControl(QWidget* container)
     , TwipsGeometry(this) {}
 
 bool ImageControl::LoadPictureFile(const QString& path) {
-    const std::unique_ptr<::Picture> picture = LoadPicture(QFile::encodeName(path).toStdString());
-    if (!picture)
-        return false;
-    const QImage image = imageFromPicture(*picture);
+    // Colours only, as a picture of the drawing layer holds them: transparency is dropped.
+    const QImage image = ReadPictureFile(QFile::encodeName(path).toStdString())
+                             .convertToFormat(QImage::Format_BGR888);
     if (image.isNull())
         return false;
     setPicture(image);

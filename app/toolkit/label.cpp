@@ -1,7 +1,7 @@
 #include "app/toolkit/label.h"
 
 #include "app/toolkit/control_font.h"
-#include "app/toolkit/ole_colour.h"
+#include "platform/picture/ole_colour.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,8 +47,8 @@ void Label::setTextFont(const QString& family, double points, bool bold, bool it
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (opaque_)
-        painter.fillRect(rect(), qColorFromOle(backColor_));
-    painter.setPen(qColorFromOle(foreColor_));
+        painter.fillRect(rect(), qColorFromOle(backColor_).value_or(Qt::black));
+    painter.setPen(qColorFromOle(foreColor_).value_or(Qt::black));
     painter.setClipRect(rect());
     int flags = Qt::AlignTop | Qt::TextWordWrap;
     switch (alignment_) {

@@ -1,6 +1,7 @@
 #include "app/toolkit/mouse_codes.h"
 
 #include "app/toolkit/twips.h"
+#include "platform/picture/mouse_codes.h"
 
 #include <array>
 #include <QKeyEvent>
@@ -8,39 +9,6 @@
 #include <utility>
 
 namespace toolkit {
-
-int buttonCode(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return vbLeftButton;
-    case Qt::RightButton:
-        return vbRightButton;
-    case Qt::MiddleButton:
-        return vbMiddleButton;
-    default:
-        return 0;
-    }
-}
-
-int buttonsCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        if (buttons & button)
-            code += buttonCode(button);
-    }
-    return code;
-}
-
-int shiftCode(Qt::KeyboardModifiers modifiers) {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code += 1;
-    if (modifiers & Qt::ControlModifier)
-        code += 2;
-    if (modifiers & Qt::AltModifier)
-        code += 4;
-    return code;
-}
 
 int keyCode(const QKeyEvent& event) {
     const int key = event.key();
@@ -73,8 +41,8 @@ void raiseMouseEvent(const MouseHandler& handler, QMouseEvent* event) {
     if (!handler)
         return;
     const QPointF p = event->position();
-    handler(buttonCode(event->button()), shiftCode(event->modifiers()),
-            static_cast<float>(p.x() * TwipsPerPixel), static_cast<float>(p.y() * TwipsPerPixel));
+    handler(mouseButtonsCode(event->button()), shiftStateCode(event->modifiers()),
+            static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));
 }
 
 } // namespace toolkit

@@ -1,5 +1,5 @@
-// The mouse and keyboard codes the form's event handlers receive: buttons 1 left, 2 right,
-// 4 middle; shift state the sum of 1 Shift, 2 Ctrl, 4 Alt; key codes as virtual-key codes.
+// The mouse and keyboard codes the form's event handlers receive: the button and shift codes of
+// platform/picture/mouse_codes.h, key codes as virtual-key codes.
 #pragma once
 
 #include <functional>
@@ -14,10 +14,6 @@ constexpr int vbLeftButton = 1;
 constexpr int vbRightButton = 2;
 constexpr int vbMiddleButton = 4;
 
-int buttonCode(Qt::MouseButton button);
-// The buttons held, as the sum of their codes.
-int buttonsCode(Qt::MouseButtons buttons);
-int shiftCode(Qt::KeyboardModifiers modifiers);
 // Never 0 for a real key: a key press that cancels a running scan must be seen as one.
 int keyCode(const QKeyEvent& event);
 

@@ -1,6 +1,7 @@
 #include "app/toolkit/picture_box.h"
 
 #include "platform/gdi/system_colours.h"
+#include "platform/picture/ole_colour.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,10 +10,16 @@ namespace toolkit {
 
 namespace {
 
-gdi::COLORREF colourRef(std::uint32_t oleColour) {
+// The background colour as the pixel a clear leaves, with the fourth byte 0 as the drawing
+// layer's own fills leave it.
+QRgb backgroundPixel(std::uint32_t oleColour) {
     gdi::COLORREF colour = 0;
     gdi::OleTranslateColor(oleColour, &colour);
-    return colour;
+    return rgbFromColorRef(colour) & RGB_MASK;
+}
+
+void clear(MemoryBitmap& bitmap, std::uint32_t oleColour) {
+    bitmap.fill(QRect(0, 0, bitmap.width(), bitmap.height()), backgroundPixel(oleColour));
 }
 
 } // namespace
@@ -38,7 +45,7 @@ void PictureBox::setBackColor(std::uint32_t oleColour) {
 void PictureBox::Cls() {
     fitImages();
     if (autoRedraw_)
-        persistent_.fill(colourRef(backColor_));
+        clear(persistent_, backColor_);
     screen_.copyFrom(persistent_);
     update();
 }
@@ -53,7 +60,7 @@ void PictureBox::fitImages() {
     if (width() == persistent_.width() && height() == persistent_.height())
         return;
     if (persistent_.create(width(), height()))
-        persistent_.fill(colourRef(backColor_));
+        clear(persistent_, backColor_);
     if (screen_.create(width(), height()))
         screen_.copyFrom(persistent_);
 }
@@ -61,7 +68,7 @@ void PictureBox::fitImages() {
 void PictureBox::paintEvent(QPaintEvent*) {
     fitImages();
     QPainter painter(this);
-    const QImage image = screen_.toImage();
+    const QImage image = screen_.opaqueCopy();
     if (image.isNull())
         painter.fillRect(rect(), Qt::black);
     else

@@ -3,8 +3,8 @@
 // drawing goes straight to the screen image and lasts until the next refresh.
 #pragma once
 
-#include "app/toolkit/dib_context.h"
 #include "app/toolkit/twips_geometry.h"
+#include "platform/picture/memory_bitmap.h"
 
 #include <cstdint>
 #include <QWidget>
@@ -35,8 +35,8 @@ private:
     // The images follow the box's size, also while it is hidden and gets no resize events.
     void fitImages();
 
-    DibContext persistent_;
-    DibContext screen_;
+    MemoryBitmap persistent_;
+    MemoryBitmap screen_;
     bool autoRedraw_ = false;
     std::uint32_t backColor_ = 0x8000000F;
 };

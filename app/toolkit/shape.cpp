@@ -1,6 +1,6 @@
 #include "app/toolkit/shape.h"
 
-#include "app/toolkit/ole_colour.h"
+#include "platform/picture/ole_colour.h"
 
 #include <QPainter>
 
@@ -30,10 +30,10 @@ void Shape::setBorderWidth(int pixels) {
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (fillColor_)
-        painter.fillRect(rect(), qColorFromOle(*fillColor_));
+        painter.fillRect(rect(), qColorFromOle(*fillColor_).value_or(Qt::black));
     if (borderWidth_ == 0)
         return;
-    const QColor border = qColorFromOle(borderColor_);
+    const QColor border = qColorFromOle(borderColor_).value_or(Qt::black);
     const int w = width();
     const int h = height();
     const int b = borderWidth_;

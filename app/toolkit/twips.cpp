@@ -6,7 +6,7 @@
 namespace toolkit {
 
 int twipsToPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
 int twipsFromSingle(float twips) {

@@ -4,10 +4,10 @@
 
 namespace toolkit {
 
-constexpr int TwipsPerPixel = 15;
+constexpr int kTwipsPerPixel = 15;
 
 constexpr int pixelsToTwips(int pixels) {
-    return pixels * TwipsPerPixel;
+    return pixels * kTwipsPerPixel;
 }
 
 // The nearest whole pixel; a control at 4148 twips sits at pixel 277.

@@ -106,13 +106,13 @@ std::vector<ArtworkFile> artworkFiles(const Lettering& lettering, int scale) {
     files.push_back(
         {named(QStringLiteral("Skin.bmp")), {}, [scale] { return encodeBmp24(drawSkin(scale)); }});
     if (scale == singleScale) {
-        for (const int size : programIconSizes) {
+        for (const int size : kProgramIconSizes) {
             files.push_back({QStringLiteral("Icon-%1.png").arg(size), {}, [size] {
                                  return encodePng(drawProgramIcon(size));
                              }});
         }
     }
-    for (const ButtonPicture& button : buttonPictures) {
+    for (const ButtonPicture& button : kButtonPictures) {
         for (const bool pressed : {false, true}) {
             files.push_back(
                 {named(QString::fromLatin1(button.fileStem) + (pressed ? "Down.bmp" : "Up.bmp")),
@@ -124,7 +124,7 @@ std::vector<ArtworkFile> artworkFiles(const Lettering& lettering, int scale) {
     files.push_back({named(QStringLiteral("Garmin760.bmp")),
                      {navigatorScreenWords.begin(), navigatorScreenWords.end()},
                      [words, scale] { return encodeBmp24(drawNavigatorScreen(*words, scale)); }});
-    for (const WatermarkPicture& picture : watermarkPictures) {
+    for (const WatermarkPicture& picture : kWatermarkPictures) {
         files.push_back(
             {named(QString::fromLatin1(picture.fileName)), {picture.name}, [picture, words, scale] {
                  return encodeGif89a(drawWatermark(picture, *words, scale));

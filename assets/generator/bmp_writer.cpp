@@ -6,10 +6,10 @@
 namespace artwork {
 namespace {
 
-constexpr qint64 fileHeaderSize = 14;
-constexpr qint64 infoHeaderSize = 40;
+constexpr qint64 kFileHeaderSize = 14;
+constexpr qint64 kInfoHeaderSize = 40;
 // 2835 pixels per metre is 72 dots per inch, what Windows' own tools store.
-constexpr std::uint32_t pixelsPerMetre = 2835;
+constexpr std::uint32_t kPixelsPerMetre = 2835;
 
 void appendLittleEndian(QByteArray& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
@@ -25,7 +25,7 @@ QByteArray encodeBmp24(const QImage& image) {
     const qint64 height = image.height();
     const qint64 rowBytes = (width * 3 + 3) / 4 * 4;
     const qint64 pixelBytes = rowBytes * height;
-    const qint64 fileBytes = fileHeaderSize + infoHeaderSize + pixelBytes;
+    const qint64 fileBytes = kFileHeaderSize + kInfoHeaderSize + pixelBytes;
     if (fileBytes > std::numeric_limits<std::int32_t>::max())
         return {};
 
@@ -36,17 +36,17 @@ QByteArray encodeBmp24(const QImage& image) {
     out.append("BM", 2);
     appendLittleEndian(out, static_cast<std::uint32_t>(fileBytes), 4);
     appendLittleEndian(out, 0, 4); // two reserved words
-    appendLittleEndian(out, static_cast<std::uint32_t>(fileHeaderSize + infoHeaderSize), 4);
+    appendLittleEndian(out, static_cast<std::uint32_t>(kFileHeaderSize + kInfoHeaderSize), 4);
 
-    appendLittleEndian(out, static_cast<std::uint32_t>(infoHeaderSize), 4);
+    appendLittleEndian(out, static_cast<std::uint32_t>(kInfoHeaderSize), 4);
     appendLittleEndian(out, static_cast<std::uint32_t>(width), 4);
     appendLittleEndian(out, static_cast<std::uint32_t>(height), 4); // positive: bottom-up
     appendLittleEndian(out, 1, 2);                                  // planes
     appendLittleEndian(out, 24, 2);                                 // bits per pixel
     appendLittleEndian(out, 0, 4);                                  // BI_RGB
     appendLittleEndian(out, static_cast<std::uint32_t>(pixelBytes), 4);
-    appendLittleEndian(out, pixelsPerMetre, 4);
-    appendLittleEndian(out, pixelsPerMetre, 4);
+    appendLittleEndian(out, kPixelsPerMetre, 4);
+    appendLittleEndian(out, kPixelsPerMetre, 4);
     appendLittleEndian(out, 0, 4); // colours used
     appendLittleEndian(out, 0, 4); // important colours
 

@@ -10,7 +10,7 @@
 namespace artwork {
 namespace {
 
-constexpr qreal cornerRadius = 6.0;
+constexpr qreal kCornerRadius = 6.0;
 const QColor symbolColour(18, 44, 98);
 
 struct ButtonShades {
@@ -34,7 +34,7 @@ void drawBody(QPainter& painter, QSizeF size, bool pressed) {
     fill.setColorAt(1.0, shades.bottom);
     painter.setPen(QPen(shades.rim, 1.0));
     painter.setBrush(fill);
-    painter.drawRoundedRect(outer, cornerRadius, cornerRadius);
+    painter.drawRoundedRect(outer, kCornerRadius, kCornerRadius);
 
     if (!pressed) {
         // A gloss over the upper half catches the light.
@@ -44,7 +44,7 @@ void drawBody(QPainter& painter, QSizeF size, bool pressed) {
         gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
         painter.setPen(Qt::NoPen);
         painter.setBrush(gloss);
-        painter.drawRoundedRect(glossArea, cornerRadius - 2.0, cornerRadius - 2.0);
+        painter.drawRoundedRect(glossArea, kCornerRadius - 2.0, kCornerRadius - 2.0);
     } else {
         // An inner shadow along the top edge makes the face look sunk.
         QLinearGradient shade(outer.topLeft(), outer.topLeft() + QPointF(0, 5));
@@ -52,7 +52,7 @@ void drawBody(QPainter& painter, QSizeF size, bool pressed) {
         shade.setColorAt(1.0, QColor(20, 50, 100, 0));
         painter.setPen(Qt::NoPen);
         painter.setBrush(shade);
-        painter.drawRoundedRect(outer.adjusted(1, 1, -1, -1), cornerRadius - 1, cornerRadius - 1);
+        painter.drawRoundedRect(outer.adjusted(1, 1, -1, -1), kCornerRadius - 1, kCornerRadius - 1);
     }
 }
 

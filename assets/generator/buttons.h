@@ -22,18 +22,18 @@ struct ButtonPicture {
     QRgb cornerColour; // the colour under the button, showing outside its rounded corners
 };
 
-inline constexpr QRgb titleBandGrey = qRgb(128, 128, 128);
-inline constexpr QRgb blackBand = qRgb(0, 0, 0);
+inline constexpr QRgb kTitleBandGrey = qRgb(128, 128, 128);
+inline constexpr QRgb kBlackBand = qRgb(0, 0, 0);
 
 // The close button's pictures serve both the title band and the preview's grey panel, which
 // share the grey.
-inline constexpr std::array<ButtonPicture, 6> buttonPictures = {{
-    {"MinButton", QSize(25, 25), ButtonSymbol::MinimiseBar, titleBandGrey},
-    {"XButton", QSize(25, 25), ButtonSymbol::Cross, titleBandGrey},
-    {"GPSButton", QSize(25, 25), ButtonSymbol::DeviceLetter, blackBand},
-    {"DirButton", QSize(25, 25), ButtonSymbol::Folder, blackBand},
-    {"RefreshButton", QSize(75, 25), Word::Refresh, blackBand},
-    {"RotateButton", QSize(75, 25), Word::Rotate, titleBandGrey},
+inline constexpr std::array<ButtonPicture, 6> kButtonPictures = {{
+    {"MinButton", QSize(25, 25), ButtonSymbol::MinimiseBar, kTitleBandGrey},
+    {"XButton", QSize(25, 25), ButtonSymbol::Cross, kTitleBandGrey},
+    {"GPSButton", QSize(25, 25), ButtonSymbol::DeviceLetter, kBlackBand},
+    {"DirButton", QSize(25, 25), ButtonSymbol::Folder, kBlackBand},
+    {"RefreshButton", QSize(75, 25), Word::Refresh, kBlackBand},
+    {"RotateButton", QSize(75, 25), Word::Rotate, kTitleBandGrey},
 }};
 
 // The pressed picture is darker, lit from below instead of above, and its symbol sits one pixel

@@ -10,9 +10,9 @@
 namespace artwork {
 namespace {
 
-constexpr int paletteEntries = 256;
-constexpr int maximumSide = 0xFFFF;
-constexpr int subBlockLimit = 255;
+constexpr int kPaletteEntries = 256;
+constexpr int kMaximumSide = 0xFFFF;
+constexpr int kSubBlockLimit = 255;
 
 void appendWord(QByteArray& out, int value) {
     out.append(static_cast<char>(value & 0xFF));
@@ -26,7 +26,7 @@ void appendByte(QByteArray& out, unsigned value) {
 } // namespace
 
 QByteArray encodeGif89a(const QImage& image) {
-    if (image.isNull() || image.width() > maximumSide || image.height() > maximumSide)
+    if (image.isNull() || image.width() > kMaximumSide || image.height() > kMaximumSide)
         return {};
 
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
@@ -40,7 +40,7 @@ QByteArray encodeGif89a(const QImage& image) {
             const QRgb colour = row[x] | 0xFF000000u;
             auto found = paletteIndex.find(colour);
             if (found == paletteIndex.end()) {
-                if (palette.size() == paletteEntries)
+                if (palette.size() == kPaletteEntries)
                     return {};
                 found =
                     paletteIndex.emplace(colour, static_cast<std::uint8_t>(palette.size())).first;
@@ -57,7 +57,7 @@ QByteArray encodeGif89a(const QImage& image) {
     appendByte(out, 0x80u | (7u << 4) | 7u);
     appendByte(out, 0); // background: the first pixel's colour
     appendByte(out, 0); // square pixels
-    for (int i = 0; i < paletteEntries; ++i) {
+    for (int i = 0; i < kPaletteEntries; ++i) {
         const QRgb colour = i < static_cast<int>(palette.size()) ? palette[i] : 0;
         appendByte(out, static_cast<unsigned>(qRed(colour)));
         appendByte(out, static_cast<unsigned>(qGreen(colour)));
@@ -73,8 +73,8 @@ QByteArray encodeGif89a(const QImage& image) {
 
     appendByte(out, 8); // LZW minimum code size
     const std::vector<std::uint8_t> codes = lzwEncode(indices);
-    for (std::size_t at = 0; at < codes.size(); at += subBlockLimit) {
-        const std::size_t length = std::min<std::size_t>(subBlockLimit, codes.size() - at);
+    for (std::size_t at = 0; at < codes.size(); at += kSubBlockLimit) {
+        const std::size_t length = std::min<std::size_t>(kSubBlockLimit, codes.size() - at);
         appendByte(out, static_cast<unsigned>(length));
         out.append(reinterpret_cast<const char*>(codes.data() + at),
                    static_cast<qsizetype>(length));

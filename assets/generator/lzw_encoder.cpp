@@ -5,14 +5,14 @@
 namespace artwork {
 namespace {
 
-constexpr int minimumCodeSize = 8;
-constexpr std::uint32_t clearCode = 1u << minimumCodeSize;
-constexpr std::uint32_t endCode = clearCode + 1;
-constexpr std::uint32_t firstFreeCode = clearCode + 2;
-constexpr int maximumCodeBits = 12;
+constexpr int kMinimumCodeSize = 8;
+constexpr std::uint32_t kClearCode = 1u << kMinimumCodeSize;
+constexpr std::uint32_t kEndCode = kClearCode + 1;
+constexpr std::uint32_t kFirstFreeCode = kClearCode + 2;
+constexpr int kMaximumCodeBits = 12;
 // Like the reference encoder, the table is cleared before code 4095 is handed out: every
 // decoder agrees on the code widths up to there.
-constexpr std::uint32_t tableLimit = (1u << maximumCodeBits) - 1;
+constexpr std::uint32_t kTableLimit = (1u << kMaximumCodeBits) - 1;
 
 class CodeWriter {
 public:
@@ -45,22 +45,22 @@ private:
 std::vector<std::uint8_t> lzwEncode(std::span<const std::uint8_t> indices) {
     // Key: (prefix code << 8) | next index; value: the code of that string.
     std::unordered_map<std::uint32_t, std::uint32_t> table;
-    table.reserve(tableLimit);
-    std::uint32_t nextCode = firstFreeCode;
-    int codeBits = minimumCodeSize + 1;
+    table.reserve(kTableLimit);
+    std::uint32_t nextCode = kFirstFreeCode;
+    int codeBits = kMinimumCodeSize + 1;
     CodeWriter writer;
 
     // The decoder learns a new string one code after the encoder, so the width grows once the
     // next free code no longer fits, checked after each code is written.
     auto emit = [&](std::uint32_t code) {
         writer.write(code, codeBits);
-        if (nextCode >= (1u << codeBits) && codeBits < maximumCodeBits)
+        if (nextCode >= (1u << codeBits) && codeBits < kMaximumCodeBits)
             ++codeBits;
     };
 
-    writer.write(clearCode, codeBits);
+    writer.write(kClearCode, codeBits);
     if (indices.empty()) {
-        writer.write(endCode, codeBits);
+        writer.write(kEndCode, codeBits);
         return writer.finish();
     }
 
@@ -72,18 +72,18 @@ std::vector<std::uint8_t> lzwEncode(std::span<const std::uint8_t> indices) {
             continue;
         }
         emit(prefix);
-        if (nextCode >= tableLimit) {
-            writer.write(clearCode, codeBits);
+        if (nextCode >= kTableLimit) {
+            writer.write(kClearCode, codeBits);
             table.clear();
-            nextCode = firstFreeCode;
-            codeBits = minimumCodeSize + 1;
+            nextCode = kFirstFreeCode;
+            codeBits = kMinimumCodeSize + 1;
         } else {
             table.emplace(key, nextCode++);
         }
         prefix = indices[i];
     }
     emit(prefix);
-    writer.write(endCode, codeBits);
+    writer.write(kEndCode, codeBits);
     return writer.finish();
 }
 

@@ -24,10 +24,10 @@ const QColor routeFill(214, 40, 196);
 const QColor routeEdge(120, 10, 110);
 const QColor labelText(70, 66, 60);
 
-constexpr int mapTop = topBar.bottom() + 1;
-constexpr int mapBottom = bottomBar.top() - 1;
-constexpr qreal routeX = vehicleSquare.left() + vehicleSquare.width() / 2.0;
-constexpr qreal turnY = 128.5;
+constexpr int kMapTop = kTopBar.bottom() + 1;
+constexpr int kMapBottom = kBottomBar.top() - 1;
+constexpr qreal kRouteX = kVehicleSquare.left() + kVehicleSquare.width() / 2.0;
+constexpr qreal kTurnY = 128.5;
 
 struct Street {
     QLineF line;
@@ -35,27 +35,27 @@ struct Street {
 };
 
 // The route comes up Cedar Rd from below, through the vehicle's square, and turns right into
-// Maple Ave; the others are the neighbourhood's streets.
-const Street streets[] = {
-    {{routeX, mapBottom + 1.0, routeX, mapTop}, true},
-    {{0, turnY, navigatorScreenWidth, turnY}, true},
-    {{96.5, mapTop, 96.5, mapBottom + 1.0}, false},
-    {{196.5, mapTop, 196.5, mapBottom + 1.0}, false},
-    {{466.5, mapTop, 466.5, mapBottom + 1.0}, false},
-    {{566.5, mapTop, 566.5, mapBottom + 1.0}, false},
-    {{0, 196.5, navigatorScreenWidth, 196.5}, false},
+// Maple Ave; the others are the neighbourhood's kStreets.
+const Street kStreets[] = {
+    {{kRouteX, kMapBottom + 1.0, kRouteX, kMapTop}, true},
+    {{0, kTurnY, kNavigatorScreenWidth, kTurnY}, true},
+    {{96.5, kMapTop, 96.5, kMapBottom + 1.0}, false},
+    {{196.5, kMapTop, 196.5, kMapBottom + 1.0}, false},
+    {{466.5, kMapTop, 466.5, kMapBottom + 1.0}, false},
+    {{566.5, kMapTop, 566.5, kMapBottom + 1.0}, false},
+    {{0, 196.5, kNavigatorScreenWidth, 196.5}, false},
     {{0, 318.5, 466.5, 318.5}, false},
-    {{466.5, 318.5, navigatorScreenWidth, 262.5}, false},
+    {{466.5, 318.5, kNavigatorScreenWidth, 262.5}, false},
     {{0, 250.5, 96.5, 232.5}, false},
 };
 
 void drawBlocks(QPainter& painter) {
-    painter.fillRect(QRect(0, mapTop, navigatorScreenWidth, mapBottom - mapTop + 1), ground);
-    // Buildings fill the blocks in rows, set back from the streets.
+    painter.fillRect(QRect(0, kMapTop, kNavigatorScreenWidth, kMapBottom - kMapTop + 1), ground);
+    // Buildings fill the blocks in rows, set back from the kStreets.
     painter.setPen(Qt::NoPen);
     painter.setBrush(building);
-    const int columns[] = {0, 96, 196, 331, 466, 566, navigatorScreenWidth};
-    const int rows[] = {mapTop, 128, 196, 318, mapBottom + 1};
+    const int columns[] = {0, 96, 196, 331, 466, 566, kNavigatorScreenWidth};
+    const int rows[] = {kMapTop, 128, 196, 318, kMapBottom + 1};
     for (int c = 0; c + 1 < static_cast<int>(std::size(columns)); ++c) {
         for (int r = 0; r + 1 < static_cast<int>(std::size(rows)); ++r) {
             const QRect block(QPoint(columns[c] + 12, rows[r] + 12),
@@ -78,15 +78,15 @@ void drawBlocks(QPainter& painter) {
     painter.drawEllipse(QRectF(496, 236, 40, 26));
     QPainterPath river;
     river.moveTo(0, 290);
-    river.cubicTo(40, 300, 60, 340, 150, mapBottom + 1.0);
-    river.lineTo(0, mapBottom + 1.0);
+    river.cubicTo(40, 300, 60, 340, 150, kMapBottom + 1.0);
+    river.lineTo(0, kMapBottom + 1.0);
     river.closeSubpath();
     painter.drawPath(river);
 }
 
 void strokeLines(QPainter& painter, bool main, qreal width, const QColor& colour) {
     painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    for (const Street& street : streets)
+    for (const Street& street : kStreets)
         if (street.main == main)
             painter.drawLine(street.line);
 }
@@ -100,9 +100,9 @@ void drawStreets(QPainter& painter) {
 
 QPainterPath routePath() {
     QPainterPath route;
-    route.moveTo(routeX, mapBottom + 1.0);
-    route.lineTo(routeX, turnY);
-    route.lineTo(navigatorScreenWidth, turnY);
+    route.moveTo(kRouteX, kMapBottom + 1.0);
+    route.lineTo(kRouteX, kTurnY);
+    route.lineTo(kNavigatorScreenWidth, kTurnY);
     return route;
 }
 
@@ -118,12 +118,12 @@ void drawRoute(QPainter& painter) {
 // corner, pointing into the new street.
 void drawTurnArrow(QPainter& painter) {
     QPainterPath shaft;
-    shaft.moveTo(routeX, turnY + 46);
-    shaft.lineTo(routeX, turnY);
-    shaft.lineTo(routeX + 34, turnY);
+    shaft.moveTo(kRouteX, kTurnY + 46);
+    shaft.lineTo(kRouteX, kTurnY);
+    shaft.lineTo(kRouteX + 34, kTurnY);
     QPolygonF head;
-    head << QPointF(routeX + 32, turnY - 11) << QPointF(routeX + 50, turnY)
-         << QPointF(routeX + 32, turnY + 11);
+    head << QPointF(kRouteX + 32, kTurnY - 11) << QPointF(kRouteX + 50, kTurnY)
+         << QPointF(kRouteX + 32, kTurnY + 11);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(30, 30, 30), 9, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.drawPath(shaft);
@@ -157,9 +157,9 @@ void drawLabel(QPainter& painter, const QString& text, QPointF at, qreal angle) 
 }
 
 void drawLabels(QPainter& painter) {
-    drawLabel(painter, QStringLiteral("Maple Ave"), QPointF(560, turnY - 15), 0);
-    drawLabel(painter, QStringLiteral("Maple Ave"), QPointF(150, turnY), 0);
-    drawLabel(painter, QStringLiteral("Cedar Rd"), QPointF(routeX + 20, 330), -90);
+    drawLabel(painter, QStringLiteral("Maple Ave"), QPointF(560, kTurnY - 15), 0);
+    drawLabel(painter, QStringLiteral("Maple Ave"), QPointF(150, kTurnY), 0);
+    drawLabel(painter, QStringLiteral("Cedar Rd"), QPointF(kRouteX + 20, 330), -90);
     drawLabel(painter, QStringLiteral("Elm St"), QPointF(196.5, 262), -90);
     drawLabel(painter, QStringLiteral("Oak St"), QPointF(260, 318.5), 0);
     drawLabel(painter, QStringLiteral("Birch St"), QPointF(410, 196.5), 0);
@@ -169,7 +169,7 @@ void drawLabels(QPainter& painter) {
 
 // North up the map's right edge and the scale at its bottom left.
 void drawMapMarks(QPainter& painter, const Lettering& lettering) {
-    const QPointF centre(622, mapTop + 28);
+    const QPointF centre(622, kMapTop + 28);
     painter.setPen(QPen(QColor(90, 90, 90), 1.5));
     painter.setBrush(QColor(255, 255, 255, 210));
     painter.drawEllipse(centre, 18, 18);
@@ -184,7 +184,7 @@ void drawMapMarks(QPainter& painter, const Lettering& lettering) {
     painter.drawText(QRectF(centre.x() - 10, centre.y() + 3, 20, 14), Qt::AlignCenter,
                      QStringLiteral("N"));
 
-    const qreal y = mapBottom - 12;
+    const qreal y = kMapBottom - 12;
     painter.setPen(QPen(QColor(40, 40, 40), 2, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(12, y), QPointF(72, y));
     painter.drawLine(QPointF(12, y - 5), QPointF(12, y));
@@ -209,10 +209,10 @@ void drawText(QPainter& painter, const QRectF& box, int pixelSize, const QColor&
 
 // The next turn: its arrow and distance in the box at the left, the street it leads into.
 void drawTopBar(QPainter& painter, const Lettering& lettering) {
-    fillBar(painter, topBar, QColor(40, 120, 60), QColor(18, 76, 36));
-    const QRect turnBox(0, 0, 96, topBar.height());
+    fillBar(painter, kTopBar, QColor(40, 120, 60), QColor(18, 76, 36));
+    const QRect turnBox(0, 0, 96, kTopBar.height());
     fillBar(painter, turnBox, QColor(20, 66, 32), QColor(10, 44, 20));
-    painter.fillRect(QRect(turnBox.right() + 1, 0, 1, topBar.height()), QColor(8, 30, 14));
+    painter.fillRect(QRect(turnBox.right() + 1, 0, 1, kTopBar.height()), QColor(8, 30, 14));
 
     QPainterPath arrow;
     arrow.moveTo(18, 48);
@@ -252,12 +252,12 @@ void drawReadout(QPainter& painter, const QRectF& box, const QString& label, con
 
 // The speed, the street the vehicle is on, the time of arrival and the distance still to go.
 void drawBottomBar(QPainter& painter, const Lettering& lettering) {
-    fillBar(painter, bottomBar, QColor(52, 52, 56), QColor(14, 14, 16));
-    painter.fillRect(QRect(0, bottomBar.top(), navigatorScreenWidth, 1), QColor(90, 90, 96));
-    const qreal top = bottomBar.top();
+    fillBar(painter, kBottomBar, QColor(52, 52, 56), QColor(14, 14, 16));
+    painter.fillRect(QRect(0, kBottomBar.top(), kNavigatorScreenWidth, 1), QColor(90, 90, 96));
+    const qreal top = kBottomBar.top();
     const qreal separators[] = {130, 400, 528};
     for (qreal x : separators)
-        painter.fillRect(QRectF(x, top + 8, 1, bottomBar.height() - 16), QColor(96, 96, 100));
+        painter.fillRect(QRectF(x, top + 8, 1, kBottomBar.height() - 16), QColor(96, 96, 100));
     drawReadout(painter, QRectF(0, top, 130, 50), lettering.text(Word::Speed),
                 lettering.text(Word::SpeedReading));
     drawReadout(painter, QRectF(130, top, 270, 50), lettering.text(Word::CurrentRoad),
@@ -272,13 +272,13 @@ void drawBottomBar(QPainter& painter, const Lettering& lettering) {
 } // namespace
 
 QImage drawNavigatorScreen(const Lettering& lettering, int scale) {
-    QImage screen = scaledCanvas(QSize(navigatorScreenWidth, navigatorScreenHeight),
+    QImage screen = scaledCanvas(QSize(kNavigatorScreenWidth, kNavigatorScreenHeight),
                                  QImage::Format_RGB32, scale);
     screen.fill(ground);
     QPainter painter(&screen);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setClipRect(QRect(0, mapTop, navigatorScreenWidth, mapBottom - mapTop + 1));
+    painter.setClipRect(QRect(0, kMapTop, kNavigatorScreenWidth, kMapBottom - kMapTop + 1));
     drawBlocks(painter);
     drawStreets(painter);
     drawRoute(painter);

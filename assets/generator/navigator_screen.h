@@ -13,15 +13,15 @@ namespace artwork {
 
 // One pixel wider and higher than the 654 x 420 picture box that shows it: the preview shows the
 // picture from its pixel (1, 1) on.
-inline constexpr int navigatorScreenWidth = 655;
-inline constexpr int navigatorScreenHeight = 421;
+inline constexpr int kNavigatorScreenWidth = 655;
+inline constexpr int kNavigatorScreenHeight = 421;
 
 // The square the preview centres the vehicle in; the route runs up through its middle.
-inline constexpr QRect vehicleSquare{291, 207, 80, 80};
+inline constexpr QRect kVehicleSquare{291, 207, 80, 80};
 
 // The bars above and below the map, each with its readouts.
-inline constexpr QRect topBar{0, 0, navigatorScreenWidth, 58};
-inline constexpr QRect bottomBar{0, 367, navigatorScreenWidth, 54};
+inline constexpr QRect kTopBar{0, 0, kNavigatorScreenWidth, 58};
+inline constexpr QRect kBottomBar{0, 367, kNavigatorScreenWidth, 54};
 
 // Every word the screen shows.
 inline constexpr std::array<Word, 10> navigatorScreenWords = {
@@ -31,7 +31,7 @@ inline constexpr std::array<Word, 10> navigatorScreenWords = {
 };
 
 // The navigator shows its instructions and readouts in the lettering's words and units; the
-// streets keep their names.
+// kStreets keep their names.
 QImage drawNavigatorScreen(const Lettering& lettering = Lettering::english(),
                            int scale = singleScale);
 

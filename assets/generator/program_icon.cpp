@@ -12,11 +12,11 @@
 namespace artwork {
 namespace {
 
-// The car is drawn on a 256-unit grid and scaled to the picture.
-constexpr qreal grid = 256.0;
-constexpr int smallestDetailedSize = 32;
-constexpr int tinySize = 16;
-constexpr int smallestOutlinedCaptionSize = 64;
+// The car is drawn on a 256-unit kGrid and scaled to the picture.
+constexpr qreal kGrid = 256.0;
+constexpr int kSmallestDetailedSize = 32;
+constexpr int kTinySize = 16;
+constexpr int kSmallestOutlinedCaptionSize = 64;
 
 const QColor outlineColour(58, 62, 72);
 const QColor captionTop(54, 132, 242);
@@ -27,18 +27,18 @@ struct Wheel {
     QPointF centre;
     qreal radius;
 };
-constexpr Wheel rearWheel{{68, 130}, 22};
-constexpr Wheel frontWheel{{194, 130}, 22};
-constexpr qreal archClearance = 4;
-constexpr qreal sillY = 131;
-constexpr qreal groundY = 152;
+constexpr Wheel kRearWheel{{68, 130}, 22};
+constexpr Wheel kFrontWheel{{194, 130}, 22};
+constexpr qreal kArchClearance = 4;
+constexpr qreal kSillY = 131;
+constexpr qreal kGroundY = 152;
 // The car is lifted by this much so the car and caption together sit centred in the picture.
-constexpr qreal carLift = 30;
+constexpr qreal kCarLift = 30;
 
 // A low coupe facing right: fastback roof, steep windscreen, long bonnet.
 QPainterPath carBody() {
     QPainterPath body;
-    body.moveTo(17, sillY);
+    body.moveTo(17, kSillY);
     body.lineTo(13, 114);
     body.quadTo(13, 103, 24, 100);
     body.lineTo(56, 95);
@@ -48,10 +48,10 @@ QPainterPath carBody() {
     body.quadTo(214, 95, 234, 102);
     body.quadTo(246, 106, 245, 117);
     body.lineTo(243, 126);
-    body.quadTo(242, sillY, 234, sillY);
-    for (const Wheel& wheel : {frontWheel, rearWheel}) {
-        const qreal r = wheel.radius + archClearance;
-        body.lineTo(wheel.centre.x() + r, sillY);
+    body.quadTo(242, kSillY, 234, kSillY);
+    for (const Wheel& wheel : {kFrontWheel, kRearWheel}) {
+        const qreal r = wheel.radius + kArchClearance;
+        body.lineTo(wheel.centre.x() + r, kSillY);
         body.arcTo(QRectF(wheel.centre.x() - r, wheel.centre.y() - r, 2 * r, 2 * r), 0, 180);
     }
     body.closeSubpath();
@@ -71,10 +71,10 @@ QPainterPath carWindows() {
 void drawWheel(QPainter& painter, const Wheel& wheel) {
     // The dark wheel well shows between the tyre and the arch.
     painter.save();
-    painter.setClipRect(QRectF(0, 0, grid, sillY));
+    painter.setClipRect(QRectF(0, 0, kGrid, kSillY));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(34, 34, 38));
-    const qreal well = wheel.radius + archClearance - 0.5;
+    const qreal well = wheel.radius + kArchClearance - 0.5;
     painter.drawEllipse(wheel.centre, well, well);
     painter.restore();
 
@@ -103,15 +103,15 @@ void drawWheel(QPainter& painter, const Wheel& wheel) {
 
 void drawDetailedCar(QPainter& painter, QImage& canvas, qreal scale) {
     QPainterPath ground;
-    ground.addEllipse(QPointF(130, groundY - carLift), 118, 6);
+    ground.addEllipse(QPointF(130, kGroundY - kCarLift), 118, 6);
     painter.drawImage(0, 0,
                       softShadow(QTransform::fromScale(scale, scale).map(ground), canvas.size(),
                                  QPointF(), qMax(1, qRound(4 * scale)), QColor(0, 0, 0, 140)));
 
     painter.save();
     painter.scale(scale, scale);
-    painter.translate(0, -carLift);
-    QLinearGradient silver(QPointF(0, 70), QPointF(0, sillY));
+    painter.translate(0, -kCarLift);
+    QLinearGradient silver(QPointF(0, 70), QPointF(0, kSillY));
     silver.setColorAt(0.00, QColor(252, 252, 253));
     silver.setColorAt(0.42, QColor(220, 224, 230));
     silver.setColorAt(0.54, QColor(166, 172, 184));
@@ -144,15 +144,15 @@ void drawDetailedCar(QPainter& painter, QImage& canvas, qreal scale) {
     painter.setBrush(QColor(214, 28, 28));
     painter.drawRoundedRect(QRectF(12.5, 103, 6, 8), 2, 2); // tail light
 
-    drawWheel(painter, rearWheel);
-    drawWheel(painter, frontWheel);
+    drawWheel(painter, kRearWheel);
+    drawWheel(painter, kFrontWheel);
     painter.restore();
 }
 
 // The caption as an outline fitted into `box`, as tall as the box, narrowed if it must be.
 QPainterPath captionPath(const QRectF& box) {
     QPainterPath text;
-    text.addText(0, 0, artworkFont(200), QString::fromLatin1(programIconCaption));
+    text.addText(0, 0, artworkFont(200), QString::fromLatin1(kProgramIconCaption));
     const QRectF bounds = text.boundingRect();
     const qreal scaleY = box.height() / bounds.height();
     const qreal scaleX = qMin(scaleY, box.width() / bounds.width());
@@ -163,11 +163,11 @@ QPainterPath captionPath(const QRectF& box) {
     return fit.map(text);
 }
 
-// Lettering hinted to the pixel grid, as large as fits `box`'s width, its Q's tail on the
+// Lettering hinted to the pixel kGrid, as large as fits `box`'s width, its Q's tail on the
 // box's bottom row: at small sizes outlines scaled to fit would blur.
 // Returns the top row of the capitals.
 int drawHintedCaption(QPainter& painter, const QRect& box) {
-    const QString caption = QString::fromLatin1(programIconCaption);
+    const QString caption = QString::fromLatin1(kProgramIconCaption);
     int pixelSize = box.height();
     while (pixelSize > 6 &&
            QFontMetrics(artworkFont(pixelSize)).tightBoundingRect(caption).width() > box.width())
@@ -183,11 +183,11 @@ int drawHintedCaption(QPainter& painter, const QRect& box) {
 }
 
 void drawDetailedIcon(QPainter& painter, QImage& canvas, int size) {
-    const qreal scale = size / grid;
+    const qreal scale = size / kGrid;
     drawDetailedCar(painter, canvas, scale);
 
     const QRectF captionBox(QPointF(20, 142) * scale, QPointF(236, 222) * scale);
-    if (size < smallestOutlinedCaptionSize) {
+    if (size < kSmallestOutlinedCaptionSize) {
         drawHintedCaption(painter, captionBox.toAlignedRect());
         return;
     }
@@ -241,7 +241,7 @@ void drawSmallIcon(QPainter& painter, int size) {
 
 // 16 pixels: no font stays readable that narrow, so the caption is drawn pixel by pixel, each
 // letter four pixels wide and seven high.
-constexpr std::array<const char*, 8> tinyCaptionRows = {
+constexpr std::array<const char*, 8> kTinyCaptionRows = {
     ".##..###..###.", "#..#.#..#.#..#", "#..#.#..#.#..#", "#..#.###..###.",
     "#.##.#.#..#..#", "#..#.#..#.#..#", ".##.##..#.###.", "...#..........",
 };
@@ -250,9 +250,9 @@ void drawTinyIcon(QPainter& painter) {
     drawCarSilhouette(painter, QRectF(0, 0, 16, 7));
     constexpr int left = 1;
     constexpr int top = 8;
-    for (std::size_t row = 0; row < tinyCaptionRows.size(); ++row) {
-        for (int column = 0; tinyCaptionRows[row][column] != '\0'; ++column) {
-            if (tinyCaptionRows[row][column] == '#')
+    for (std::size_t row = 0; row < kTinyCaptionRows.size(); ++row) {
+        for (int column = 0; kTinyCaptionRows[row][column] != '\0'; ++column) {
+            if (kTinyCaptionRows[row][column] == '#')
                 painter.fillRect(left + column, top + static_cast<int>(row), 1, 1, captionSolid);
         }
     }
@@ -265,9 +265,9 @@ QImage drawProgramIcon(int size) {
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (size >= smallestDetailedSize)
+    if (size >= kSmallestDetailedSize)
         drawDetailedIcon(painter, icon, size);
-    else if (size > tinySize)
+    else if (size > kTinySize)
         drawSmallIcon(painter, size);
     else
         drawTinyIcon(painter);

@@ -11,23 +11,23 @@
 namespace artwork {
 namespace {
 
-constexpr int titlePixelSize = 42;
+constexpr int kTitlePixelSize = 42;
 
 QPainterPath titleLettering() {
-    QFont font = artworkFont(titlePixelSize);
+    QFont font = artworkFont(kTitlePixelSize);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.0);
     QPainterPath path;
-    path.addText(0, 0, font, QString::fromLatin1(programTitle));
+    path.addText(0, 0, font, QString::fromLatin1(kProgramTitle));
     // Centre the lettering vertically in the title band, a little in from the banner's left.
     const QRectF bounds = path.boundingRect();
-    const qreal left = skinBannerArea.left() + 10 - bounds.left();
-    const qreal top = (skinBands[0].lastRow + 1 - bounds.height()) / 2.0 - bounds.top() - 1;
+    const qreal left = kSkinBannerArea.left() + 10 - bounds.left();
+    const qreal top = (kSkinBands[0].lastRow + 1 - bounds.height()) / 2.0 - bounds.top() - 1;
     return path.translated(left, top);
 }
 
 void drawBanner(QPainter& painter, QImage& skin, int scale) {
     const QPainterPath lettering = titleLettering();
-    painter.setClipRect(skinBannerArea);
+    painter.setClipRect(kSkinBannerArea);
 
     const QImage shadow =
         softShadow(lettering, skin.size(), QPointF(3.0, 3.5), 4, QColor(20, 22, 28, 230), scale);
@@ -49,8 +49,8 @@ void drawBanner(QPainter& painter, QImage& skin, int scale) {
 } // namespace
 
 QImage drawSkin(int scale) {
-    QImage skin = scaledCanvas(QSize(skinWidth, skinHeight), QImage::Format_RGB32, scale);
-    for (const SkinBand& band : skinBands) {
+    QImage skin = scaledCanvas(QSize(kSkinWidth, kSkinHeight), QImage::Format_RGB32, scale);
+    for (const SkinBand& band : kSkinBands) {
         for (int y = band.firstRow * scale; y < (band.lastRow + 1) * scale; ++y) {
             auto* row = reinterpret_cast<QRgb*>(skin.scanLine(y));
             std::fill(row, row + skin.width(), band.colour);

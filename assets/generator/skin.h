@@ -12,8 +12,8 @@
 namespace artwork {
 
 // One pixel wider than the window's client area; the last column is never seen.
-inline constexpr int skinWidth = 782;
-inline constexpr int skinHeight = 598;
+inline constexpr int kSkinWidth = 782;
+inline constexpr int kSkinHeight = 598;
 
 struct SkinBand {
     int firstRow;
@@ -23,7 +23,7 @@ struct SkinBand {
 
 // The controls of the window are placed on these bands, so their colours hold on every pixel
 // outside the banner.
-inline constexpr std::array<SkinBand, 4> skinBands = {{
+inline constexpr std::array<SkinBand, 4> kSkinBands = {{
     {0, 50, qRgb(128, 128, 128)}, // title band: minimise and close buttons, version label
     {51, 79, qRgb(0, 0, 0)},      // folder labels and folder buttons
     {80, 541, qRgb(82, 82, 82)},  // card columns and scroll bars
@@ -32,9 +32,9 @@ inline constexpr std::array<SkinBand, 4> skinBands = {{
 
 // Everything the banner draws stays inside this rectangle: within the title band and left of
 // the version label (x 394-440, y 27-43) and the title-band buttons (x 714-773, y 3-27).
-inline constexpr QRect skinBannerArea{6, 0, 380, 51};
+inline constexpr QRect kSkinBannerArea{6, 0, 380, 51};
 
-inline constexpr char programTitle[] = "Motorhall";
+inline constexpr char kProgramTitle[] = "Motorhall";
 
 QImage drawSkin(int scale = singleScale);
 

@@ -11,11 +11,11 @@
 namespace artwork {
 namespace {
 
-constexpr int sideMargin = 8;
-constexpr int largestPixelSize = 72;
+constexpr int kSideMargin = 8;
+constexpr int kLargestPixelSize = 72;
 
 // Both lines take the font's cap height apart from each other by this fraction of it.
-constexpr double lineGapRatio = 0.42;
+constexpr double kLineGapRatio = 0.42;
 
 int capHeight(const QFont& font) {
     return QFontMetrics(font).capHeight();
@@ -32,19 +32,19 @@ std::pair<QString, QString> linesOf(const WatermarkPicture& picture, const Lette
 
 bool linesFit(const QFont& font, const Lettering& lettering) {
     const QFontMetrics metrics(font);
-    for (const WatermarkPicture& picture : watermarkPictures) {
+    for (const WatermarkPicture& picture : kWatermarkPictures) {
         const auto [first, second] = linesOf(picture, lettering);
         for (const QString& line : {first, second}) {
-            if (metrics.horizontalAdvance(line) > watermarkWidth - 2 * sideMargin)
+            if (metrics.horizontalAdvance(line) > kWatermarkWidth - 2 * kSideMargin)
                 return false;
         }
     }
     const int height = capHeight(font);
-    return 2 * height + height * lineGapRatio <= watermarkHeight - 2 * sideMargin;
+    return 2 * height + height * kLineGapRatio <= kWatermarkHeight - 2 * kSideMargin;
 }
 
 QFont watermarkFont(const Lettering& lettering) {
-    int size = largestPixelSize;
+    int size = kLargestPixelSize;
     while (size > 8 && !linesFit(artworkFont(size), lettering))
         --size;
     return artworkFont(size);
@@ -60,27 +60,27 @@ QRgb watermarkBackground() {
 
 QImage drawWatermark(const WatermarkPicture& picture, const Lettering& lettering, int scale) {
     QImage image =
-        scaledCanvas(QSize(watermarkWidth, watermarkHeight), QImage::Format_RGB32, scale);
+        scaledCanvas(QSize(kWatermarkWidth, kWatermarkHeight), QImage::Format_RGB32, scale);
     image.fill(watermarkBackground());
 
     const QFont font = watermarkFont(lettering);
     const QFontMetrics metrics(font);
     const int cap = capHeight(font);
-    const int gap = static_cast<int>(cap * lineGapRatio);
+    const int gap = static_cast<int>(cap * kLineGapRatio);
     // Baselines: the block of two capital-height lines is centred vertically.
-    const int firstBaseline = (watermarkHeight - (2 * cap + gap)) / 2 + cap;
+    const int firstBaseline = (kWatermarkHeight - (2 * cap + gap)) / 2 + cap;
     const int secondBaseline = firstBaseline + cap + gap;
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
-    painter.setPen(QColor::fromRgb(watermarkLetterColour));
+    painter.setPen(QColor::fromRgb(kWatermarkLetterColour));
     const auto [first, second] = linesOf(picture, lettering);
     for (const auto& [line, baseline] :
          {std::pair{first, firstBaseline}, std::pair{second, secondBaseline}}) {
         // Centred on the ink, not on the advance, which carries the letters' side bearings.
         const QRect ink = metrics.tightBoundingRect(line);
-        const int left = (watermarkWidth - ink.width()) / 2 - ink.left();
+        const int left = (kWatermarkWidth - ink.width()) / 2 - ink.left();
         painter.drawText(left, baseline, line);
     }
     return image;

@@ -10,16 +10,16 @@
 
 namespace artwork {
 
-inline constexpr int watermarkWidth = 236;
-inline constexpr int watermarkHeight = 150;
-inline constexpr QRgb watermarkLetterColour = qRgb(198, 198, 198);
+inline constexpr int kWatermarkWidth = 236;
+inline constexpr int kWatermarkHeight = 150;
+inline constexpr QRgb kWatermarkLetterColour = qRgb(198, 198, 198);
 
 struct WatermarkPicture {
     const char* fileName;
     Word name; // the pane's name, its two lines parted by a line break
 };
 
-inline constexpr std::array<WatermarkPicture, 2> watermarkPictures = {{
+inline constexpr std::array<WatermarkPicture, 2> kWatermarkPictures = {{
     {"LocalFiles.gif", Word::LocalFiles},
     {"GarminFiles.gif", Word::GarminFiles},
 }};

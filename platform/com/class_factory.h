@@ -4,7 +4,7 @@
 // host holds one.
 #pragma once
 
-#include "com_object.h"
+#include "platform/com/com_object.h"
 
 #include <new>
 

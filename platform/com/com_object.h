@@ -6,8 +6,8 @@
 // Objects start with one reference, which the creator owns.
 #pragma once
 
-#include "interface_traits.h"
-#include "server_module.h"
+#include "platform/com/interface_traits.h"
+#include "platform/com/server_module.h"
 
 #include <atomic>
 #include <concepts>

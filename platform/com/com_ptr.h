@@ -1,7 +1,7 @@
 // Owning pointer to a component-model interface: releases its reference when it goes.
 #pragma once
 
-#include "interfaces.h"
+#include "platform/com/interfaces.h"
 
 #include <utility>
 

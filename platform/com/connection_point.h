@@ -3,8 +3,8 @@
 // through every sink's IDispatch::Invoke, synchronously and in the order the sinks were advised.
 #pragma once
 
-#include "com_object.h"
-#include "com_ptr.h"
+#include "platform/com/com_object.h"
+#include "platform/com/com_ptr.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "creation_error.h"
-#include "event_sink.h"
-#include "host.h"
+#include "platform/com/creation_error.h"
+#include "platform/com/event_sink.h"
+#include "platform/com/host.h"
 
 namespace com {
 

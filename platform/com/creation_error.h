@@ -1,7 +1,7 @@
 // Keeps the account of the last failed creation on this thread, for lastCreationError().
 #pragma once
 
-#include "com_types.h"
+#include "platform/com/com_types.h"
 
 namespace com {
 

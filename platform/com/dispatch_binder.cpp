@@ -1,4 +1,4 @@
-#include "dispatch_binder.h"
+#include "platform/com/dispatch_binder.h"
 
 namespace com {
 

@@ -2,7 +2,7 @@
 // a server's Invoke binds the call here and then only maps the member to its own code.
 #pragma once
 
-#include "type_library.h"
+#include "platform/com/type_library.h"
 
 #include <vector>
 

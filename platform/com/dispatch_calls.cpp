@@ -1,4 +1,4 @@
-#include "host.h"
+#include "platform/com/host.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "event_sink.h"
+#include "platform/com/event_sink.h"
 
 #include <exception>
 #include <QtGlobal>

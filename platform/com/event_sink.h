@@ -2,8 +2,8 @@
 // one outgoing interface and that hands each call to a function of the host.
 #pragma once
 
-#include "com_object.h"
-#include "host.h"
+#include "platform/com/com_object.h"
+#include "platform/com/host.h"
 
 namespace com {
 

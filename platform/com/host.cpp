@@ -1,8 +1,8 @@
-#include "host.h"
+#include "platform/com/host.h"
 
-#include "creation_error.h"
-#include "loaded_libraries.h"
-#include "registry.h"
+#include "platform/com/creation_error.h"
+#include "platform/com/loaded_libraries.h"
+#include "platform/com/registry.h"
 
 namespace com {
 

@@ -2,7 +2,7 @@
 // identifier, driving it by DISPID, sinking its events and placing its widget in a window.
 #pragma once
 
-#include "com_ptr.h"
+#include "platform/com/com_ptr.h"
 
 #include <functional>
 #include <memory>

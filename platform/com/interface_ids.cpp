@@ -1,4 +1,4 @@
-#include "interfaces.h"
+#include "platform/com/interfaces.h"
 
 namespace com {
 

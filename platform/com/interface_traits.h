@@ -3,7 +3,7 @@
 // A library that defines an interface of its own specialises InterfaceTraits for it.
 #pragma once
 
-#include "interfaces.h"
+#include "platform/com/interfaces.h"
 
 namespace com {
 

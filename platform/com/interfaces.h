@@ -2,7 +2,7 @@
 // with one reference and QueryInterface adds one. Identifiers are fixed once and never changed.
 #pragma once
 
-#include "com_types.h"
+#include "platform/com/com_types.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "loaded_libraries.h"
+#include "platform/com/loaded_libraries.h"
 
 #include <QFileInfo>
 

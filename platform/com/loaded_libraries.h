@@ -4,8 +4,8 @@
 // destructors that run late.
 #pragma once
 
-#include "server_exports.h"
-#include "shared_library.h"
+#include "platform/com/server_exports.h"
+#include "platform/com/shared_library.h"
 
 #include <map>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "registry.h"
+#include "platform/com/registry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "self_registration.h"
+#include "platform/com/self_registration.h"
 
-#include "server_exports.h"
-#include "server_registration.h"
-#include "shared_library.h"
+#include "platform/com/server_exports.h"
+#include "platform/com/server_registration.h"
+#include "platform/com/shared_library.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,7 @@
 // tests and set-up code that register a freshly built library.
 #pragma once
 
-#include "com_types.h"
+#include "platform/com/com_types.h"
 
 namespace com {
 

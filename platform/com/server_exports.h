@@ -2,7 +2,7 @@
 // names. The host and the registration tool resolve them with QLibrary.
 #pragma once
 
-#include "com_types.h"
+#include "platform/com/com_types.h"
 
 namespace com {
 

@@ -1,4 +1,4 @@
-#include "server_module.h"
+#include "platform/com/server_module.h"
 
 namespace com {
 

@@ -1,6 +1,6 @@
-#include "server_registration.h"
+#include "platform/com/server_registration.h"
 
-#include "registry.h"
+#include "platform/com/registry.h"
 
 #include <dlfcn.h>
 #include <QDir>

@@ -15,7 +15,7 @@
 //   \FLAGS, \HELPDIR
 #pragma once
 
-#include "type_library.h"
+#include "platform/com/type_library.h"
 
 #include <span>
 

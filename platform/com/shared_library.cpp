@@ -1,4 +1,4 @@
-#include "shared_library.h"
+#include "platform/com/shared_library.h"
 
 #include <dlfcn.h>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "type_library.h"
+#include "platform/com/type_library.h"
 
 namespace com {
 

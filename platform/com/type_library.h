@@ -3,7 +3,7 @@
 // against it, and DllRegisterServer records the identities it names.
 #pragma once
 
-#include "com_types.h"
+#include "platform/com/com_types.h"
 
 #include <span>
 

@@ -1,4 +1,4 @@
-#include "com_types.h"
+#include "platform/com/com_types.h"
 
 #include <cmath>
 #include <limits>

@@ -48,8 +48,8 @@ std::vector<Drive> assignDriveLetters(std::vector<MountedVolume> volumes,
         volumes.begin(), volumes.end(),
         [](const MountedVolume& a, const MountedVolume& b) { return a.mountPoint < b.mountPoint; });
     std::vector<Drive> table;
-    char letter = FirstLetter;
-    for (std::size_t i = 0; i < volumes.size() && letter <= LastLetter; ++i) {
+    char letter = kFirstLetter;
+    for (std::size_t i = 0; i < volumes.size() && letter <= kLastLetter; ++i) {
         // A mount point mounted over keeps one letter, for the volume on top (listed last), the
         // only one its path reaches.
         if (i + 1 < volumes.size() && volumes[i + 1].mountPoint == volumes[i].mountPoint)

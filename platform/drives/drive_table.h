@@ -23,8 +23,8 @@ struct Drive {
     bool ready = true;
 };
 
-constexpr char FirstLetter = 'D';
-constexpr char LastLetter = 'Z';
+constexpr char kFirstLetter = 'D';
+constexpr char kLastLetter = 'Z';
 
 // The folders below which removable media are mounted.
 QStringList removableMediaFolders();

@@ -9,9 +9,9 @@ namespace {
 using picture_bytes::u16;
 using picture_bytes::u32;
 
-constexpr std::uint64_t FileHeaderBytes = 14;
-constexpr std::uint32_t CoreHeaderBytes = 12; // BITMAPCOREHEADER: 16-bit sizes, 3-byte colours
-constexpr std::uint32_t InfoHeaderBytes = 40; // BITMAPINFOHEADER and the longer ones after it
+constexpr std::uint64_t kFileHeaderBytes = 14;
+constexpr std::uint32_t kCoreHeaderBytes = 12; // BITMAPCOREHEADER: 16-bit sizes, 3-byte colours
+constexpr std::uint32_t kInfoHeaderBytes = 40; // BITMAPINFOHEADER and the longer ones after it
 
 constexpr std::uint32_t BI_RGB = 0;
 constexpr std::uint32_t BI_RLE8 = 1;
@@ -30,19 +30,19 @@ struct Layout {
 };
 
 std::optional<Layout> readLayout(std::span<const std::uint8_t> file) {
-    const std::optional<std::uint32_t> headerBytes = u32(file, FileHeaderBytes);
-    if (!headerBytes || FileHeaderBytes + *headerBytes > file.size())
+    const std::optional<std::uint32_t> headerBytes = u32(file, kFileHeaderBytes);
+    if (!headerBytes || kFileHeaderBytes + *headerBytes > file.size())
         return std::nullopt;
     Layout layout;
     std::uint64_t colours = 0;
     std::uint64_t colourBytes = 4;
     std::uint64_t masks = 0;
-    if (*headerBytes == CoreHeaderBytes) {
+    if (*headerBytes == kCoreHeaderBytes) {
         layout.width = *u16(file, 18);
         layout.rows = *u16(file, 20);
         layout.bitCount = *u16(file, 24);
         colourBytes = 3;
-    } else if (*headerBytes >= InfoHeaderBytes) {
+    } else if (*headerBytes >= kInfoHeaderBytes) {
         layout.width = static_cast<std::int32_t>(*u32(file, 18));
         // A negative height is a top-down bitmap of as many rows.
         layout.rows =
@@ -52,9 +52,9 @@ std::optional<Layout> readLayout(std::span<const std::uint8_t> file) {
         layout.sizeImage = *u32(file, 34);
         colours = *u32(file, 46);
         // The colour masks follow a 40-byte header; the longer headers hold them.
-        if (*headerBytes == InfoHeaderBytes && layout.compression == BI_BITFIELDS)
+        if (*headerBytes == kInfoHeaderBytes && layout.compression == BI_BITFIELDS)
             masks = 12;
-        if (*headerBytes == InfoHeaderBytes && layout.compression == BI_ALPHABITFIELDS)
+        if (*headerBytes == kInfoHeaderBytes && layout.compression == BI_ALPHABITFIELDS)
             masks = 16;
     } else {
         return std::nullopt;
@@ -65,7 +65,7 @@ std::optional<Layout> readLayout(std::span<const std::uint8_t> file) {
         colours = 0;
     else if (colours == 0)
         colours = std::uint64_t{1} << layout.bitCount;
-    layout.tableEnd = FileHeaderBytes + *headerBytes + masks + colours * colourBytes;
+    layout.tableEnd = kFileHeaderBytes + *headerBytes + masks + colours * colourBytes;
     return layout;
 }
 

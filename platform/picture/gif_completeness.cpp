@@ -2,11 +2,11 @@
 
 namespace {
 
-constexpr std::uint8_t ExtensionIntroducer = 0x21;
-constexpr std::uint8_t ImageSeparator = 0x2C;
-constexpr std::uint64_t HeaderBytes = 6; // "GIF87a" or "GIF89a"
-constexpr std::uint64_t ScreenDescriptorBytes = 7;
-constexpr std::uint64_t ImageDescriptorBytes = 9; // after the separator
+constexpr std::uint8_t kExtensionIntroducer = 0x21;
+constexpr std::uint8_t kImageSeparator = 0x2C;
+constexpr std::uint64_t kHeaderBytes = 6; // "GIF87a" or "GIF89a"
+constexpr std::uint64_t kScreenDescriptorBytes = 7;
+constexpr std::uint64_t kImageDescriptorBytes = 9; // after the separator
 
 // The size of the colour table a descriptor's flags byte announces.
 std::uint64_t colourTableBytes(std::uint8_t flags) {
@@ -29,23 +29,23 @@ bool skipSubBlocks(std::span<const std::uint8_t> file, std::uint64_t& at) {
 } // namespace
 
 bool gifHoldsEveryPixel(std::span<const std::uint8_t> file) {
-    if (file.size() < HeaderBytes + ScreenDescriptorBytes)
+    if (file.size() < kHeaderBytes + kScreenDescriptorBytes)
         return false;
-    std::uint64_t at = HeaderBytes + ScreenDescriptorBytes;
-    at += colourTableBytes(file[HeaderBytes + 4]);
+    std::uint64_t at = kHeaderBytes + kScreenDescriptorBytes;
+    at += colourTableBytes(file[kHeaderBytes + 4]);
     for (;;) {
         if (at >= file.size())
             return false;
         const std::uint8_t block = file[at++];
-        if (block == ExtensionIntroducer) {
+        if (block == kExtensionIntroducer) {
             // Its label, then its data.
             ++at;
             if (!skipSubBlocks(file, at))
                 return false;
-        } else if (block == ImageSeparator) {
-            if (file.size() - at < ImageDescriptorBytes)
+        } else if (block == kImageSeparator) {
+            if (file.size() - at < kImageDescriptorBytes)
                 return false;
-            at += ImageDescriptorBytes + colourTableBytes(file[at + ImageDescriptorBytes - 1]);
+            at += kImageDescriptorBytes + colourTableBytes(file[at + kImageDescriptorBytes - 1]);
             // The code size, then the image data.
             ++at;
             return skipSubBlocks(file, at);

@@ -21,8 +21,8 @@ TEST_P(GetBaseNameTest, GivesTheNameWithoutFolderAndExtension) {
 }
 
 // Beyond the 255 characters that 8-bit positions could count.
-const QString LongFolder = QStringLiteral("/cars").repeated(80);
-const QString LongName = QStringLiteral("Long").repeated(70);
+const QString kLongFolder = QStringLiteral("/cars").repeated(80);
+const QString kLongName = QStringLiteral("Long").repeated(70);
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, GetBaseNameTest,
@@ -33,8 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BaseNameCase{"DotInFolderOnly", "/media/nav.drive/Garmin/Vehicle/Van", "Van"},
                       BaseNameCase{"ExtensionOnly", ".srf", ""},
                       BaseNameCase{"FolderOnly", "folder/", ""}, BaseNameCase{"Empty", "", ""},
-                      BaseNameCase{"LongFolder", LongFolder + "/Bus.srf", "Bus"},
-                      BaseNameCase{"LongName", "/cars/" + LongName + ".srf", LongName}),
+                      BaseNameCase{"LongFolder", kLongFolder + "/Bus.srf", "Bus"},
+                      BaseNameCase{"LongName", "/cars/" + kLongName + ".srf", kLongName}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "exfat_volume.h"
+#include "tests/app/exfat_volume.h"
 
 #include <array>
 #include <cerrno>
@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr long FuseMagic = 0x65735546;
-constexpr std::chrono::seconds Patience{10};
+constexpr long kFuseMagic = 0x65735546;
+constexpr std::chrono::seconds kPatience{10};
 
 // Runs a tool to its end; its output, or why it did not run, goes to `why` when it fails.
 bool run(const QString& program, const QStringList& arguments, QString* why,
@@ -24,7 +24,7 @@ bool run(const QString& program, const QStringList& arguments, QString* why,
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(static_cast<int>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(Patience).count()))) {
+            std::chrono::duration_cast<std::chrono::milliseconds>(kPatience).count()))) {
         *why = program + QStringLiteral(": ") + process.errorString();
         process.kill();
         process.waitForFinished();
@@ -44,7 +44,7 @@ bool run(const QString& program, const QStringList& arguments, QString* why,
 bool mountedThroughFuse(const QString& folder) {
     struct statfs volume {};
     return ::statfs(QFile::encodeName(folder).constData(), &volume) == 0 &&
-           volume.f_type == FuseMagic;
+           volume.f_type == kFuseMagic;
 }
 
 QString systemWords(const char* what) {
@@ -90,7 +90,7 @@ bool ExfatVolume::create(const QString& image, const QString& folder, QString* w
     }
     QByteArray attached;
     if (!run(QStringLiteral("mkfs.exfat"),
-             {QStringLiteral("-c"), QString::number(ClusterBytes), image}, why) ||
+             {QStringLiteral("-c"), QString::number(kClusterBytes), image}, why) ||
         !run(QStringLiteral("losetup"), {QStringLiteral("-f"), QStringLiteral("--show"), image},
              why, &attached))
         return false;
@@ -110,7 +110,7 @@ bool ExfatVolume::mount(QString* why) {
         driver_.reset();
         return false;
     }
-    const auto until = std::chrono::steady_clock::now() + Patience;
+    const auto until = std::chrono::steady_clock::now() + kPatience;
     while (!mountedThroughFuse(folder_)) {
         if (driver_->state() == QProcess::NotRunning || std::chrono::steady_clock::now() > until) {
             *why = QStringLiteral("mount.exfat-fuse did not mount ") + device_;
@@ -130,7 +130,7 @@ bool ExfatVolume::unmount(QString* why) {
     const QByteArray path = QFile::encodeName(folder_);
     bool unmounted = true;
     // Busy for a moment while the kernel still holds a file of the test open.
-    const auto until = std::chrono::steady_clock::now() + Patience;
+    const auto until = std::chrono::steady_clock::now() + kPatience;
     while (::umount2(path.constData(), 0) != 0) {
         if (errno != EBUSY || std::chrono::steady_clock::now() > until) {
             *why = systemWords("unmounting failed");
@@ -141,7 +141,7 @@ bool ExfatVolume::unmount(QString* why) {
         QThread::msleep(5);
     }
     if (!driver_->waitForFinished(static_cast<int>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(Patience).count()))) {
+            std::chrono::duration_cast<std::chrono::milliseconds>(kPatience).count()))) {
         *why = QStringLiteral("mount.exfat-fuse did not end");
         driver_->kill();
         driver_->waitForFinished();
@@ -158,10 +158,10 @@ bool ExfatVolume::writeScattered(const QString& name, const QByteArray& bytes, Q
         *why = QStringLiteral("cannot write on the volume");
         return false;
     }
-    const QByteArray filler(ClusterBytes, 'g');
-    for (qsizetype at = 0; at < bytes.size(); at += ClusterBytes) {
+    const QByteArray filler(kClusterBytes, 'g');
+    for (qsizetype at = 0; at < bytes.size(); at += kClusterBytes) {
         // Each piece goes to the driver at once, so it takes the next free cluster for it.
-        const QByteArray piece = bytes.mid(at, ClusterBytes);
+        const QByteArray piece = bytes.mid(at, kClusterBytes);
         if (file.write(piece) != piece.size() || !file.flush() ||
             gap.write(filler) != filler.size() || !gap.flush()) {
             *why = QStringLiteral("cannot write on the volume");

@@ -5,7 +5,7 @@
 // be made, create() says why, and EXFAT_VOLUME_OR_END ends the test with that reason.
 #pragma once
 
-#include "scratch_mount.h"
+#include "tests/app/scratch_mount.h"
 
 #include <memory>
 #include <QByteArray>
@@ -20,7 +20,7 @@ public:
     ExfatVolume(const ExfatVolume&) = delete;
     ExfatVolume& operator=(const ExfatVolume&) = delete;
 
-    // Makes an image file of 8 MiB with clusters of ClusterBytes at `image`, formats it, attaches
+    // Makes an image file of 8 MiB with clusters of kClusterBytes at `image`, formats it, attaches
     // it to a free loop device and mounts it over `folder`, which is created when missing. False
     // with the reason when any step fails.
     bool create(const QString& image, const QString& folder, QString* why);
@@ -42,7 +42,7 @@ public:
     const QString& folder() const { return folder_; }
     const QString& device() const { return device_; }
 
-    static constexpr int ClusterBytes = 4096;
+    static constexpr int kClusterBytes = 4096;
 
 private:
     QString image_;

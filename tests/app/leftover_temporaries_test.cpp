@@ -1,8 +1,8 @@
 // Which temporary files of an interrupted write a listing deletes: only ours, only regular files,
 // only those older than ten minutes.
 #include "app/leftover_temporaries.h"
-#include "file_bytes.h"
 #include "platform/files/replacement_file.h"
+#include "tests/app/file_bytes.h"
 
 #include <cerrno>
 #include <cstring>

@@ -2,8 +2,8 @@
 // directory's own order on a FAT or exFAT volume, told apart also behind a FUSE driver.
 #include "app/fat_volume.h"
 #include "app/listing_order.h"
-#include "exfat_volume.h"
-#include "file_bytes.h"
+#include "tests/app/exfat_volume.h"
+#include "tests/app/file_bytes.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

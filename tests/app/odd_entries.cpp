@@ -1,4 +1,4 @@
-#include "odd_entries.h"
+#include "tests/app/odd_entries.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "scratch_mount.h"
+#include "tests/app/scratch_mount.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,5 +1,5 @@
 #include "app/settings_file.h"
-#include "file_bytes.h"
+#include "tests/app/file_bytes.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,8 +1,8 @@
 // What a copy under a name would replace in a folder, on a file system that keeps letter case and
 // on an exFAT volume, which ignores it.
 #include "app/target_occupant.h"
-#include "exfat_volume.h"
-#include "file_bytes.h"
+#include "tests/app/exfat_volume.h"
+#include "tests/app/file_bytes.h"
 
 #include <gtest/gtest.h>
 #include <QFile>

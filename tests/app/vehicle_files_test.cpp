@@ -1,7 +1,7 @@
 #include "app/vehicle_files.h"
-#include "exfat_volume.h"
-#include "file_bytes.h"
-#include "odd_entries.h"
+#include "tests/app/exfat_volume.h"
+#include "tests/app/file_bytes.h"
+#include "tests/app/odd_entries.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -432,7 +432,7 @@ TEST_F(VehicleFilesTest, ASourceThatFailsToBeReadIsUnreadableAndLeavesTheTargetA
     ExfatVolume volume;
     EXFAT_VOLUME_OR_END(volume, path("card.img"), path("card"));
     QByteArray bytes = QByteArrayLiteral("A WORN CLUSTER");
-    bytes.resize(3 * ExfatVolume::ClusterBytes, 'w');
+    bytes.resize(3 * ExfatVolume::kClusterBytes, 'w');
     QString reason;
     ASSERT_TRUE(volume.writeScattered("Worn.srf", bytes, &reason)) << reason.toStdString();
     ASSERT_TRUE(volume.unmount(&reason)) << reason.toStdString();

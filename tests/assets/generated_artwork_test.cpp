@@ -39,7 +39,7 @@ struct FileCase {
     int height;
 };
 
-const FileCase fileCases[] = {
+const FileCase kFileCases[] = {
     {"Skin.bmp", Format::Bmp24, 782, 598},
     {"Garmin760.bmp", Format::Bmp24, 655, 421},
     {"MinButtonUp.bmp", Format::Bmp24, 25, 25},
@@ -110,7 +110,7 @@ TEST_P(GeneratedFileTest, HasItsExactFormatAndSize) {
     EXPECT_EQ(image.size(), QSize(c.width, c.height));
 }
 
-INSTANTIATE_TEST_SUITE_P(ImagesFolder, GeneratedFileTest, ::testing::ValuesIn(fileCases),
+INSTANTIATE_TEST_SUITE_P(ImagesFolder, GeneratedFileTest, ::testing::ValuesIn(kFileCases),
                          [](const auto& info) {
                              std::string name = info.param.name;
                              for (char& ch : name)
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(ImagesFolder, GeneratedFileTest, ::testing::ValuesIn(fi
                          });
 
 QRgb bandColourOfRow(int y) {
-    for (const artwork::SkinBand& band : artwork::skinBands)
+    for (const artwork::SkinBand& band : artwork::kSkinBands)
         if (y >= band.firstRow && y <= band.lastRow)
             return band.colour;
     ADD_FAILURE() << "row " << y << " belongs to no band";
@@ -145,14 +145,14 @@ TEST(Skin, EveryPixelOutsideTheBannerHasItsBandColour) {
     for (int y = 0; y < skin.height(); ++y) {
         const QRgb band = bandColourOfRow(y);
         for (int x = 0; x < skin.width(); ++x)
-            if (!artwork::skinBannerArea.contains(x, y) && skin.pixel(x, y) != band)
+            if (!artwork::kSkinBannerArea.contains(x, y) && skin.pixel(x, y) != band)
                 ++wrongPixels;
     }
     EXPECT_EQ(wrongPixels, 0);
 }
 
 TEST(Skin, BannerKeepsClearOfTheTitleBandControls) {
-    const QRect banner = artwork::skinBannerArea;
+    const QRect banner = artwork::kSkinBannerArea;
     EXPECT_GE(banner.top(), 0);
     EXPECT_LE(banner.bottom(), 50);
     EXPECT_FALSE(banner.intersects(QRect(394, 27, 47, 17))) << "version label";
@@ -164,8 +164,8 @@ TEST(Skin, BannerCarriesLightLetteringWithADarkShadow) {
         readPicture(QStringLiteral("Skin.bmp")).convertToFormat(QImage::Format_RGB32);
     int light = 0;
     int dark = 0;
-    for (int y = artwork::skinBannerArea.top(); y <= artwork::skinBannerArea.bottom(); ++y) {
-        for (int x = artwork::skinBannerArea.left(); x <= artwork::skinBannerArea.right(); ++x) {
+    for (int y = artwork::kSkinBannerArea.top(); y <= artwork::kSkinBannerArea.bottom(); ++y) {
+        for (int x = artwork::kSkinBannerArea.left(); x <= artwork::kSkinBannerArea.right(); ++x) {
             const QRgb pixel = skin.pixel(x, y);
             light += qGray(pixel) >= 230;
             dark += qGray(pixel) <= 70;
@@ -204,7 +204,7 @@ TEST(NavigatorScreen, TheRouteRunsUpThroughTheVehiclesSquareBetweenTheTwoBars) {
 }
 
 TEST(Watermarks, DecodeToTheDrawnPictureOnTheWindowColour) {
-    for (const artwork::WatermarkPicture& picture : artwork::watermarkPictures) {
+    for (const artwork::WatermarkPicture& picture : artwork::kWatermarkPictures) {
         SCOPED_TRACE(picture.fileName);
         const QImage decoded = readPicture(QString::fromLatin1(picture.fileName))
                                    .convertToFormat(QImage::Format_RGB32);
@@ -240,7 +240,7 @@ struct ButtonCase {
 };
 
 // The colour of the band or panel each button sits on.
-const ButtonCase buttonCases[] = {
+const ButtonCase kButtonCases[] = {
     {"MinButton", qRgb(128, 128, 128)}, {"XButton", qRgb(128, 128, 128)},
     {"GPSButton", qRgb(0, 0, 0)},       {"DirButton", qRgb(0, 0, 0)},
     {"RefreshButton", qRgb(0, 0, 0)},   {"RotateButton", qRgb(128, 128, 128)},
@@ -255,7 +255,7 @@ double meanBrightness(const QImage& image) {
 }
 
 TEST(Buttons, LightBlueRoundedOnTheirBandAndVisiblyPressedWhenDown) {
-    for (const ButtonCase& c : buttonCases) {
+    for (const ButtonCase& c : kButtonCases) {
         SCOPED_TRACE(c.stem);
         const QString stem = QString::fromLatin1(c.stem);
         const QImage up = readPicture(stem + "Up.bmp").convertToFormat(QImage::Format_RGB32);
@@ -278,11 +278,11 @@ TEST(Buttons, LightBlueRoundedOnTheirBandAndVisiblyPressedWhenDown) {
 }
 
 TEST(Buttons, EveryButtonHasPicturesOfItsOwn) {
-    for (std::size_t i = 0; i < std::size(buttonCases); ++i) {
-        for (std::size_t j = i + 1; j < std::size(buttonCases); ++j) {
-            const QImage a = readPicture(QString::fromLatin1(buttonCases[i].stem) + "Up.bmp");
-            const QImage b = readPicture(QString::fromLatin1(buttonCases[j].stem) + "Up.bmp");
-            EXPECT_NE(a, b) << buttonCases[i].stem << " and " << buttonCases[j].stem;
+    for (std::size_t i = 0; i < std::size(kButtonCases); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kButtonCases); ++j) {
+            const QImage a = readPicture(QString::fromLatin1(kButtonCases[i].stem) + "Up.bmp");
+            const QImage b = readPicture(QString::fromLatin1(kButtonCases[j].stem) + "Up.bmp");
+            EXPECT_NE(a, b) << kButtonCases[i].stem << " and " << kButtonCases[j].stem;
         }
     }
 }

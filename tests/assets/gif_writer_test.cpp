@@ -29,7 +29,7 @@ struct GifCase {
 
 // Each picture drives the LZW coder down a different road: no string at all, ever longer runs
 // through every code width, and noise that fills the code table again and again.
-const GifCase gifCases[] = {
+const GifCase kGifCases[] = {
     {"OnePixel", [] { return filled(1, 1, [](int, int) { return qRgb(200, 10, 30); }); }},
     {"OneColourRuns", [] { return filled(301, 199, [](int, int) { return grey(198); }); }},
     {"TwoColourStripes",
@@ -85,7 +85,7 @@ TEST_P(GifWriterTest, ReadsBackAsTheSamePixelsInAGif89aWithA256ColourPalette) {
     EXPECT_EQ(wrongPixels, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, GifWriterTest, ::testing::ValuesIn(gifCases),
+INSTANTIATE_TEST_SUITE_P(Pictures, GifWriterTest, ::testing::ValuesIn(kGifCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GifWriter, RefusesWhatOneGifImageCannotHold) {

@@ -145,9 +145,9 @@ TEST(HighDensityArtwork, ATwinIsTheSameDrawingAtTwiceTheResolutionNotAnEnlargeme
 TEST(HighDensityArtwork, TheSkinsTwinKeepsEveryBandOutsideTheBanner) {
     const QImage skin = readPicture(QStringLiteral("Skin@2x.bmp"));
     ASSERT_EQ(skin.size(), QSize(1564, 1196));
-    const QRect banner(artwork::skinBannerArea.topLeft() * 2, artwork::skinBannerArea.size() * 2);
+    const QRect banner(artwork::kSkinBannerArea.topLeft() * 2, artwork::kSkinBannerArea.size() * 2);
     int wrongPixels = 0;
-    for (const artwork::SkinBand& band : artwork::skinBands) {
+    for (const artwork::SkinBand& band : artwork::kSkinBands) {
         for (int y = band.firstRow * 2; y < (band.lastRow + 1) * 2; ++y)
             for (int x = 0; x < skin.width(); ++x)
                 wrongPixels += !banner.contains(x, y) && skin.pixel(x, y) != band.colour;
@@ -162,7 +162,7 @@ TEST(HighDensityArtwork, TheBackdropsTwinRunsTheRouteThroughTheDoubledVehicleSqu
         const auto routeMagenta = [](QRgb pixel) {
             return qRed(pixel) > 150 && qBlue(pixel) > 150 && qGreen(pixel) < 90;
         };
-        const QRect square(artwork::vehicleSquare.topLeft() * 2, artwork::vehicleSquare.size() * 2);
+        const QRect square(artwork::kVehicleSquare.topLeft() * 2, artwork::kVehicleSquare.size() * 2);
         const int middle = square.left() + square.width() / 2;
         for (int y = square.top(); y <= 733; ++y)
             EXPECT_TRUE(routeMagenta(screen.pixel(middle, y)))

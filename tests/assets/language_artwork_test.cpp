@@ -171,7 +171,7 @@ TEST(LanguageArtwork, ALanguagesPicturesAreDrawnFromItsWords) {
             const auto named = [&](const char* name) {
                 return language + '/' + artwork::scaledFileName(QString::fromLatin1(name), scale);
             };
-            for (const artwork::WatermarkPicture& picture : artwork::watermarkPictures) {
+            for (const artwork::WatermarkPicture& picture : artwork::kWatermarkPictures) {
                 const QImage file = readPicture(named(picture.fileName));
                 const QImage drawn = artwork::drawWatermark(picture, lettering, scale);
                 if (scale == artwork::singleScale) {
@@ -182,7 +182,7 @@ TEST(LanguageArtwork, ALanguagesPicturesAreDrawnFromItsWords) {
                     EXPECT_LE(meanDifference(file, drawn), 0.5) << picture.fileName;
                 }
             }
-            for (const artwork::ButtonPicture& button : artwork::buttonPictures) {
+            for (const artwork::ButtonPicture& button : artwork::kButtonPictures) {
                 if (!std::holds_alternative<Word>(button.face))
                     continue;
                 const QString stem = QString::fromLatin1(button.fileStem);
@@ -194,7 +194,7 @@ TEST(LanguageArtwork, ALanguagesPicturesAreDrawnFromItsWords) {
             const QImage screen = readPicture(named("Garmin760.bmp"));
             const QImage drawn = artwork::drawNavigatorScreen(lettering, scale)
                                      .convertToFormat(QImage::Format_RGB32);
-            for (const QRect bar : {artwork::topBar, artwork::bottomBar}) {
+            for (const QRect bar : {artwork::kTopBar, artwork::kBottomBar}) {
                 const QRect pixels(bar.topLeft() * scale, bar.size() * scale);
                 EXPECT_EQ(screen.copy(pixels), drawn.copy(pixels)) << bar.top();
             }

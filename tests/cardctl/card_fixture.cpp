@@ -1,4 +1,4 @@
-#include "card_fixture.h"
+#include "tests/cardctl/card_fixture.h"
 
 #include "platform/com/registry.h"
 #include "platform/com/self_registration.h"

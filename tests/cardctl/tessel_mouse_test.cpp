@@ -1,5 +1,5 @@
 // Mouse input on the card's six sources, raised to the host as the card's events.
-#include "card_fixture.h"
+#include "tests/cardctl/card_fixture.h"
 
 #include <QTest>
 

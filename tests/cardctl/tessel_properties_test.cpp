@@ -1,5 +1,5 @@
 // The card's automation interface, by DISPID and by direct call.
-#include "card_fixture.h"
+#include "tests/cardctl/card_fixture.h"
 
 using namespace com;
 using namespace tessel;

@@ -1,7 +1,7 @@
 // What the card shows: its background, the copied thumbnail, the selection frame, the text
 // lines and a loaded picture, checked by the pixels of its rendering.
-#include "card_fixture.h"
 #include "platform/gdi/gdi.h"
+#include "tests/cardctl/card_fixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The card library as a component server: its registration, its class factory and when it
 // may be unloaded.
-#include "card_fixture.h"
 #include "platform/com/registry.h"
 #include "platform/com/self_registration.h"
 #include "platform/com/server_exports.h"
 #include "platform/com/shared_library.h"
+#include "tests/cardctl/card_fixture.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The test server library: one control class, its class factory and the four entry points.
-#include "counter_contract.h"
 #include "platform/com/class_factory.h"
 #include "platform/com/connection_point.h"
 #include "platform/com/dispatch_binder.h"
 #include "platform/com/server_exports.h"
 #include "platform/com/server_registration.h"
+#include "tests/com/counter_contract.h"
 
 #include <QApplication>
 #include <QPointer>

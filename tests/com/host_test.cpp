@@ -1,10 +1,10 @@
 // The container side, against the test server library loaded through the registry.
-#include "counter_contract.h"
 #include "platform/com/host.h"
 #include "platform/com/registry.h"
 #include "platform/com/self_registration.h"
 #include "platform/com/server_exports.h"
 #include "platform/com/shared_library.h"
+#include "tests/com/counter_contract.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>

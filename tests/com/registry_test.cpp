@@ -1,7 +1,7 @@
 // The registry file and what a server's registration writes into it.
-#include "counter_contract.h"
 #include "platform/com/registry.h"
 #include "platform/com/self_registration.h"
+#include "tests/com/counter_contract.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "program_copy.h"
+#include "tests/e2e/program_copy.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Starts the built program as a user would, from a program folder of its own, and ends it the
 // way a session does, with a termination signal.
-#include "program_copy.h"
+#include "tests/e2e/program_copy.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

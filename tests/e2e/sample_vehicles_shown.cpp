@@ -4,7 +4,7 @@
 // Exit 0 once card 1 of both panes shows the first vehicle of FOLDER; 1 when that has not come
 // within a minute (the last screen saved to LAST-SCREEN.png when given); 2 when FOLDER holds no
 // vehicle or the display cannot be grabbed.
-#include "window_on_screen.h"
+#include "tests/e2e/window_on_screen.h"
 
 #include <cstdio>
 #include <QGuiApplication>

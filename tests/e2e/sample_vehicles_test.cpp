@@ -1,6 +1,6 @@
 // Starts the built program in a program folder of sample vehicles on a virtual X server and
 // looks at the screen: both panes show the vehicles, a thumbnail and the text of a card.
-#include "screen_program_test.h"
+#include "tests/e2e/screen_program_test.h"
 
 #include <QFile>
 

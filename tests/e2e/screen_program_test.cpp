@@ -1,6 +1,6 @@
-#include "screen_program_test.h"
+#include "tests/e2e/screen_program_test.h"
 
-#include "program_copy.h"
+#include "tests/e2e/program_copy.h"
 
 void ScreenProgramTest::SetUp() {
     ASSERT_TRUE(programFolder.isValid());

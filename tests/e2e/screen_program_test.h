@@ -2,7 +2,7 @@
 // virtual X server, the card library registered there and the program started on it.
 #pragma once
 
-#include "virtual_screen.h"
+#include "tests/e2e/virtual_screen.h"
 
 #include <gtest/gtest.h>
 #include <QImage>

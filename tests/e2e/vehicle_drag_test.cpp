@@ -1,7 +1,7 @@
 // Drags a card of the built program with the mouse on a virtual X server: a sample vehicle of
 // the Files pane dropped on the Garmin pane lands in the navigator's folder, whole, and the Garmin
 // pane's first card shows it.
-#include "screen_program_test.h"
+#include "tests/e2e/screen_program_test.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Previews a sample vehicle in the built program on a virtual X server, as a user does: a right
 // click on a card, "Preview Vehicle", the vehicle standing on the navigator's screen, and Rotate
 // turning it.
-#include "screen_program_test.h"
 #include "surface/alpha_surface.h"
+#include "tests/e2e/screen_program_test.h"
 
 #include <algorithm>
 #include <QFile>

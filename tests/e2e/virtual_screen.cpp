@@ -1,4 +1,4 @@
-#include "virtual_screen.h"
+#include "tests/e2e/virtual_screen.h"
 
 #include <QStandardPaths>
 #include <utility>

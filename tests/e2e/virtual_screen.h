@@ -2,7 +2,7 @@
 // sends a program to it and grabbing what it shows.
 #pragma once
 
-#include "window_on_screen.h"
+#include "tests/e2e/window_on_screen.h"
 
 #include <QImage>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "window_on_screen.h"
+#include "tests/e2e/window_on_screen.h"
 
 #include "surface/alpha_surface.h"
 

@@ -16,7 +16,7 @@
 namespace {
 
 // Larger surfaces only run the same loops over more memory: they would slow the search down.
-constexpr std::int64_t maxSurfacePixels = std::int64_t{1} << 18;
+constexpr std::int64_t kMaxSurfacePixels = std::int64_t{1} << 18;
 
 // A file beside the fuzzer's other temporary files, removed again when the fuzzer exits.
 const char* scratchPath() {
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::int64_t{read.file.image3d.height} + read.file.image2d.height;
         pixels = width * height;
         // Surfaces beyond the vehicle limit cost nothing: they are refused unmade.
-        if (pixels > maxSurfacePixels && pixels <= srf::MaxVehicleSurfacePixels)
+        if (pixels > kMaxSurfacePixels && pixels <= srf::MaxVehicleSurfacePixels)
             return -1;
     }
 

@@ -58,8 +58,8 @@ struct Kind {
     std::uint32_t gap = 0; // bytes between the colour table and the pixels
 };
 
-constexpr int Width = 5;
-constexpr int Height = 3;
+constexpr int kWidth = 5;
+constexpr int kHeight = 3;
 
 // The colours the pixels use, and the entries of the table: the short header has no count of
 // them, so its table has one for every value a pixel can have.
@@ -74,24 +74,24 @@ int tableEntriesOf(const Kind& kind) {
 Bytes pixelData(const Kind& kind) {
     Bytes data;
     const int colours = coloursOf(kind);
-    for (int row = 0; row < Height; ++row) {
-        const int y = kind.topDown ? row : Height - 1 - row;
+    for (int row = 0; row < kHeight; ++row) {
+        const int y = kind.topDown ? row : kHeight - 1 - row;
         if (kind.compression == BI_RLE8 || kind.compression == BI_RLE4) {
             // One run of one pixel each; RLE4 takes the pixel from the high nibble.
-            for (int x = 0; x < Width; ++x) {
+            for (int x = 0; x < kWidth; ++x) {
                 const int index = indexAt(x, y, colours);
                 data.push_back(1);
                 data.push_back(
                     static_cast<std::uint8_t>(kind.compression == BI_RLE4 ? index << 4 : index));
             }
             data.push_back(0);
-            data.push_back(row == Height - 1 ? 1 : 0);
+            data.push_back(row == kHeight - 1 ? 1 : 0);
             continue;
         }
         const std::size_t start = data.size();
         std::uint32_t bits = 0;
         int filled = 0;
-        for (int x = 0; x < Width; ++x) {
+        for (int x = 0; x < kWidth; ++x) {
             const QRgb c = directColour(x, y);
             if (kind.bitCount <= 8) {
                 bits = bits << kind.bitCount | static_cast<std::uint32_t>(indexAt(x, y, colours));
@@ -142,13 +142,13 @@ Bytes bitmapFile(const Kind& kind, const Bytes& pixels) {
     const bool bitfields = kind.compression == BI_BITFIELDS;
     const std::uint32_t masks[] = {0xF800, 0x07E0, 0x001F};
     if (kind.headerBytes == 12) {
-        put16(file, Width);
-        put16(file, Height);
+        put16(file, kWidth);
+        put16(file, kHeight);
         put16(file, 1);
         put16(file, kind.bitCount);
     } else {
-        put32(file, Width);
-        put32(file, static_cast<std::uint32_t>(kind.topDown ? -Height : Height));
+        put32(file, kWidth);
+        put32(file, static_cast<std::uint32_t>(kind.topDown ? -kHeight : kHeight));
         put16(file, 1);
         put16(file, kind.bitCount);
         put32(file, kind.compression);
@@ -183,7 +183,7 @@ Bytes bitmapFile(const Kind& kind, const Bytes& pixels) {
     return file;
 }
 
-const Kind Kinds[] = {
+const Kind kKinds[] = {
     {"Core8", 12, 8, BI_RGB},
     {"Core24", 12, 24, BI_RGB},
     {"Info1", 40, 1, BI_RGB},
@@ -218,9 +218,9 @@ protected:
 TEST_P(BitmapKindTest, WholeItReadsWithEveryPixelAsWritten) {
     const Kind& kind = GetParam();
     const QImage image = read(bitmapFile(kind, pixelData(kind)));
-    ASSERT_EQ(image.size(), QSize(Width, Height));
-    for (int y = 0; y < Height; ++y)
-        for (int x = 0; x < Width; ++x)
+    ASSERT_EQ(image.size(), QSize(kWidth, kHeight));
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
             EXPECT_TRUE(showsWritten(kind, image.pixel(x, y), x, y)) << x << "," << y;
 }
 
@@ -238,7 +238,7 @@ TEST_P(BitmapKindTest, CutShortAnywhereItIsUnreadable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, BitmapKindTest, ::testing::ValuesIn(Kinds),
+INSTANTIATE_TEST_SUITE_P(Layouts, BitmapKindTest, ::testing::ValuesIn(kKinds),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Run-length data that is complete as a file but leaves pixels unset: the reader would show
@@ -285,7 +285,7 @@ TEST(RunLengthBitmap, DataThatLeavesPixelsUnsetIsUnreadable) {
             .write(reinterpret_cast<const char*>(file.data()),
                    static_cast<std::streamsize>(file.size()));
         const QImage image = ReadPictureFile(path);
-        EXPECT_EQ(image.size(), c.whole ? QSize(Width, Height) : QSize(0, 0));
+        EXPECT_EQ(image.size(), c.whole ? QSize(kWidth, kHeight) : QSize(0, 0));
     }
     // Data the header says is longer than what the file holds.
     Bytes file = bitmapFile(rle8, whole);

@@ -1,4 +1,4 @@
-#include "srf_writer.h"
+#include "tests/support/srf_writer.h"
 
 #include <fstream>
 #include <stdexcept>

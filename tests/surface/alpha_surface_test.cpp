@@ -166,7 +166,7 @@ struct CopyCase {
     int dx, dy, width, height, sx, sy;
 };
 
-constexpr CopyCase paintCases[] = {
+constexpr CopyCase kPaintCases[] = {
     {"whole surface", 1, 1, -1, -1, 0, 0},        {"inner rectangle", 0, 0, 2, 1, 2, 1},
     {"clipped by the surface", 3, 2, 5, 5, 1, 1}, {"clipped by the canvas", 4, 3, -1, -1, 0, 0},
     {"negative height only", 0, 0, 2, -1, 0, 0},  {"nothing", 0, 0, 0, 3, 0, 0},
@@ -184,7 +184,7 @@ Bgra expectedAfterPaint(const CopyCase& c, int x, int y, Bgra background) {
 TEST(AlphaSurface, PaintPictureCopiesTheRectangleWithOrWithoutDrawDib) {
     const Bgra background = {9, 9, 9, 9};
     for (const bool drawDib : {false, true}) {
-        for (const CopyCase& c : paintCases) {
+        for (const CopyCase& c : kPaintCases) {
             cAlphaSurface surface;
             ASSERT_TRUE(surface.Create(4, 3));
             surface.UseDrawDib(drawDib);

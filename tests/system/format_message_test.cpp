@@ -10,19 +10,19 @@ namespace {
 
 using namespace winsys;
 
-constexpr DWORD fromSystem = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+constexpr DWORD kFromSystem = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
 
 TEST(FormatMessage, NeedsRoomForTheTextAndItsTerminator) {
     const std::string text = "Access is denied.\r\n";
     const DWORD exact = static_cast<DWORD>(text.size() + 1);
     char buffer[64];
     std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(FormatMessageA(fromSystem, nullptr, ERROR_ACCESS_DENIED, 0, buffer, exact, nullptr),
+    EXPECT_EQ(FormatMessageA(kFromSystem, nullptr, ERROR_ACCESS_DENIED, 0, buffer, exact, nullptr),
               text.size());
     EXPECT_EQ(std::string(buffer), text);
     std::memset(buffer, 'x', sizeof buffer);
     EXPECT_EQ(
-        FormatMessageA(fromSystem, nullptr, ERROR_ACCESS_DENIED, 0, buffer, exact - 1, nullptr),
+        FormatMessageA(kFromSystem, nullptr, ERROR_ACCESS_DENIED, 0, buffer, exact - 1, nullptr),
         0u);
     EXPECT_EQ(buffer[0], 'x') << "nothing is stored when the text does not fit";
 }
@@ -32,8 +32,8 @@ TEST(FormatMessage, AnswersOnlyForTheSystemTable) {
     EXPECT_EQ(FormatMessageA(FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_FILE_NOT_FOUND, 0,
                              buffer, sizeof buffer, nullptr),
               0u);
-    EXPECT_EQ(FormatMessageA(fromSystem, nullptr, 12345, 0, buffer, sizeof buffer, nullptr), 0u);
-    EXPECT_EQ(FormatMessageA(fromSystem, nullptr, ERROR_FILE_NOT_FOUND, 0, nullptr, 256, nullptr),
+    EXPECT_EQ(FormatMessageA(kFromSystem, nullptr, 12345, 0, buffer, sizeof buffer, nullptr), 0u);
+    EXPECT_EQ(FormatMessageA(kFromSystem, nullptr, ERROR_FILE_NOT_FOUND, 0, nullptr, 256, nullptr),
               0u);
 }
 
@@ -55,7 +55,7 @@ TEST(FormatMessage, EveryFileErrorHasItsWindowsText) {
     for (const auto& [code, text] : cases) {
         char buffer[256];
         const DWORD n =
-            FormatMessageA(fromSystem, nullptr, code, 0, buffer, sizeof buffer, nullptr);
+            FormatMessageA(kFromSystem, nullptr, code, 0, buffer, sizeof buffer, nullptr);
         EXPECT_EQ(std::string(buffer, n), text) << code;
     }
 }
@@ -80,7 +80,7 @@ TEST(Win32Error, ErrnoValuesMapToTheWindowsCodesOfTheSameFailure) {
     for (const auto& [errnoValue, code] : cases) {
         EXPECT_EQ(win32ErrorFromErrno(errnoValue), code) << std::strerror(errnoValue);
         char buffer[256];
-        EXPECT_NE(FormatMessageA(fromSystem, nullptr, code, 0, buffer, sizeof buffer, nullptr), 0u)
+        EXPECT_NE(FormatMessageA(kFromSystem, nullptr, code, 0, buffer, sizeof buffer, nullptr), 0u)
             << "no text for " << code;
     }
 }

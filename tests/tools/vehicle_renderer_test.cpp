@@ -7,16 +7,16 @@ using namespace srftool;
 
 namespace {
 
-constexpr Material red{255, 0, 0, 0, 1};
-constexpr Material blue{0, 0, 255, 0, 1};
-constexpr Material grey{120, 120, 120, 0, 1};
+constexpr Material kRed{255, 0, 0, 0, 1};
+constexpr Material kBlue{0, 0, 255, 0, 1};
+constexpr Material kGrey{120, 120, 120, 0, 1};
 
 // A slab with a red block on its front end and a blue one on its rear end.
 Mesh markedSlab() {
     Mesh mesh;
-    mesh.addBox({-0.8, -2.0, 0.3}, {0.8, 2.0, 1.2}, 0.05, grey);
-    mesh.addBox({-0.5, 1.5, 1.2}, {0.5, 2.0, 1.5}, 0, red);
-    mesh.addBox({-0.5, -2.0, 1.2}, {0.5, -1.5, 1.5}, 0, blue);
+    mesh.addBox({-0.8, -2.0, 0.3}, {0.8, 2.0, 1.2}, 0.05, kGrey);
+    mesh.addBox({-0.5, 1.5, 1.2}, {0.5, 2.0, 1.5}, 0, kRed);
+    mesh.addBox({-0.5, -2.0, 1.2}, {0.5, -1.5, 1.5}, 0, kBlue);
     return mesh;
 }
 
@@ -72,7 +72,7 @@ TEST(VehicleRenderer, TurnsClockwiseSeenFromAboveWithFrameZeroPointingAway) {
 
 TEST(VehicleRenderer, KeepsEveryHeadingInsideTheFrameAndTurnsOnTheSpot) {
     Mesh box;
-    box.addBox({-0.9, -2.2, 0.0}, {0.9, 2.2, 1.4}, 0.1, grey);
+    box.addBox({-0.9, -2.2, 0.0}, {0.9, 2.2, 1.4}, 0.1, kGrey);
     const VehicleRenderer renderer(std::move(box));
     double firstX = 0, firstY = 0;
     for (int k = 0; k < 36; ++k) {

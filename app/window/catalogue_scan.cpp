@@ -1,0 +1,128 @@
+// The catalogue scan: every listed vehicle read once into its record and its thumbnail cell.
+#include "app/hourglass_cursor.h"
+#include "app/mod_main.h"
+#include "app/thumbnail_cell.h"
+#include "app/toolkit/screen.h"
+#include "app/vehicle_files.h"
+#include "app/vehicle_text.h"
+#include "app/window/frm_main.h"
+
+#include <QFile>
+
+namespace {
+
+// The file's last change; invalid when the file is gone, cannot be dated or is no vehicle file
+// any more (a pipe or a device put in its place is never opened).
+QDateTime lastChange(const QString& path) {
+    const std::optional<FileStamp> stamp = vehicleFileStamp(path);
+    if (!stamp)
+        return QDateTime();
+    return QDateTime::fromMSecsSinceEpoch(stamp->seconds * 1000 + stamp->nanoseconds / 1000000);
+}
+
+} // namespace
+
+void frmMain::RefreshPane(std::uint8_t pane) {
+    ListVehicleFiles(pane);
+    ScanCatalogue(pane);
+    if (closed())
+        return;
+    LayoutCards(pane);
+}
+
+void frmMain::ScanCatalogue(std::uint8_t paneByte) {
+    scanListedVehicles(paneByte);
+    // Said once the scan is over and its busy cursor gone, whichever way it ended.
+    const Pane pane = paneOf(paneByte);
+    QStringList& passedOver = unreadable_[pane.byte];
+    if (passedOver.isEmpty())
+        return;
+    const QString text = QStringLiteral("These files in ") + pane.folder +
+                         QStringLiteral(" could not be read and are not shown:\r\n") +
+                         passedOver.join(QStringLiteral("\r\n"));
+    passedOver.clear();
+    tellFailure(QStringLiteral("Vehicle Unreadable"), text);
+}
+
+void frmMain::scanListedVehicles(std::uint8_t paneByte) {
+    const cHourglassCursor busy;
+    const Pane pane = paneOf(paneByte);
+    // Only a key pressed while this scan runs cancels it, not one pressed at any time before.
+    state.keyPressed = 0;
+    if (pane.count == 0)
+        return;
+    if (pane.ready && pane.strip)
+        pane.strip->Destroy();
+    const std::int32_t listed = std::min(pane.count, kCatalogueCapacity);
+    pane.ready = 0;
+    // Fixed for the whole scan: the folder the listing read.
+    const QString folder = pane.folder;
+    const QString readFrom = pane.byte == kGarminPane ? workingFolder() : folder;
+
+    if (!pane.strip)
+        pane.strip = std::make_unique<cAlphaSurface>();
+    pane.strip->Create(kStripWidth, kStripHeight);
+    // Row 0 and column 0 keep the new surface's zero bytes.
+    FillRectangle(pane.strip->hDC(), 1, 1, kStripWidth, kStripHeight, kWhite);
+    toolkit::DoEvents();
+    if (closed())
+        return;
+    ShowMessage(pane.byte, QString(), QString());
+    if (closed())
+        return;
+
+    // Vehicles whose file is gone by the time the scan reaches them are left out; the others
+    // close up, so entry k and cell k always belong to the k + 1-th vehicle that was read.
+    std::int32_t kept = 0;
+    for (std::int32_t i = 1; i <= listed; ++i) {
+        if (state.keyPressed != 0) {
+            pane.count = 0;
+            state.keyPressed = 0;
+            fraMessage->setVisible(false);
+            return;
+        }
+        toolkit::DoEvents();
+        // The strip is released by the close request; nothing may touch it after that.
+        if (closed())
+            return;
+        lblMessage1->setCaption(QStringLiteral("Loading ") + formatNumber(i) +
+                                QStringLiteral(" of ") + formatNumber(listed));
+        const QString name = pane.catalogue[i - 1].FileName;
+        const QDateTime changed = lastChange(folder + QLatin1Char('/') + name);
+        if (!changed.isValid())
+            continue;
+        VehicleRecord& record = pane.catalogue[kept];
+        record.FileName = name;
+        record.FileDate = fileDateText(changed);
+        lblMessage2->setCaption(GetBaseName(name));
+        fraMessage->Refresh();
+
+        cAlphaSurface vehicle;
+        // A file the reader cannot read leaves the fresh surface's empty type and zero sizes.
+        record.Loaded =
+            vehicle.CreateFromGarminSRF(
+                QFile::encodeName(readFrom + QLatin1Char('/') + name).toStdString()) != 0;
+        record.SRFType = srfTypeText(vehicle.SRFType());
+        record.Size3D = sizeText(vehicle.Width3D(), vehicle.Height3D());
+        record.Size2D = sizeText(vehicle.Width2D(), vehicle.Height2D());
+        record.StripX = kept * kStripCellSize;
+        const ThumbnailBlock block =
+            thumbnailBlock(record.StripX, vehicle.Width3D(), vehicle.Height3D());
+        // The first frame is the block at the top left of the decoded vehicle.
+        if (block.width > 0 && block.height > 0)
+            vehicle.AlphaPaintPicture(pane.strip->hDC(), block.x, block.y, block.width,
+                                      block.height, block.sourceX, block.sourceY, 255);
+        ++kept;
+        if (kept >= 2 && kept <= 4)
+            PlaceCard(pane.byte, kept);
+        vehicle.Destroy();
+    }
+    pane.count = kept;
+    fraMessage->setVisible(false);
+    pane.ready = 1;
+    // With the ready flag set, a change of Value raised here lays the pane out.
+    pane.scroll->setMax(scrollMaximum(pane.count));
+    pane.scroll->setMin(1);
+    pane.scroll->setValue(1);
+    pane.cardsLoaded = pane.count;
+}

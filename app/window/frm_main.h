@@ -1,0 +1,264 @@
+// The main window: a borderless, skinned form with two panes of cards, Files (the local folder,
+// pane 0) on the left and Garmin (the navigator's folder, pane 1) on the right. The controls are
+// public members under their established names, as the window's parts address them. The members
+// stand under the name of the file of this folder that defines them.
+#pragma once
+
+#include "app/state_folders.h"
+#include "app/toolkit/card_array.h"
+#include "app/toolkit/form_window.h"
+#include "app/toolkit/frame.h"
+#include "app/toolkit/image_control.h"
+#include "app/toolkit/label.h"
+#include "app/toolkit/picture_box.h"
+#include "app/toolkit/popup_menu.h"
+#include "app/toolkit/shape.h"
+#include "app/toolkit/timer.h"
+#include "app/toolkit/vscroll_bar.h"
+#include "app/window/form_state.h"
+#include "app/window/pane.h"
+#include "platform/drives/drive_table.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <QString>
+#include <QStringList>
+
+namespace toolkit {
+class AutomaticDrag;
+struct DragSource;
+} // namespace toolkit
+
+class frmMain {
+public:
+    // frm_main.cpp: creation, the pane mapping and the form's own events.
+
+    // Creates the window with every control and element 1 of both card arrays. Null, with a
+    // message that says what failed and how to mend it, when the card class cannot be created.
+    static std::unique_ptr<frmMain> create(const QString& programFolder, QString* error);
+    ~frmMain();
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    // Loads the window (once) and shows it.
+    void Show();
+    // Raises the close request; the window closes whatever happens in it.
+    void Unload();
+    toolkit::FormWindow* window() const { return window_.get(); }
+    const QString& programFolder() const { return programFolder_; }
+    // Where "init.ini" and the working folder are, decided when the window was made.
+    const StateFolders& stateFolders() const { return stateFolders_; }
+    // The controls and fields of pane 0 (Files) or any other value (Garmin).
+    Pane paneOf(std::uint8_t pane);
+    // The window's working folder "temp", where the state folders put it: in the program folder
+    // or in the user's cache folder.
+    QString workingFolder() const;
+    // Whether the window was closed; long work that yields stops when it was.
+    bool closed() const;
+    // The window's events, public so that the event wiring and tests raise the same code.
+    void formLoad();
+    void formActivate();
+    void formKeyDown(int keyCode, int shift);
+    void formQueryUnload();
+
+    // message_overlay.cpp
+
+    // Shows the message overlay centred on a pane's card column (0 Files, 1 Garmin, any other
+    // value where it was), yields once and repaints it. The caller hides it when done.
+    void ShowMessage(std::uint8_t pane, const QString& line1, const QString& line2);
+
+    // catalogue_listing.cpp
+
+    // Lists the pane's "*.srf" vehicle files into its catalogue, passing over what is no vehicle
+    // file: sorted by upper-cased names, but in the directory's own order on a FAT or exFAT
+    // volume (a navigator's card). It first deletes the temporary files of interrupted writes
+    // older than ten minutes from the pane's folder and the working folder. For the Garmin pane
+    // each is also copied into the working folder, unless a copy of the same size and last change
+    // is there already; a copy yields as it goes and stops when the window closes. A navigator file
+    // that cannot be read is passed over and named by the scan that follows; any other failure
+    // leaves the pane's count at 0.
+    void ListVehicleFiles(std::uint8_t pane);
+
+    // catalogue_scan.cpp
+
+    // Reads every listed vehicle once: its record, its thumbnail in the pane's strip, the cards it
+    // needs, the scroll range. A key pressed during the scan cancels it. When it ends, one box
+    // ("Vehicle Unreadable") names the files the listing could not read.
+    void ScanCatalogue(std::uint8_t pane);
+    // ListVehicleFiles, ScanCatalogue and LayoutCards of one pane; stops when the window closes
+    // while it yields.
+    void RefreshPane(std::uint8_t pane);
+
+    // card_panes.cpp
+
+    // Shows the vehicles from the scroll position on, on cards 1 to 4, and hides the rest.
+    void LayoutCards(std::uint8_t pane);
+    // Creates card n of the pane (one that exists already is kept) and places it in the pane's
+    // column: 3 pixels right of the column's left edge, n - 1 card heights below its top.
+    void PlaceCard(std::uint8_t pane, int n);
+    // Events of both panes' cards and scroll bars, with the pane they belong to.
+    void TesselMouseDown(std::uint8_t pane, int index, int button, int shift, float x, float y);
+    void TesselClick(std::uint8_t pane, int index);
+    void VScrollChange(std::uint8_t pane);
+    void VScrollScroll(std::uint8_t pane);
+
+    // vehicle_copy.cpp
+
+    // Where a card dragged from the other pane arrives: the vehicle it shows is copied into this
+    // pane's folder with its modification time, after a question when something of that name is
+    // there already (on a card that ignores letter case, under any spelling; the entry that names
+    // it takes the vehicle's place). A file the scan could not read goes onto the navigator only
+    // after a question whose default is No. A pane of a hundred vehicles refuses a new one, and a
+    // copy that fails (a read-only target among them) leaves this pane as it was; each says why.
+    void CopyVehicleToGarmin(const toolkit::DragSource& source);
+    void CopyVehicleFromGarmin(const toolkit::DragSource& source);
+    // Whether a copy or a deletion runs; another one is refused until it ends.
+    bool fileWorkRunning() const { return fileWorkRunning_; }
+
+    // vehicle_delete.cpp
+
+    // "Delete Vehicle": removes the selected vehicle's file after a question, then its record and
+    // its thumbnail. A deletion that fails keeps the vehicle and says why.
+    void mnuDeleteVehicleClick();
+
+    // device_search.cpp
+
+    // Probes the drives D to Z for the navigator's vehicle folder. The first that holds it becomes
+    // the Garmin pane's folder, which is then listed, scanned and laid out; without one nothing
+    // changes.
+    void FindGarmin();
+    // The drives the search probes: the system's mounted volumes unless a test gives its own.
+    void setDriveTable(std::unique_ptr<drives::DriveTable> table);
+
+    // folder_choice.cpp
+
+    // Runs the folder dialog for a pane, opened at the pane's folder (or the program folder). True
+    // when a folder was chosen and set; choosing the folder already set counts.
+    bool ChooseDirectory(std::uint8_t pane);
+
+    // window_shell.cpp: the form's own mouse event and its skinned buttons.
+    void formMouseDown(int button, int shift, float x, float y);
+    void imgMinMouseDown(int button, int shift, float x, float y);
+    void imgXMouseDown(int button, int shift, float x, float y);
+    void imgXMouseUp(int button, int shift, float x, float y);
+    void imgFindGarminMouseDown(int button, int shift, float x, float y);
+    void imgChangeDirMouseDown(int button, int shift, float x, float y);
+    void imgChangeGarminMouseDown(int button, int shift, float x, float y);
+    void imgRefreshFilesMouseDown(int button, int shift, float x, float y);
+    void imgRefreshFilesMouseUp(int button, int shift, float x, float y);
+    void imgRefreshGarminMouseDown(int button, int shift, float x, float y);
+    void imgRefreshGarminMouseUp(int button, int shift, float x, float y);
+
+    // vehicle_preview.cpp: the vehicle of a file on the navigator's screen, turning on request.
+
+    // Opens the preview, or shows another vehicle in the open one, from the SRF file at path.
+    void LoadPreview(const QString& path);
+    // Restores the backdrop under the vehicle, paints frame previewFrame over it and shows the
+    // canvas in Plotter.
+    void PaintPreviewFrame();
+    // Shows the block of the surface from (x + 1, y + 1) at (0, 0) of the box, as much as the box
+    // can show, as its persistent picture.
+    void ShowSurface(toolkit::PictureBox* box, const cAlphaSurface& surface, std::int32_t x,
+                     std::int32_t y, std::int32_t width, std::int32_t height);
+    void mnuPreviewClick();
+    void Timer1Timer();
+    void imgRotateMouseDown(int button, int shift, float x, float y);
+    void imgXPreviewMouseDown(int button, int shift, float x, float y);
+
+    FormState state;
+
+    // Controls, front to back as they stack at the top level (frm_main_layout.cpp makes them).
+    toolkit::Frame* fraPreview = nullptr;
+    toolkit::PictureBox* Plotter = nullptr;
+    toolkit::ImageControl* imgRotate = nullptr;
+    toolkit::ImageControl* imgXPreview = nullptr;
+    toolkit::Shape* Shape2 = nullptr;
+    std::unique_ptr<toolkit::CardArray> TesselGarmin;
+    std::unique_ptr<toolkit::CardArray> TesselFiles;
+    toolkit::VScrollBar* VScrollGarmin = nullptr;
+    toolkit::Frame* fraMessage = nullptr;
+    toolkit::Label* lblMessage1 = nullptr;
+    toolkit::Label* lblMessage2 = nullptr;
+    toolkit::Shape* Shape1 = nullptr;
+    toolkit::VScrollBar* VScrollFiles = nullptr;
+    toolkit::Label* lblVersion = nullptr;
+    toolkit::ImageControl* imgMin = nullptr;
+    toolkit::ImageControl* imgX = nullptr;
+    toolkit::Label* Label1 = nullptr;
+    toolkit::Label* lblLocalFiles = nullptr;
+    toolkit::ImageControl* imgGarminCardsArea = nullptr;
+    toolkit::ImageControl* imgFilesCardsArea = nullptr;
+    toolkit::ImageControl* imgRefreshGarmin = nullptr;
+    toolkit::ImageControl* imgRefreshFiles = nullptr;
+    toolkit::ImageControl* imgFindGarmin = nullptr;
+    toolkit::ImageControl* imgChangeGarmin = nullptr;
+    toolkit::ImageControl* imgChangeDir = nullptr;
+    toolkit::Label* lblFileDir = nullptr;
+    toolkit::ImageControl* imgGarminFiles = nullptr;
+    toolkit::ImageControl* imgLocalFiles = nullptr;
+    toolkit::Shape* shpGarmin = nullptr;
+    toolkit::Shape* shpFiles = nullptr;
+    toolkit::Label* lblGarminDir = nullptr;
+    toolkit::Timer* Timer1 = nullptr;
+    toolkit::PopupMenu mnuRtMenu{QStringLiteral("mnuRtMenu"), QStringLiteral("RtMenu")};
+    toolkit::AutomaticDrag* drag = nullptr;
+
+private:
+    // frm_main.cpp
+    explicit frmMain(QString programFolder);
+    void wireEvents();
+    void wirePaneEvents(std::uint8_t pane);
+
+    // frm_main_layout.cpp: the controls with their settings, as the window is created.
+    bool createControls(QString* error);
+    void createTopLevelControls();
+    void createPreviewFrame();
+    void createMessageFrame();
+    bool createCardArrays(QString* error);
+    void arrangeStacking();
+    void arrangeTabOrder();
+    QString imagePath(const QString& fileName) const;
+
+    // catalogue_scan.cpp: ScanCatalogue without naming the files the listing passed over.
+    void scanListedVehicles(std::uint8_t pane);
+
+    // vehicle_copy.cpp: the copy of either direction, with the roles of the panes.
+    struct CopyRoles;
+    void CopyVehicle(const toolkit::DragSource& source, const CopyRoles& roles);
+    // Asks "Replace it?"; true on Yes while the window is open.
+    bool replaceAgreed();
+    void AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle);
+    void ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entry);
+    enum class EntryCopy { Copied, Failed, Closed };
+    // The steps a new and a replacing copy share: the vehicle's record into the target entry with
+    // its cell at `stripX`, its thumbnail into that cell, the overlay with `line1`, then the
+    // file. A copy that fails puts the entry and the cell back and gives what to tell in `failure`;
+    // Closed when the window was closed during the overlay's yield (nothing is written then).
+    EntryCopy copyIntoEntry(const CopyRoles& roles, const VehicleRecord& vehicle, int entry,
+                            std::int32_t stripX, const QString& line1, QString* failure);
+    // Says in a box with an OK button what failed, unless the window has closed; the deletion
+    // says its failures with it too.
+    void tellFailure(const QString& title, const QString& text);
+
+    // window_shell.cpp: shows the picture of a skinned button, read anew from the program
+    // folder's Images folder. A missing or unreadable file leaves the picture as it was.
+    void SetButtonPicture(toolkit::ImageControl* button, const QString& fileName);
+
+    // vehicle_preview.cpp
+    void wirePreviewEvents();
+
+    QString programFolder_;
+    StateFolders stateFolders_;
+    std::unique_ptr<toolkit::FormWindow> window_;
+    // Counts the layouts of each pane; a layout that finds a newer one started during its yield
+    // leaves the cards to it.
+    std::array<unsigned, 2> layoutGeneration_{};
+    // Made on the first search when no table was given.
+    std::unique_ptr<drives::DriveTable> driveTable_;
+    // Set while a copy or a deletion runs, yields included.
+    bool fileWorkRunning_ = false;
+    // The files of each pane's folder that its last listing could not read ("name: reason"),
+    // named by the scan that follows.
+    std::array<QStringList, 2> unreadable_;
+};

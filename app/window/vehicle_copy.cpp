@@ -1,0 +1,223 @@
+// Copying a vehicle dragged from one pane onto the other: its file goes into the other folder and,
+// without reading the file again, its record and its thumbnail go into the other pane. A vehicle
+// of the same name there, or the file the folder holds under that name in another letter case,
+// is replaced after a question; any other is appended.
+//
+// The target pane changes before the file is written, so that the overlay shows over the finished
+// pane; a copy that fails puts every change back and says why. A copy or deletion started while
+// one yields is refused, and the busy cursor it holds keeps the scans out.
+#include "app/hourglass_cursor.h"
+#include "app/mod_main.h"
+#include "app/running_flag.h"
+#include "app/target_occupant.h"
+#include "app/thumbnail_cell.h"
+#include "app/toolkit/drag_source.h"
+#include "app/toolkit/message_box.h"
+#include "app/toolkit/screen.h"
+#include "app/vehicle_files.h"
+#include "app/window/frm_main.h"
+#include "app/window/strip_block.h"
+
+#include <span>
+
+namespace {
+
+// A copy that would make a pane hold more vehicles than this is refused; a scan may list more.
+constexpr std::int32_t kCopyLimit = 100;
+
+QString failedCopyText(const QString& file, const QString& folder, const QString& reason) {
+    return file + QStringLiteral(" could not be copied to ") + folder + QStringLiteral(".\r\n") +
+           reason;
+}
+
+QString notAVehicleText(const QString& file) {
+    return file + QStringLiteral(" could not be read as a vehicle, and the navigator cannot show "
+                                 "it.\r\nCopy it anyway?");
+}
+
+QString refusedCopyText(const QString& file, const QString& paneTitle) {
+    return QStringLiteral("The ") + paneTitle + QStringLiteral(" pane already holds ") +
+           QString::number(kCopyLimit) +
+           QStringLiteral(" vehicles, as many as a pane takes by copying.\r\n") + file +
+           QStringLiteral(" was not copied.");
+}
+
+} // namespace
+
+struct frmMain::CopyRoles {
+    QLatin1String acceptedSource; // the array name of the cards this pane takes
+    std::uint8_t from;
+    std::uint8_t to;
+    QLatin1String targetTitle; // the target pane's title above its cards
+    QLatin1String newLine1;
+    QLatin1String replaceLine1;
+};
+
+void frmMain::CopyVehicleToGarmin(const toolkit::DragSource& source) {
+    CopyVehicle(source, {QLatin1String("TesselFiles"), kFilesPane, kGarminPane,
+                         QLatin1String("Garmin Files"), QLatin1String("Copying Vehicle to Garmin"),
+                         QLatin1String("Copying Vehicle to Garmin")});
+}
+
+void frmMain::CopyVehicleFromGarmin(const toolkit::DragSource& source) {
+    CopyVehicle(source, {QLatin1String("TesselGarmin"), kGarminPane, kFilesPane,
+                         QLatin1String("Local Files"), QLatin1String("Copying Vehicle from Garmin"),
+                         QLatin1String("Copying Vehicle From Garmin")});
+}
+
+void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& roles) {
+    if (dragged.arrayName != roles.acceptedSource)
+        return;
+    // Only one copy or deletion at a time, and none while a scan or the preview loader holds the
+    // busy cursor: each of them yields, and the catalogues must stay as the running one needs.
+    if (fileWorkRunning_ || isBusy())
+        return;
+    const Pane source = paneOf(roles.from);
+    const Pane target = paneOf(roles.to);
+    // The vehicle the dragged card shows.
+    const int number = dragged.index + source.scroll->Value() - 1;
+    if (number < 1 || number > source.count)
+        return;
+    const RunningFlag running(fileWorkRunning_);
+    const VehicleRecord vehicle = source.catalogue[number - 1];
+    // The navigator shows only what it can read; the scan found this file no vehicle.
+    if (roles.to == kGarminPane && !vehicle.Loaded) {
+        const int answer = toolkit::messageBox().askYesNoDefaultNo(
+            window_.get(), notAVehicleText(vehicle.FileName), QStringLiteral("Not a Vehicle"));
+        if (answer != toolkit::vbYes || closed())
+            return;
+    }
+    for (std::int32_t entry = 0; entry < target.count; ++entry) {
+        // Exactly, letter case included: Car.srf does not replace car.srf.
+        if (target.catalogue[entry].FileName != vehicle.FileName)
+            continue;
+        if (replaceAgreed())
+            ReplaceVehicle(roles, vehicle, entry);
+        return;
+    }
+    // A file system that ignores letter case (a navigator's) takes car.srf for CAR.SRF, and what
+    // is there under the name may not be listed at all: the copy would replace it unasked. The
+    // vehicle's own file, the target folder reached another way, is no such file: a copy leaves
+    // it untouched.
+    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
+    const QString to = target.folder + QLatin1Char('/') + vehicle.FileName;
+    const TargetOccupant occupant =
+        from == to || sameFile(from, to)
+            ? TargetOccupant{}
+            : occupantOf(target.folder, vehicle.FileName,
+                         std::span<const VehicleRecord>(target.catalogue.data(),
+                                                        static_cast<std::size_t>(target.count)));
+    // A new vehicle that a full pane refuses replaces nothing; AddVehicle says so.
+    const bool added = occupant.entry < 0;
+    if (occupant.present && !(added && target.count >= kCopyLimit) && !replaceAgreed())
+        return;
+    // The entry that names the file keeps its place and cell and takes the dropped name.
+    if (added)
+        AddVehicle(roles, vehicle);
+    else
+        ReplaceVehicle(roles, vehicle, occupant.entry);
+}
+
+bool frmMain::replaceAgreed() {
+    const int answer = toolkit::messageBox().askYesNo(
+        window_.get(), QStringLiteral("A Vehicle by that name already exists!\r\nReplace it?"),
+        QStringLiteral("Vehicle Exists"));
+    return answer == toolkit::vbYes && !closed();
+}
+
+frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleRecord& vehicle,
+                                          int entryIndex, std::int32_t stripX, const QString& line1,
+                                          QString* failure) {
+    const Pane source = paneOf(roles.from);
+    const Pane target = paneOf(roles.to);
+    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
+    VehicleRecord& entry = target.catalogue[entryIndex];
+    const VehicleRecord entryBefore = entry;
+    entry = vehicle;
+    entry.StripX = stripX;
+    cAlphaSurface& targetStrip = existingStrip(target.strip);
+    const KeptCellBlock cellBefore(targetStrip, stripX);
+    copyCellBlock(existingStrip(source.strip), vehicle.StripX, targetStrip, stripX);
+
+    ShowMessage(kGarminPane, line1, GetBaseName(vehicle.FileName));
+    // Closed meanwhile: the strips are released, and no file is begun.
+    if (closed())
+        return EntryCopy::Closed;
+    QString reason;
+    // An existing file stays whole until the new one is complete. The copy carries the vehicle's
+    // date, as the card shows it and as a copy on the other platform keeps it, so the next scan
+    // dates it the same; a read-only file stays, as its deletion would.
+    const bool copied =
+        copyVehicleFile(
+            from, target.folder + QLatin1Char('/') + vehicle.FileName,
+            {.keepModificationTime = true, .refuseReadOnlyTarget = true, .continues = {}},
+            &reason) == CopyResult::Copied;
+    fraMessage->setVisible(false);
+    if (copied)
+        return EntryCopy::Copied;
+    entry = entryBefore;
+    cellBefore.restore(targetStrip);
+    *failure = failedCopyText(from, target.folder, reason);
+    return EntryCopy::Failed;
+}
+
+void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
+    const Pane target = paneOf(roles.to);
+    if (target.count >= kCopyLimit) {
+        tellFailure(QStringLiteral("Copy Refused"),
+                    refusedCopyText(vehicle.FileName, roles.targetTitle));
+        return;
+    }
+    const cHourglassCursor busy;
+    const std::int32_t cardsBefore = target.cardsLoaded;
+    const std::int32_t n = ++target.count;
+    if (target.cardsLoaded < kCardsPerPane) {
+        ++target.cardsLoaded;
+        PlaceCard(target.byte, target.cardsLoaded);
+    }
+    QString failure;
+    switch (
+        copyIntoEntry(roles, vehicle, n - 1, (n - 1) * kStripCellSize, roles.newLine1, &failure)) {
+    case EntryCopy::Closed:
+        return;
+    case EntryCopy::Failed:
+        target.count = n - 1;
+        target.cardsLoaded = cardsBefore;
+        // A scroll during the overlay's yield may have shown the vehicle.
+        LayoutCards(target.byte);
+        tellFailure(QStringLiteral("Copy Failed"), failure);
+        return;
+    case EntryCopy::Copied:
+        break;
+    }
+    // The catalogue is whole, also in a pane that was never scanned: its scroll bar lays it out.
+    target.ready = 1;
+    target.scroll->setMax(scrollMaximum(n));
+    target.scroll->setMin(1);
+    target.scroll->setValue(1);
+    target.scroll->repaint();
+    toolkit::DoEvents();
+    if (closed())
+        return;
+    LayoutCards(target.byte);
+}
+
+void frmMain::ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entryIndex) {
+    const Pane target = paneOf(roles.to);
+    const cHourglassCursor busy;
+    // The vehicle keeps its place and its cell in the target pane.
+    QString failure;
+    const EntryCopy copy =
+        copyIntoEntry(roles, vehicle, entryIndex, target.catalogue[entryIndex].StripX,
+                      roles.replaceLine1, &failure);
+    if (copy == EntryCopy::Closed)
+        return;
+    LayoutCards(target.byte);
+    if (copy == EntryCopy::Failed)
+        tellFailure(QStringLiteral("Copy Failed"), failure);
+}
+
+void frmMain::tellFailure(const QString& title, const QString& text) {
+    if (!closed())
+        toolkit::messageBox().tell(window_.get(), text, title);
+}
