@@ -14,12 +14,12 @@
 
 namespace {
 
-const QString SettingsFileName = QStringLiteral("init.ini");
+const QString kSettingsFileName = QStringLiteral("init.ini");
 // Far beyond any folder name; bounds what a damaged or hostile file can make us read.
-constexpr qsizetype MaximumLineBytes = 32768;
+constexpr qsizetype kMaximumLineBytes = 32768;
 
 // Two lines of the longest kind with their ends: all that is ever looked at of the file.
-constexpr std::size_t SettingsBytesRead = 2 * (static_cast<std::size_t>(MaximumLineBytes) + 2);
+constexpr std::size_t kSettingsBytesRead = 2 * (static_cast<std::size_t>(kMaximumLineBytes) + 2);
 
 // The next line of `text` from `at` on, without its end, or nothing at the end of the text or on a
 // line that is too long.
@@ -36,7 +36,7 @@ std::optional<QByteArray> readLine(std::span<const std::uint8_t> text, std::size
                 ++at;
             return line;
         }
-        if (line.size() >= MaximumLineBytes)
+        if (line.size() >= kMaximumLineBytes)
             return std::nullopt;
         line.append(c);
     }
@@ -76,7 +76,7 @@ bool settingsFileWritable(const QString& path) {
 } // namespace
 
 QString settingsFilePath(const QString& settingsFolder) {
-    return settingsFolder + QLatin1Char('/') + SettingsFileName;
+    return settingsFolder + QLatin1Char('/') + kSettingsFileName;
 }
 
 SettingsPresence findSettingsFile(const QString& settingsFolder) {
@@ -94,11 +94,11 @@ std::optional<StoredFolders> readSettingsFile(const QString& settingsFolder) {
     // when it is a regular file; a file of any size, of which only the two lines count.
     const files::RegularFile file =
         files::RegularFile::open(QFile::encodeName(settingsFilePath(settingsFolder)).toStdString(),
-                                 files::RegularFile::AnySize);
+                                 files::RegularFile::kAnySize);
     if (!file.isOpen())
         return std::nullopt;
     std::vector<std::uint8_t> text(
-        static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), SettingsBytesRead)));
+        static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kSettingsBytesRead)));
     // A read that fails ends the text where it failed.
     text.resize(file.readAt(0, text).bytes);
     std::size_t at = 0;

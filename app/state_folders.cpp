@@ -28,5 +28,5 @@ StateFolders stateFoldersFor(const QString& programFolder) {
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     QDir().mkpath(configuration);
-    return {configuration, cache + QStringLiteral("/temp")};
+    return {configuration, workingFolder(cache)};
 }

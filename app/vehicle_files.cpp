@@ -19,7 +19,7 @@ namespace {
 
 bool isVehicleFile(const struct stat& status) {
     return S_ISREG(status.st_mode) && status.st_size >= 0 &&
-           static_cast<std::uint64_t>(status.st_size) <= srf::MaxVehicleFileBytes;
+           static_cast<std::uint64_t>(status.st_size) <= srf::kMaxVehicleFileBytes;
 }
 
 FileStamp stampOf(const struct stat& status) {
@@ -33,8 +33,8 @@ bool isReadOnlyFile(const struct stat& status) {
     return S_ISREG(status.st_mode) && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-const QString NotRegularReason = QStringLiteral("Not a regular file");
-const QString ReadOnlyReason = QStringLiteral("Read-only file");
+const QString kNotRegularReason = QStringLiteral("Not a regular file");
+const QString kReadOnlyReason = QStringLiteral("Read-only file");
 
 template <typename Result>
 Result failure(Result result, const QString& words, QString* reason) {
@@ -54,12 +54,12 @@ Result failure(Result result, int error, QString* reason) {
 CopyResult refusedSource(const files::RegularFile& source, QString* reason) {
     switch (source.failure()) {
     case files::RegularFile::Failure::notRegular:
-        return failure(CopyResult::NotAVehicleFile, NotRegularReason, reason);
+        return failure(CopyResult::NotAVehicleFile, kNotRegularReason, reason);
     case files::RegularFile::Failure::tooLarge:
         return failure(CopyResult::NotAVehicleFile, EFBIG, reason);
     case files::RegularFile::Failure::open:
         if (source.errorNumber() == ENXIO)
-            return failure(CopyResult::NotAVehicleFile, NotRegularReason, reason);
+            return failure(CopyResult::NotAVehicleFile, kNotRegularReason, reason);
         if (source.errorNumber() == ENOENT)
             return failure(CopyResult::NotAVehicleFile, ENOENT, reason);
         break;
@@ -71,8 +71,8 @@ CopyResult refusedSource(const files::RegularFile& source, QString* reason) {
 
 } // namespace
 
-QString workingFolder(const QString& programFolder) {
-    return programFolder + QStringLiteral("/temp");
+QString workingFolder(const QString& stateFolder) {
+    return stateFolder + QStringLiteral("/temp");
 }
 
 bool ensureFolder(const QString& path) {
@@ -128,8 +128,8 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
     // Both panes may show one folder; writing a file over itself would truncate it first.
     if (source == target)
         return CopyResult::Copied;
-    const files::RegularFile in =
-        files::RegularFile::open(QFile::encodeName(source).toStdString(), srf::MaxVehicleFileBytes);
+    const files::RegularFile in = files::RegularFile::open(QFile::encodeName(source).toStdString(),
+                                                           srf::kMaxVehicleFileBytes);
     const files::RegularFile::Failure refused = in.failure();
     if (refused == files::RegularFile::Failure::open ||
         refused == files::RegularFile::Failure::status)
@@ -142,9 +142,10 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
         return CopyResult::Copied;
     if (refused == files::RegularFile::Failure::notRegular)
         return refusedSource(in, reason);
-    if (options.refuseReadOnlyTarget && ::lstat(targetName.constData(), &existing) == 0 &&
+    // stat and not lstat: a replace through a link writes the file the link names.
+    if (options.refuseReadOnlyTarget && ::stat(targetName.constData(), &existing) == 0 &&
         isReadOnlyFile(existing))
-        return failure(CopyResult::ReadOnlyTarget, ReadOnlyReason, reason);
+        return failure(CopyResult::ReadOnlyTarget, kReadOnlyReason, reason);
     if (refused != files::RegularFile::Failure::none)
         return refusedSource(in, reason);
 
@@ -152,7 +153,7 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
     if (!out.isOpen())
         return failure(CopyResult::Failed, out.errorNumber(), reason);
     std::vector<std::uint8_t> piece(
-        static_cast<std::size_t>(std::min<std::uint64_t>(CopyPieceBytes, in.size())));
+        static_cast<std::size_t>(std::min<std::uint64_t>(kCopyPieceBytes, in.size())));
     std::uint64_t copied = 0;
     while (copied < in.size()) {
         const files::RegularFile::Read got = in.readAt(copied, piece);
@@ -183,7 +184,7 @@ Removal removeVehicleFile(const QString& path, QString* reason) {
         return failure(Removal::Failed, errno, reason);
     }
     if (isReadOnlyFile(status))
-        return failure(Removal::Failed, ReadOnlyReason, reason);
+        return failure(Removal::Failed, kReadOnlyReason, reason);
     if (::unlink(name.constData()) != 0) {
         if (errno == ENOENT)
             return Removal::AlreadyGone;

@@ -12,8 +12,9 @@
 #include <QString>
 #include <QStringList>
 
-// The working folder below the program folder ("temp").
-QString workingFolder(const QString& programFolder);
+// The working folder "temp" that holds the copies of the navigator's vehicles, below the folder
+// the program keeps its state in.
+QString workingFolder(const QString& stateFolder);
 
 // Creates the folder when it is missing. False when it cannot be had, or when a file stands in
 // its place.
@@ -28,7 +29,7 @@ struct FileStamp {
 };
 
 // The stamp of a vehicle file, links followed. Nothing when the name is gone or names no vehicle
-// file: only a regular file of at most srf::MaxVehicleFileBytes is one, never a device, pipe,
+// file: only a regular file of at most srf::kMaxVehicleFileBytes is one, never a device, pipe,
 // socket or folder, which reading could block on or never finish.
 std::optional<FileStamp> vehicleFileStamp(const QString& path);
 
@@ -39,7 +40,7 @@ std::optional<FileStamp> vehicleFileStamp(const QString& path);
 std::optional<QStringList> listVehicleFileNames(const QString& folder);
 
 // The largest piece a copy reads and writes at once; CopyOptions::continues is asked after each.
-inline constexpr std::size_t CopyPieceBytes = std::size_t{1} << 20;
+inline constexpr std::size_t kCopyPieceBytes = std::size_t{1} << 20;
 
 struct CopyOptions {
     // The copy takes the source's modification time.
@@ -68,7 +69,7 @@ enum class CopyResult {
 // Copies the vehicle file `source` to `target`, replacing a file of that name only once the copy is
 // complete. The source is opened once (files::RegularFile), without waiting (a pipe cannot block
 // the copy), and copied only when the open file is a regular file of at most
-// srf::MaxVehicleFileBytes; at most the size it had when opened is read. The bytes go into a new
+// srf::kMaxVehicleFileBytes; at most the size it had when opened is read. The bytes go into a new
 // file beside the target that is renamed over it at the end, so a copy that fails leaves the
 // target as it was. A target that is the source itself (the same path, or the same file under
 // another name: through a link, or the same folder reached another way) is left untouched and

@@ -19,15 +19,16 @@
 
 namespace {
 
-constexpr int frameSize = 80;
-constexpr int frames = 36;
-constexpr std::size_t vehicleOutputBytes = std::size_t{frames} * frameSize * (2 * frameSize) * 4;
-constexpr std::size_t frameBytes = std::size_t{frameSize} * frameSize * 4;
+constexpr int kFrameSize = 80;
+constexpr int kFrames = 36;
+constexpr std::size_t kVehicleOutputBytes =
+    std::size_t{kFrames} * kFrameSize * (2 * kFrameSize) * 4;
+constexpr std::size_t kFrameBytes = std::size_t{kFrameSize} * kFrameSize * 4;
 
 // A vehicle with varied colours and transparencies, as a real one has.
 const std::vector<std::uint8_t>& vehicleBytes() {
     static const std::vector<std::uint8_t> bytes = [] {
-        srftest::File file = srftest::typical(frames, frameSize, frameSize);
+        srftest::File file = srftest::typical(kFrames, kFrameSize, kFrameSize);
         for (srftest::Image* image : {&file.image3d, &file.image2d})
             for (int y = 0; y < image->height; ++y)
                 for (int x = 0; x < image->width; ++x)
@@ -47,7 +48,7 @@ void DecodeVehicle(benchmark::State& state) {
         benchmark::DoNotOptimize(surface.DIBSectionBitsPtr());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * vehicleOutputBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kVehicleOutputBytes));
 }
 
 // The yardstick of every measurement here: copying the same number of bytes.
@@ -62,33 +63,33 @@ void memcpyBytes(benchmark::State& state, std::size_t bytes) {
 }
 
 void MemcpyVehicleOutput(benchmark::State& state) {
-    memcpyBytes(state, vehicleOutputBytes);
+    memcpyBytes(state, kVehicleOutputBytes);
 }
 
 void AlphaPaintFrame(benchmark::State& state) {
     cAlphaSurface vehicle, canvas;
     if (vehicle.CreateFromGarminSRFBytes(vehicleBytes()) != 1 ||
-        !canvas.Create(frameSize, frameSize)) {
+        !canvas.Create(kFrameSize, kFrameSize)) {
         state.SkipWithError("no surfaces");
         return;
     }
     int frame = 0;
     for (auto _ : state) {
-        vehicle.AlphaPaintPicture(canvas.hDC(), 0, 0, frameSize, frameSize, frame * frameSize, 0,
+        vehicle.AlphaPaintPicture(canvas.hDC(), 0, 0, kFrameSize, kFrameSize, frame * kFrameSize, 0,
                                   255);
-        frame = (frame + 1) % frames;
+        frame = (frame + 1) % kFrames;
         benchmark::DoNotOptimize(canvas.DIBSectionBitsPtr());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * frameBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kFrameBytes));
 }
 
 void MemcpyFrame(benchmark::State& state) {
-    memcpyBytes(state, frameBytes);
+    memcpyBytes(state, kFrameBytes);
 }
 
-constexpr int stripWidth = frames * frameSize;
-constexpr std::size_t resampleSourceBytes = std::size_t{stripWidth} * frameSize * 4;
+constexpr int kStripWidth = kFrames * kFrameSize;
+constexpr std::size_t kResampleSourceBytes = std::size_t{kStripWidth} * kFrameSize * 4;
 
 // A surface of the given size with every byte varied, so that no filter meets a uniform area.
 void fillVaried(cAlphaSurface& surface) {
@@ -121,35 +122,36 @@ void filterSurface(benchmark::State& state, int width, int height, std::size_t b
 }
 
 void ResampleStrip(benchmark::State& state) {
-    filterSurface(state, stripWidth, frameSize, resampleSourceBytes,
-                  [](const cAlphaSurface& s) { return s.Resample(frameSize / 2, stripWidth / 2); });
+    filterSurface(state, kStripWidth, kFrameSize, kResampleSourceBytes, [](const cAlphaSurface& s) {
+        return s.Resample(kFrameSize / 2, kStripWidth / 2);
+    });
 }
 
 void MemcpyResampleSource(benchmark::State& state) {
-    memcpyBytes(state, resampleSourceBytes);
+    memcpyBytes(state, kResampleSourceBytes);
 }
 
 void BlurVehicle(benchmark::State& state) {
-    filterSurface(state, stripWidth, 2 * frameSize, vehicleOutputBytes,
+    filterSurface(state, kStripWidth, 2 * kFrameSize, kVehicleOutputBytes,
                   [](const cAlphaSurface& s) { return s.Blur(1, 1); });
 }
 
 void UnsharpMaskVehicle(benchmark::State& state) {
-    filterSurface(state, stripWidth, 2 * frameSize, vehicleOutputBytes,
+    filterSurface(state, kStripWidth, 2 * kFrameSize, kVehicleOutputBytes,
                   [](const cAlphaSurface& s) { return s.UnsharpMask(); });
 }
 
 // The catalogue scan's strip: one 100-pixel cell for each of 201 vehicles.
-constexpr int catalogueStripWidth = 20100;
-constexpr int catalogueStripHeight = 100;
-constexpr std::size_t stripFillBytes =
-    std::size_t{catalogueStripWidth - 1} * (catalogueStripHeight - 1) * 4;
+constexpr int kCatalogueStripWidth = 20100;
+constexpr int kCatalogueStripHeight = 100;
+constexpr std::size_t kStripFillBytes =
+    std::size_t{kCatalogueStripWidth - 1} * (kCatalogueStripHeight - 1) * 4;
 
 // As the scan does it: a white one-pixel pen and a white brush, from (1, 1) to the far corner.
 void FillStripRectangle(benchmark::State& state) {
     constexpr gdi::COLORREF white = 0x00FFFFFF;
     cAlphaSurface strip;
-    if (!strip.Create(catalogueStripWidth, catalogueStripHeight)) {
+    if (!strip.Create(kCatalogueStripWidth, kCatalogueStripHeight)) {
         state.SkipWithError("no surface");
         return;
     }
@@ -158,7 +160,7 @@ void FillStripRectangle(benchmark::State& state) {
     const gdi::HGDIOBJ previousPen = gdi::SelectObject(strip.hDC(), pen);
     const gdi::HGDIOBJ previousBrush = gdi::SelectObject(strip.hDC(), brush);
     for (auto _ : state) {
-        gdi::Rectangle(strip.hDC(), 1, 1, catalogueStripWidth, catalogueStripHeight);
+        gdi::Rectangle(strip.hDC(), 1, 1, kCatalogueStripWidth, kCatalogueStripHeight);
         benchmark::DoNotOptimize(strip.DIBSectionBitsPtr());
         benchmark::ClobberMemory();
     }
@@ -166,11 +168,11 @@ void FillStripRectangle(benchmark::State& state) {
     gdi::SelectObject(strip.hDC(), previousBrush);
     gdi::DeleteObject(pen);
     gdi::DeleteObject(brush);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * stripFillBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kStripFillBytes));
 }
 
 void MemcpyStripFill(benchmark::State& state) {
-    memcpyBytes(state, stripFillBytes);
+    memcpyBytes(state, kStripFillBytes);
 }
 
 } // namespace

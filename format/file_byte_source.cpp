@@ -8,7 +8,7 @@ namespace srf {
 
 FileByteSource::FileByteSource(const std::filesystem::path& path)
     // A file larger than any vehicle is never read, so no length in it can cost more.
-    : owned_(files::RegularFile::open(path, MaxVehicleFileBytes)) {
+    : owned_(files::RegularFile::open(path, kMaxVehicleFileBytes)) {
     attach(owned_);
 }
 
@@ -17,7 +17,7 @@ FileByteSource::FileByteSource(const files::RegularFile& file) {
 }
 
 void FileByteSource::attach(const files::RegularFile& file) {
-    if (!file.isOpen() || file.size() > MaxVehicleFileBytes)
+    if (!file.isOpen() || file.size() > kMaxVehicleFileBytes)
         return;
     file_ = &file;
     size_ = file.size();

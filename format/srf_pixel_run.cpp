@@ -25,7 +25,7 @@ std::uint32_t packPixel(std::uint8_t blue, std::uint8_t green, std::uint8_t red,
 // they are in registers, then the block is decoded, so the bytes are read in one pass and the
 // stop before a bad pixel stays exact. The helpers are inlined into each build of the loop, so
 // that the AVX2 one runs them in AVX2 too.
-constexpr std::size_t blockPixels = 64;
+constexpr std::size_t kBlockPixels = 64;
 
 // Branch-free, so that it vectorises.
 [[gnu::always_inline]] inline std::uint8_t largestTransparency(const std::uint8_t* transparency,
@@ -78,14 +78,14 @@ std::size_t decodePixelRun(const std::uint8_t* __restrict colour,
                            const std::uint8_t* __restrict transparency, std::size_t count,
                            std::uint8_t* __restrict out) {
     std::size_t done = 0;
-    for (; done + blockPixels <= count; done += blockPixels) {
-        if (largestTransparency(transparency + done, blockPixels) > kMaxTransparency)
+    for (; done + kBlockPixels <= count; done += kBlockPixels) {
+        if (largestTransparency(transparency + done, kBlockPixels) > kMaxTransparency)
             break;
-        decodeValidPixels(colour + 2 * done, transparency + done, blockPixels, out + 4 * done);
+        decodeValidPixels(colour + 2 * done, transparency + done, kBlockPixels, out + 4 * done);
     }
     // The short block at the end, or the block that holds a bad byte, up to that byte.
     const std::size_t valid =
-        validPrefixLength(transparency + done, std::min(blockPixels, count - done));
+        validPrefixLength(transparency + done, std::min(kBlockPixels, count - done));
     decodeValidPixels(colour + 2 * done, transparency + done, valid, out + 4 * done);
     return done + valid;
 }

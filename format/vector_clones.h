@@ -8,8 +8,7 @@
 #if defined(__x86_64__) && defined(__linux__) && defined(__clang__) && __clang_major__ >= 14
 #define MOTORHALL_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #elif defined(__x86_64__) && defined(__linux__) && defined(__GNUC__) && !defined(__clang__)
-#define MOTORHALL_VECTOR_CLONES                                                                    \
-    __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#define MOTORHALL_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #else
 #define MOTORHALL_VECTOR_CLONES
 #endif

@@ -98,12 +98,12 @@ public:
     // decoded. 1 on success, 0 on failure; never throws. A failed read leaves the surface
     // exactly as it was; a failure while decoding leaves the new sizes and type string, the
     // pixels written before the failing one, and zeros from there on. A vehicle whose surface
-    // would hold more than srf::MaxVehicleSurfacePixels pixels fails like one whose size leaves
+    // would hold more than srf::kMaxVehicleSurfacePixels pixels fails like one whose size leaves
     // 32 bits: the new sizes and type string, Width and Height as asked for, and no image.
     std::int32_t CreateFromGarminSRF(const std::filesystem::path& path);
     // The same from a file the caller opened, and checked, and keeps open: read from its first
     // byte, and refused like a path unless it is a regular file of at most
-    // srf::MaxVehicleFileBytes.
+    // srf::kMaxVehicleFileBytes.
     std::int32_t CreateFromGarminSRF(const files::RegularFile& file);
     // The same from a file's bytes in memory.
     std::int32_t CreateFromGarminSRFBytes(std::span<const std::uint8_t> bytes);

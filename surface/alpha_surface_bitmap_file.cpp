@@ -8,26 +8,26 @@
 
 namespace {
 
-constexpr std::uint32_t fileHeaderSize = 14;
-constexpr std::uint32_t bitmapInfoSize = 44;
-constexpr std::uint32_t pixelDataOffset = fileHeaderSize + bitmapInfoSize;
+constexpr std::uint32_t kFileHeaderSize = 14;
+constexpr std::uint32_t kBitmapInfoSize = 44;
+constexpr std::uint32_t kPixelDataOffset = kFileHeaderSize + kBitmapInfoSize;
 
 void putLittleEndian(std::uint8_t* out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
         out[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-std::array<std::uint8_t, fileHeaderSize> fileHeader(std::uint32_t imageSize) {
-    std::array<std::uint8_t, fileHeaderSize> header{'B', 'M'};
-    putLittleEndian(&header[2], imageSize + pixelDataOffset, 4);
+std::array<std::uint8_t, kFileHeaderSize> fileHeader(std::uint32_t imageSize) {
+    std::array<std::uint8_t, kFileHeaderSize> header{'B', 'M'};
+    putLittleEndian(&header[2], imageSize + kPixelDataOffset, 4);
     // header[6..9]: the two reserved fields, 0
-    putLittleEndian(&header[10], pixelDataOffset, 4);
+    putLittleEndian(&header[10], kPixelDataOffset, 4);
     return header;
 }
 
-std::array<std::uint8_t, bitmapInfoSize> bitmapInfo(const gdi::BITMAPINFO& info) {
+std::array<std::uint8_t, kBitmapInfoSize> bitmapInfo(const gdi::BITMAPINFO& info) {
     const gdi::BITMAPINFOHEADER& h = info.bmiHeader;
-    std::array<std::uint8_t, bitmapInfoSize> out{};
+    std::array<std::uint8_t, kBitmapInfoSize> out{};
     putLittleEndian(&out[0], h.biSize, 4);
     putLittleEndian(&out[4], static_cast<std::uint32_t>(h.biWidth), 4);
     putLittleEndian(&out[8], static_cast<std::uint32_t>(h.biHeight), 4);

@@ -40,7 +40,7 @@ std::int32_t cAlphaSurface::loadSrf(const srf::SrfReadResult& read) {
     try {
         // A file of a few bytes may ask for 2 GiB; a surface larger than any real vehicle's is
         // refused before it is allocated, as one that cannot be made at that size.
-        if (std::int64_t{width} * height > srf::MaxVehicleSurfacePixels) {
+        if (std::int64_t{width} * height > srf::kMaxVehicleSurfacePixels) {
             ClearUp();
             fillBitmapInfo(width, height);
             return 0;

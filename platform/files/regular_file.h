@@ -19,7 +19,7 @@ namespace files {
 class RegularFile {
 public:
     // For a caller that reads only a bounded part of a file of any size.
-    static constexpr std::uint64_t AnySize = std::numeric_limits<std::uint64_t>::max();
+    static constexpr std::uint64_t kAnySize = std::numeric_limits<std::uint64_t>::max();
 
     // Why the file is not open; errorNumber() gives the system's reason for `open` and `status`.
     enum class Failure {

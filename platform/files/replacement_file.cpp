@@ -17,15 +17,15 @@
 namespace files {
 namespace {
 
-constexpr char NameLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr char kNameLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 // Names already taken are tried again with other letters; this many times is plenty for 62^6
 // names.
-constexpr int NameAttempts = 64;
+constexpr int kNameAttempts = 64;
 
 std::string unusedName(std::mt19937_64& random) {
     std::string name = ".mh-";
     for (int i = 0; i < 6; ++i)
-        name += NameLetters[random() % (sizeof NameLetters - 1)];
+        name += kNameLetters[random() % (sizeof kNameLetters - 1)];
     return name;
 }
 
@@ -126,7 +126,7 @@ void ReplacementFile::createTemporary() {
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
         static_cast<std::uint64_t>(::getpid()));
     int error = EEXIST;
-    for (int attempt = 0; attempt < NameAttempts && error == EEXIST; ++attempt) {
+    for (int attempt = 0; attempt < kNameAttempts && error == EEXIST; ++attempt) {
         temporary_ = target_;
         temporary_.replace_filename(unusedName(random));
         fd_ =

@@ -1,4 +1,4 @@
-#include "gdi.h"
+#include "platform/gdi/gdi.h"
 
 #include "platform/gdi/blend_line.h"
 #include "platform/gdi/dib_section_for_overwrite.h"
@@ -58,8 +58,8 @@ struct DcObject {
 
 using Object = std::variant<DcObject, BitmapObject, PenObject, BrushObject>;
 
-constexpr HWND desktopWindow = 1;
-constexpr std::int64_t maxBitmapBytes = INT32_MAX;
+constexpr HWND kDesktopWindow = 1;
+constexpr std::int64_t kMaxBitmapBytes = INT32_MAX;
 
 struct Table {
     std::unordered_map<HGDIOBJ, Object> objects;
@@ -254,7 +254,7 @@ HBITMAP createDibSection(const BITMAPINFO* info, std::uint32_t usage, void** bit
         return 0;
     const std::int64_t stride = ((std::int64_t{h.biWidth} * h.biBitCount + 31) / 32) * 4;
     const std::int64_t rows = h.biHeight < 0 ? -std::int64_t{h.biHeight} : h.biHeight;
-    if (stride * rows > maxBitmapBytes)
+    if (stride * rows > kMaxBitmapBytes)
         return 0;
     BitmapObject b;
     b.width = h.biWidth;
@@ -374,11 +374,11 @@ HGDIOBJ GetCurrentObject(HDC handle, std::int32_t type) {
 }
 
 HWND GetDesktopWindow() {
-    return desktopWindow;
+    return kDesktopWindow;
 }
 
 HDC GetDC(HWND window) {
-    if (window != 0 && window != desktopWindow)
+    if (window != 0 && window != kDesktopWindow)
         return 0;
     Table& t = table();
     DcObject dc;

@@ -1,4 +1,4 @@
-#include "system_colours.h"
+#include "platform/gdi/system_colours.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // defaults, so that a card and the main window render the same on every desktop.
 #pragma once
 
-#include "gdi.h"
+#include "platform/gdi/gdi.h"
 
 namespace gdi {
 

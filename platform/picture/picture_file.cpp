@@ -11,12 +11,12 @@
 namespace {
 
 // Far beyond any picture the window or a card shows; a larger file is not read into memory.
-constexpr std::uint64_t LargestPictureFile = 256 * 1024 * 1024;
+constexpr std::uint64_t kLargestPictureFile = 256 * 1024 * 1024;
 
 } // namespace
 
 QImage ReadPictureFile(const std::filesystem::path& path) {
-    files::RegularFile file = files::RegularFile::open(path, LargestPictureFile);
+    files::RegularFile file = files::RegularFile::open(path, kLargestPictureFile);
     if (!file.isOpen())
         return QImage();
     // Shrunk since it was opened, or cut by a failed read: what it still holds, which the check

@@ -13,7 +13,7 @@ struct Message {
     std::string_view text;
 };
 
-constexpr Message messages[] = {
+constexpr Message kMessages[] = {
     {ERROR_SUCCESS, "The operation completed successfully.\r\n"},
     {ERROR_INVALID_FUNCTION, "Incorrect function.\r\n"},
     {ERROR_FILE_NOT_FOUND, "The system cannot find the file specified.\r\n"},
@@ -51,7 +51,7 @@ DWORD FormatMessageA(DWORD flags, const void*, DWORD messageId, DWORD, char* buf
                      void*) {
     if (!(flags & FORMAT_MESSAGE_FROM_SYSTEM) || !buffer)
         return 0;
-    for (const Message& m : messages) {
+    for (const Message& m : kMessages) {
         if (m.code != messageId)
             continue;
         if (m.text.size() + 1 > size)

@@ -308,6 +308,20 @@ TEST_F(VehicleFilesTest, AReadOnlyTargetIsRefusedOnlyWhenAsked) {
     EXPECT_EQ(entriesBut(dir.path(), {"Car.srf", cases[0].name, cases[1].name}), QStringList());
 }
 
+// A replace through a link writes the file the link names, so that file's permission decides.
+TEST_F(VehicleFilesTest, AReplaceThroughALinkToAReadOnlyVehicleIsRefused) {
+    writeBytes(path("Car.srf"), "car bytes");
+    writeBytes(path("Locked.srf"), "kept");
+    ASSERT_TRUE(QFile::setPermissions(path("Locked.srf"), QFile::ReadOwner | QFile::ReadOther));
+    ASSERT_TRUE(QFile::link(path("Locked.srf"), path("Link.srf")));
+    QString reason;
+    EXPECT_EQ(copyVehicleFile(path("Car.srf"), path("Link.srf"), PaneCopy, &reason),
+              CopyResult::ReadOnlyTarget);
+    EXPECT_EQ(reason, "Read-only file");
+    EXPECT_EQ(readBytes(path("Locked.srf")), "kept");
+    EXPECT_TRUE(QFileInfo(path("Link.srf")).isSymLink());
+}
+
 TEST_F(VehicleFilesTest, TheLargestVehicleFileIsCopiedWhole) {
     makeSparseFile(path("Largest.srf"), 64 * 1024 * 1024);
     EXPECT_TRUE(copied(path("Largest.srf"), path("Copy.srf")));
@@ -367,14 +381,14 @@ TEST_F(VehicleFilesTest, ACopyIsCurrentOnlyWhileSizeAndLastChangeAgree) {
 }
 
 TEST_F(VehicleFilesTest, ACopyReadsOnlyWhatTheFileHeldWhenOpened) {
-    const QByteArray original(3 * CopyPieceBytes + 10, 'o');
+    const QByteArray original(3 * kCopyPieceBytes + 10, 'o');
     writeBytes(path("growing.srf"), original);
     int asked = 0;
     const CopyOptions growAfterTheFirstPiece{.continues = [&] {
         if (asked++ == 0) {
             QFile more(path("growing.srf"));
             EXPECT_TRUE(more.open(QIODevice::Append));
-            more.write(QByteArray(5 * CopyPieceBytes, 'g'));
+            more.write(QByteArray(5 * kCopyPieceBytes, 'g'));
         }
         return true;
     }};
@@ -385,7 +399,7 @@ TEST_F(VehicleFilesTest, ACopyReadsOnlyWhatTheFileHeldWhenOpened) {
 }
 
 TEST_F(VehicleFilesTest, AStoppedCopyLeavesTheTargetAsItWas) {
-    writeBytes(path("source.srf"), QByteArray(4 * CopyPieceBytes, 's'));
+    writeBytes(path("source.srf"), QByteArray(4 * kCopyPieceBytes, 's'));
     writeBytes(path("target.srf"), "kept");
     int asked = 0;
     QString reason;

@@ -162,7 +162,8 @@ TEST(HighDensityArtwork, TheBackdropsTwinRunsTheRouteThroughTheDoubledVehicleSqu
         const auto routeMagenta = [](QRgb pixel) {
             return qRed(pixel) > 150 && qBlue(pixel) > 150 && qGreen(pixel) < 90;
         };
-        const QRect square(artwork::kVehicleSquare.topLeft() * 2, artwork::kVehicleSquare.size() * 2);
+        const QRect square(artwork::kVehicleSquare.topLeft() * 2,
+                           artwork::kVehicleSquare.size() * 2);
         const int middle = square.left() + square.width() / 2;
         for (int y = square.top(); y <= 733; ++y)
             EXPECT_TRUE(routeMagenta(screen.pixel(middle, y)))

@@ -24,12 +24,12 @@ using artwork_test::pictureBytes;
 using artwork_test::picturesIn;
 using artwork_test::readPicture;
 
-const QStringList languages = {"de", "es", "fr"};
+const QStringList kLanguages = {"de", "es", "fr"};
 
 // The pictures that carry words: the Refresh and Rotate buttons, the watermarks and the
 // backdrop's readouts. The skin and the icon carry the program's name, the other buttons
 // symbols.
-const QStringList letteredPictures = {
+const QStringList kLetteredPictures = {
     "Garmin760.bmp",          "Garmin760@2x.bmp",         "GarminFiles.gif",
     "GarminFiles@2x.gif",     "LocalFiles.gif",           "LocalFiles@2x.gif",
     "RefreshButtonDown.bmp",  "RefreshButtonDown@2x.bmp", "RefreshButtonUp.bmp",
@@ -63,7 +63,7 @@ Lettering letteringOf(const QString& language) {
 }
 
 TEST(LanguageArtwork, TheProgramIsTranslatedIntoGermanSpanishAndFrench) {
-    EXPECT_EQ(translations::languages(), languages);
+    EXPECT_EQ(translations::languages(), kLanguages);
 }
 
 // Words a language writes as English does; any other word left in English is a slip.
@@ -72,7 +72,7 @@ const std::map<QString, std::vector<Word>> sameAsEnglish = {
 };
 
 TEST(LanguageArtwork, EveryLanguageHasAllTheArtworksWordsOfItsOwn) {
-    for (const QString& language : languages) {
+    for (const QString& language : kLanguages) {
         SCOPED_TRACE(language.toStdString());
         const Lettering lettering = letteringOf(language);
         for (std::size_t i = 0; i < artwork::wordSources.size(); ++i) {
@@ -109,13 +109,13 @@ TEST(LanguageArtwork, ATranslationWithoutTheArtworksWordsDrawsNothing) {
 }
 
 TEST(LanguageArtwork, EachLanguageFolderHoldsExactlyThePicturesWithWords) {
-    for (const QString& language : languages)
-        EXPECT_EQ(picturesIn(language), letteredPictures) << qPrintable(language);
+    for (const QString& language : kLanguages)
+        EXPECT_EQ(picturesIn(language), kLetteredPictures) << qPrintable(language);
 }
 
 TEST(LanguageArtwork, ALanguagesPicturesDifferFromTheEnglishOnes) {
-    for (const QString& language : languages) {
-        for (const QString& name : letteredPictures) {
+    for (const QString& language : kLanguages) {
+        for (const QString& name : kLetteredPictures) {
             SCOPED_TRACE((language + '/' + name).toStdString());
             const QImage translated = readPicture(language + '/' + name);
             const QImage english = readPicture(name);
@@ -142,7 +142,7 @@ std::pair<int, int> inkColumns(const QImage& button, int scale) {
 }
 
 TEST(LanguageArtwork, AButtonsWordFitsInsideItsFaceInEveryLanguage) {
-    for (const QString& folder : QStringList{QString()} + languages) {
+    for (const QString& folder : QStringList{QString()} + kLanguages) {
         for (const char* stem : {"RefreshButton", "RotateButton"}) {
             for (const char* state : {"Up", "Down"}) {
                 for (const int scale : {artwork::singleScale, artwork::doubleScale}) {
@@ -164,7 +164,7 @@ TEST(LanguageArtwork, AButtonsWordFitsInsideItsFaceInEveryLanguage) {
 }
 
 TEST(LanguageArtwork, ALanguagesPicturesAreDrawnFromItsWords) {
-    for (const QString& language : languages) {
+    for (const QString& language : kLanguages) {
         SCOPED_TRACE(language.toStdString());
         const Lettering lettering = letteringOf(language);
         for (const int scale : {artwork::singleScale, artwork::doubleScale}) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-const char completeTs[] = R"(<?xml version="1.0" encoding="utf-8"?>
+const char kCompleteTs[] = R"(<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
@@ -21,7 +21,7 @@ const char completeTs[] = R"(<?xml version="1.0" encoding="utf-8"?>
 </TS>
 )";
 
-const char sourceWithRefresh[] = R"(#include <QtGlobal>
+const char kSourceWithRefresh[] = R"(#include <QtGlobal>
 const char* refresh = QT_TRANSLATE_NOOP("Artwork", "Refresh");
 )";
 
@@ -33,16 +33,16 @@ struct CheckCase {
     const char* named; // a text the check's report names
 };
 
-const CheckCase checkCases[] = {
-    {"complete", sourceWithRefresh, completeTs, true, ""},
-    {"unfinished", sourceWithRefresh,
+const CheckCase kCheckCases[] = {
+    {"complete", kSourceWithRefresh, kCompleteTs, true, ""},
+    {"unfinished", kSourceWithRefresh,
      R"(<?xml version="1.0" encoding="utf-8"?>
 <TS version="2.1" language="de"><context><name>Artwork</name><message>
 <source>Refresh</source><translation type="unfinished">Neu laden</translation>
 </message></context></TS>
 )",
      false, "Refresh"},
-    {"empty translation", sourceWithRefresh,
+    {"empty translation", kSourceWithRefresh,
      R"(<?xml version="1.0" encoding="utf-8"?>
 <TS version="2.1" language="de"><context><name>Artwork</name><message>
 <source>Refresh</source><translation></translation>
@@ -53,12 +53,12 @@ const CheckCase checkCases[] = {
 const char* refresh = QT_TRANSLATE_NOOP("Artwork", "Refresh");
 const char* rotate = QT_TRANSLATE_NOOP("Artwork", "Rotate");
 )",
-     completeTs, false, "Rotate"},
+     kCompleteTs, false, "Rotate"},
     {"text of another context", R"(#include <QCoreApplication>
 const char* refresh = QT_TRANSLATE_NOOP("Artwork", "Refresh");
 QString title() { return QCoreApplication::translate("MainWindow", "Garmin Files"); }
 )",
-     completeTs, false, "Garmin Files"},
+     kCompleteTs, false, "Garmin Files"},
     {"text gone from the sources", R"(#include <QtGlobal>
 const char* rotate = QT_TRANSLATE_NOOP("Artwork", "Rotate");
 )",
@@ -83,7 +83,7 @@ QByteArray contents(const QString& path) {
 }
 
 TEST(TranslationCheck, FailsOnEveryTextThatIsNotTranslatedAndFinished) {
-    for (const CheckCase& c : checkCases) {
+    for (const CheckCase& c : kCheckCases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir scratch;
         ASSERT_TRUE(scratch.isValid());

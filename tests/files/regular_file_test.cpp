@@ -1,7 +1,7 @@
 // files::RegularFile on every kind of entry a path can name, made for real: what is opened, what
 // is refused and why, and that no read goes beyond what the file held when it was opened.
 #include "platform/files/regular_file.h"
-#include "scratch_folder.h"
+#include "tests/files/scratch_folder.h"
 #include "tests/support/open_descriptors.h"
 #include "tests/support/stream_targets.h"
 
@@ -58,7 +58,7 @@ TEST(RegularFile, OpensOnlyARegularFileWithinTheLimitAndSaysWhyNot) {
         {"a pipe without a writer", dir / "pipe.srf", 10, RegularFile::Failure::notRegular, 0,
          S_IFIFO},
         {"a socket", dir / "socket.srf", 10, RegularFile::Failure::open, ENXIO, 0},
-        {"a device", "/dev/null", RegularFile::AnySize, RegularFile::Failure::notRegular, 0,
+        {"a device", "/dev/null", RegularFile::kAnySize, RegularFile::Failure::notRegular, 0,
          S_IFCHR},
     };
     const std::size_t descriptors = srftest::openDescriptorCount();
@@ -81,7 +81,7 @@ TEST(RegularFile, ReadsAtAnyOffsetNoFurtherThanTheFileHeldWhenOpened) {
     ScratchFolder folder;
     const fs::path path = folder.path() / "ten.srf";
     writeBytes(path, "0123456789");
-    const RegularFile file = RegularFile::open(path, RegularFile::AnySize);
+    const RegularFile file = RegularFile::open(path, RegularFile::kAnySize);
     ASSERT_TRUE(file.isOpen());
     std::ofstream(path, std::ios::binary | std::ios::app) << "grown since";
     const struct {
@@ -110,7 +110,7 @@ TEST(RegularFile, ItsContentIsReadOnceAndKeptWhileItIsOpen) {
     ScratchFolder folder;
     const fs::path path = folder.path() / "picture.png";
     writeBytes(path, "the first content");
-    RegularFile file = RegularFile::open(path, RegularFile::AnySize);
+    RegularFile file = RegularFile::open(path, RegularFile::kAnySize);
     ASSERT_TRUE(file.isOpen());
     EXPECT_EQ(textOf(file.content().bytes), "the first content");
     // Changed in place after it was read: what was looked at stays what is given.
@@ -120,7 +120,7 @@ TEST(RegularFile, ItsContentIsReadOnceAndKeptWhileItIsOpen) {
 
     // Cut short before it is read: what it still holds.
     writeBytes(path, "0123456789");
-    RegularFile shrinking = RegularFile::open(path, RegularFile::AnySize);
+    RegularFile shrinking = RegularFile::open(path, RegularFile::kAnySize);
     ASSERT_EQ(::truncate(path.c_str(), 4), 0);
     EXPECT_EQ(textOf(shrinking.content().bytes), "0123");
     EXPECT_EQ(shrinking.content().errorNumber, 0);

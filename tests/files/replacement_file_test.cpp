@@ -1,7 +1,7 @@
 // files::ReplacementFile on every kind of target a path can name, made for real: what is
 // replaced, what is written in place, what is refused, and that no temporary file stays behind.
 #include "platform/files/replacement_file.h"
-#include "scratch_folder.h"
+#include "tests/files/scratch_folder.h"
 #include "tests/support/stream_targets.h"
 
 #include <cerrno>
@@ -63,7 +63,7 @@ ino_t inodeOf(const fs::path& path) {
     return status.st_ino;
 }
 
-const SpecialTarget bothChoices[] = {SpecialTarget::writeInPlace, SpecialTarget::refuse};
+const SpecialTarget kBothChoices[] = {SpecialTarget::writeInPlace, SpecialTarget::refuse};
 
 std::string nameOf(SpecialTarget special) {
     return special == SpecialTarget::writeInPlace ? "written in place" : "refused";
@@ -74,7 +74,7 @@ TEST(ReplacementFile, ReplacesARegularFileWholeAndKeepsItsPermissions) {
     const fs::path target = folder.path() / "vehicle.srf";
     writeText(target, "the old content, longer than the new");
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-    for (SpecialTarget special : bothChoices) {
+    for (SpecialTarget special : kBothChoices) {
         SCOPED_TRACE(nameOf(special));
         // Held open, so that its inode cannot be reused for the new file.
         std::ifstream old(target);
@@ -109,7 +109,7 @@ TEST(ReplacementFile, FollowsALinkAndReplacesTheFileItNamesInItsOwnFolder) {
         {"link to a link", here / "c.png", there / "hop.png", there / "deeper" / "c.png"},
     };
     fs::create_symlink("deeper/c.png", there / "hop.png");
-    for (SpecialTarget special : bothChoices) {
+    for (SpecialTarget special : kBothChoices) {
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(c.what) + ", " + nameOf(special));
             fs::remove(c.link);
@@ -151,7 +151,7 @@ TEST(ReplacementFile, RefusesFoldersAndLinksThatLeadNowhere) {
         {"loop.png", TargetKind::danglingLink, ENOENT},
         {"link-to-folder.png", TargetKind::folder, EISDIR},
     };
-    for (SpecialTarget special : bothChoices) {
+    for (SpecialTarget special : kBothChoices) {
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(c.name) + ", " + nameOf(special));
             const mode_t type = entryType(f / c.name);
@@ -177,7 +177,7 @@ TEST(ReplacementFile, NeverWritesABlockDevice) {
         GTEST_SKIP() << "no block device node can be made here: " << std::strerror(error);
     fs::create_symlink(disk, folder.path() / "link-to-disk.png");
     for (const char* name : {"disk.png", "link-to-disk.png"}) {
-        for (SpecialTarget special : bothChoices) {
+        for (SpecialTarget special : kBothChoices) {
             SCOPED_TRACE(std::string(name) + ", " + nameOf(special));
             const Written w = writeThrough(folder.path() / name, special, {'x'});
             EXPECT_FALSE(w.committed);
@@ -191,7 +191,7 @@ TEST(ReplacementFile, NeverWritesABlockDevice) {
 }
 
 // More than a pipe holds at once, so the writes wait for the reader.
-const std::vector<std::uint8_t> streamBytes = pattern(1 << 20);
+const std::vector<std::uint8_t> kStreamBytes = pattern(1 << 20);
 
 TEST(ReplacementFile, WritesAPipeInPlace) {
     ScratchFolder folder;
@@ -199,10 +199,10 @@ TEST(ReplacementFile, WritesAPipeInPlace) {
     srftest::PipeReader reader(pipe);
     ASSERT_TRUE(reader.made());
     fs::create_symlink(pipe, folder.path() / "link.png");
-    const Written w = writeThrough(pipe, SpecialTarget::writeInPlace, streamBytes);
+    const Written w = writeThrough(pipe, SpecialTarget::writeInPlace, kStreamBytes);
     EXPECT_TRUE(w.committed) << std::strerror(w.error);
     EXPECT_EQ(w.kind, TargetKind::stream);
-    EXPECT_TRUE(reader.bytes() == streamBytes) << reader.bytes().size() << " bytes read";
+    EXPECT_TRUE(reader.bytes() == kStreamBytes) << reader.bytes().size() << " bytes read";
     EXPECT_EQ(entryType(pipe), mode_t{S_IFIFO});
     EXPECT_EQ(temporaryFilesIn(folder.path()), std::vector<std::string>{});
 
@@ -211,9 +211,9 @@ TEST(ReplacementFile, WritesAPipeInPlace) {
     srftest::PipeReader again(pipe);
     ASSERT_TRUE(again.made());
     const Written linked =
-        writeThrough(folder.path() / "link.png", SpecialTarget::writeInPlace, streamBytes);
+        writeThrough(folder.path() / "link.png", SpecialTarget::writeInPlace, kStreamBytes);
     EXPECT_TRUE(linked.committed) << std::strerror(linked.error);
-    EXPECT_TRUE(again.bytes() == streamBytes) << again.bytes().size() << " bytes read";
+    EXPECT_TRUE(again.bytes() == kStreamBytes) << again.bytes().size() << " bytes read";
     EXPECT_TRUE(fs::is_symlink(folder.path() / "link.png"));
     EXPECT_EQ(entryType(pipe), mode_t{S_IFIFO});
     EXPECT_EQ(temporaryFilesIn(folder.path()), std::vector<std::string>{});
@@ -224,10 +224,10 @@ TEST(ReplacementFile, WritesASocketInPlace) {
     const fs::path socket = folder.path() / "out.png";
     srftest::SocketListener listener(socket);
     ASSERT_TRUE(listener.made());
-    const Written w = writeThrough(socket, SpecialTarget::writeInPlace, streamBytes);
+    const Written w = writeThrough(socket, SpecialTarget::writeInPlace, kStreamBytes);
     EXPECT_TRUE(w.committed) << std::strerror(w.error);
     EXPECT_EQ(w.kind, TargetKind::stream);
-    EXPECT_TRUE(listener.bytes() == streamBytes) << listener.bytes().size() << " bytes read";
+    EXPECT_TRUE(listener.bytes() == kStreamBytes) << listener.bytes().size() << " bytes read";
     EXPECT_EQ(entryType(socket), mode_t{S_IFSOCK});
     EXPECT_EQ(temporaryFilesIn(folder.path()), std::vector<std::string>{});
 }
@@ -243,7 +243,7 @@ TEST(ReplacementFile, WritesACharacterDeviceInPlace) {
     ASSERT_EQ(::stat(device.c_str(), &before), 0);
     ReplacementFile file(device, SpecialTarget::writeInPlace);
     EXPECT_EQ(file.targetKind(), TargetKind::stream);
-    EXPECT_TRUE(file.write(streamBytes.data(), streamBytes.size()));
+    EXPECT_TRUE(file.write(kStreamBytes.data(), kStreamBytes.size()));
     EXPECT_TRUE(file.setModificationTime({1243002600, 0}));
     EXPECT_TRUE(file.commit()) << std::strerror(file.errorNumber());
     struct stat after {};
@@ -260,7 +260,7 @@ TEST(ReplacementFile, WritesTheSystemsNullDeviceInPlace) {
     struct stat before {};
     ASSERT_EQ(::stat("/dev/null", &before), 0);
     ASSERT_TRUE(S_ISCHR(before.st_mode));
-    const Written w = writeThrough("/dev/null", SpecialTarget::writeInPlace, streamBytes);
+    const Written w = writeThrough("/dev/null", SpecialTarget::writeInPlace, kStreamBytes);
     EXPECT_TRUE(w.committed) << std::strerror(w.error);
     struct stat after {};
     ASSERT_EQ(::lstat("/dev/null", &after), 0);
@@ -303,7 +303,7 @@ TEST(ReplacementFile, AReaderThatGoesAwayFailsTheWriteWithoutEndingTheProcess) {
     const fs::path pipe = folder.path() / "out.png";
     srftest::PipeReader reader(pipe, 10);
     ASSERT_TRUE(reader.made());
-    const Written w = writeThrough(pipe, SpecialTarget::writeInPlace, streamBytes);
+    const Written w = writeThrough(pipe, SpecialTarget::writeInPlace, kStreamBytes);
     EXPECT_FALSE(w.committed);
     EXPECT_EQ(w.failure, ReplacementFile::Failure::write);
     EXPECT_EQ(w.error, EPIPE) << std::strerror(w.error);

@@ -220,7 +220,7 @@ TEST_F(SrfFileSource, ReadsSkipsAndBlocksStopAtTheEndOfTheFile) {
 // as a path would be.
 TEST_F(SrfFileSource, ReadsAFileTheCallerOpenedAndLeavesItOpen) {
     const fs::path path = write("ten.bin", Bytes{0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    const files::RegularFile file = files::RegularFile::open(path, srf::MaxVehicleFileBytes);
+    const files::RegularFile file = files::RegularFile::open(path, srf::kMaxVehicleFileBytes);
     ASSERT_TRUE(file.isOpen());
     fs::remove(path);
     write("ten.bin", Bytes{9, 9});
@@ -239,8 +239,9 @@ TEST_F(SrfFileSource, ReadsAFileTheCallerOpenedAndLeavesItOpen) {
 
     const fs::path large = folder_ / "large.srf";
     ASSERT_TRUE(std::ofstream(large).good());
-    fs::resize_file(large, srf::MaxVehicleFileBytes + 1);
-    const files::RegularFile anySize = files::RegularFile::open(large, files::RegularFile::AnySize);
+    fs::resize_file(large, srf::kMaxVehicleFileBytes + 1);
+    const files::RegularFile anySize =
+        files::RegularFile::open(large, files::RegularFile::kAnySize);
     ASSERT_TRUE(anySize.isOpen());
     EXPECT_FALSE(srf::FileByteSource(anySize).isOpen());
     EXPECT_FALSE(srf::FileByteSource(files::RegularFile()).isOpen());

@@ -71,14 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::int64_t{read.file.image3d.height} + read.file.image2d.height;
         pixels = width * height;
         // Surfaces beyond the vehicle limit cost nothing: they are refused unmade.
-        if (pixels > kMaxSurfacePixels && pixels <= srf::MaxVehicleSurfacePixels)
+        if (pixels > kMaxSurfacePixels && pixels <= srf::kMaxVehicleSurfacePixels)
             return -1;
     }
 
     cAlphaSurface fromMemory;
     const std::int32_t result = fromMemory.CreateFromGarminSRFBytes(bytes);
     require(result == 0 || result == 1);
-    if (pixels > srf::MaxVehicleSurfacePixels)
+    if (pixels > srf::kMaxVehicleSurfacePixels)
         require(result == 0 && fromMemory.hDIB() == 0 && fromMemory.DIBSectionBitsPtr() == nullptr);
     require(result == 0 || read.ok());
     if (!read.ok())

@@ -79,13 +79,13 @@ private:
     DibView view_;
 };
 
-const int widths[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 15, 16, 17, 23, 31, 32, 33, 80};
+const int kWidths[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 15, 16, 17, 23, 31, 32, 33, 80};
 
 TEST(GdiRecordedResults, AlphaBlendPaintsEveryByteAsRecorded) {
     const std::uint8_t constants[] = {255, 254, 128, 1, 0};
     CaseHashes got;
     RandomBytes random(7);
-    for (const int width : widths)
+    for (const int width : kWidths)
         for (const int targetBits : {32, 24})
             for (const std::uint8_t constant : constants)
                 for (const std::uint8_t format : {AC_SRC_ALPHA, std::uint8_t{0}}) {
@@ -232,7 +232,7 @@ TEST(GdiRecordedResults, AlphaBlendWithinOneBitmapPaintsEveryByteAsRecorded) {
     const Shift shifts[] = {{1, 0}, {-1, 0}, {3, 0}, {-5, 0}, {0, 1}, {0, -1}, {2, 1}, {-2, -1}};
     CaseHashes got;
     RandomBytes random(8);
-    for (const int width : widths)
+    for (const int width : kWidths)
         for (const Shift shift : shifts) {
             RandomCanvas canvas(width + 12, 6, 32, random);
             ASSERT_TRUE(AlphaBlend(canvas.dc(), 6 + shift.dx, 2 + shift.dy, width, 3, canvas.dc(),
@@ -295,7 +295,7 @@ TEST(GdiRecordedResults, AlphaBlendWithinOneBitmapPaintsEveryByteAsRecorded) {
 TEST(GdiRecordedResults, RectangleAndTheBitBltFillsPaintEveryByteAsRecorded) {
     CaseHashes got;
     RandomBytes random(9);
-    for (const int width : widths)
+    for (const int width : kWidths)
         for (const int bits : {32, 24}) {
             RandomCanvas canvas(width, 7, bits, random);
             // Pens of one, two and three pixels and none, brushes solid and hollow, rectangles

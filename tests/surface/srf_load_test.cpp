@@ -179,7 +179,7 @@ TEST(SrfLoad, DecodesLikeTheReferenceInEveryLayout) {
         cAlphaSurface fromFile, fromOpenFile, fromMemory;
         EXPECT_EQ(fromFile.CreateFromGarminSRF(path), want.result) << c.name;
         EXPECT_EQ(fromOpenFile.CreateFromGarminSRF(
-                      files::RegularFile::open(path, srf::MaxVehicleFileBytes)),
+                      files::RegularFile::open(path, srf::kMaxVehicleFileBytes)),
                   want.result)
             << c.name;
         EXPECT_EQ(fromMemory.CreateFromGarminSRFBytes(data), want.result) << c.name;

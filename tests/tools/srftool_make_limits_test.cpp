@@ -23,20 +23,20 @@ namespace {
 namespace fs = std::filesystem;
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool addressSanitizer = true;
+constexpr bool kAddressSanitizer = true;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-constexpr bool addressSanitizer = true;
+constexpr bool kAddressSanitizer = true;
 #else
-constexpr bool addressSanitizer = false;
+constexpr bool kAddressSanitizer = false;
 #endif
 #else
-constexpr bool addressSanitizer = false;
+constexpr bool kAddressSanitizer = false;
 #endif
 
 // Far above what a refusal from the header needs, far below what decoding any of these pictures
 // takes (1 GiB and more).
-constexpr long largestResidentKiB = 128 * 1024;
+constexpr long kLargestResidentKiB = 128 * 1024;
 
 std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
     std::uint32_t crc = 0xFFFFFFFFu;
@@ -139,7 +139,7 @@ ToolRun runTool(const std::vector<std::string>& arguments, const fs::path& folde
         const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         if (outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0)
             ::_exit(125);
-        if (!addressSanitizer) {
+        if (!kAddressSanitizer) {
             const rlimit addressSpace{1ul << 30, 1ul << 30};
             if (::setrlimit(RLIMIT_AS, &addressSpace) != 0)
                 ::_exit(125);
@@ -223,9 +223,9 @@ TEST_F(SrftoolMakeLimits, RefusesPicturesLargerThanAVehicleFromTheirHeaders) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
         EXPECT_EQ(run.err.rfind("srftool: cannot ", 0), 0u) << run.err;
-        EXPECT_NE(run.err.find(std::to_string(srf::MaxVehicleSurfacePixels)), std::string::npos)
+        EXPECT_NE(run.err.find(std::to_string(srf::kMaxVehicleSurfacePixels)), std::string::npos)
             << run.err;
-        EXPECT_LT(run.residentKiB, largestResidentKiB);
+        EXPECT_LT(run.residentKiB, kLargestResidentKiB);
         EXPECT_FALSE(fs::exists(path("out.srf")));
     }
 }

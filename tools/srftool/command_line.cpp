@@ -23,7 +23,7 @@ struct CommandHelp {
     bool writesFile;         // its last operand is an output file
 };
 
-constexpr CommandHelp helps[] = {
+constexpr CommandHelp kHelps[] = {
     {"info", "info FILE...",
      "print the load result, the type string, the sizes and\n"
      "whether the checksum holds (\"checksum: ok\" or \"wrong\"),\n"
@@ -62,15 +62,16 @@ constexpr CommandHelp helps[] = {
     {"samples", "samples DIR", "write the sample vehicles into DIR\n", false},
 };
 
-constexpr std::size_t descriptionColumn = 31;
+constexpr std::size_t kDescriptionColumn = 31;
 
-// "  srftool SYNOPSIS" with the description beside it from descriptionColumn on, or below it
+// "  srftool SYNOPSIS" with the description beside it from kDescriptionColumn on, or below it
 // when the synopsis leaves no room.
 std::string helpEntry(const char* synopsis, const std::string& description) {
     std::string text = std::string("  srftool ") + synopsis;
-    const std::string indent(descriptionColumn, ' ');
-    text += text.size() < descriptionColumn - 1 ? std::string(descriptionColumn - text.size(), ' ')
-                                                : "\n" + indent;
+    const std::string indent(kDescriptionColumn, ' ');
+    text += text.size() < kDescriptionColumn - 1
+                ? std::string(kDescriptionColumn - text.size(), ' ')
+                : "\n" + indent;
     for (std::size_t at = 0; at < description.size();) {
         const std::size_t end = description.find('\n', at) + 1;
         if (at > 0)
@@ -91,7 +92,7 @@ std::string usage() {
                        "Inspects the navigator's vehicle files (.srf), filters their pictures, "
                        "makes vehicles\n"
                        "from PNG pictures and writes the sample vehicles.\n\n";
-    for (const CommandHelp& help : helps)
+    for (const CommandHelp& help : kHelps)
         text += helpEntry(help.synopsis, help.description);
     text += helpEntry("COMMAND --help", "show that command's usage\n");
     text += helpEntry("--help", "show this help\n");
@@ -142,7 +143,7 @@ int runSrftool(const std::vector<std::string>& arguments, std::ostream& out, std
         out << usage();
         return exitLoaded;
     }
-    for (const CommandHelp& help : helps) {
+    for (const CommandHelp& help : kHelps) {
         if (name == help.name &&
             std::find(arguments.begin() + 1, arguments.end(), "--help") != arguments.end()) {
             out << commandUsage(help);

@@ -18,7 +18,7 @@ std::string openFailure(const files::RegularFile& file) {
 Failure openVehicleFile(const std::string& path, files::RegularFile& file) {
     // A pipe without a writer must not stop the tool, and only a regular file no larger than
     // any vehicle is read at all.
-    file = files::RegularFile::open(path, srf::MaxVehicleFileBytes);
+    file = files::RegularFile::open(path, srf::kMaxVehicleFileBytes);
     switch (file.failure()) {
     case files::RegularFile::Failure::none:
         return {};

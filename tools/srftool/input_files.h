@@ -17,7 +17,7 @@ namespace srftool {
 std::string openFailure(const files::RegularFile& file);
 
 // Opens `path` as the program opens a vehicle: only a regular file no larger than
-// srf::MaxVehicleFileBytes is kept open in `file`; otherwise the reason.
+// srf::kMaxVehicleFileBytes is kept open in `file`; otherwise the reason.
 Failure openVehicleFile(const std::string& path, files::RegularFile& file);
 
 // The sum modulo 256 of the bytes the file held when it was opened; nothing when it cannot be

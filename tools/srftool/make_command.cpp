@@ -72,7 +72,7 @@ std::optional<MakeRequest> parseMake(const std::vector<std::string>& arguments,
 
 Failure tooWide(int count, int size) {
     return "a strip of " + std::to_string(count) + " frames of " + std::to_string(size) +
-           " pixels is wider than " + std::to_string(largestSide) + " pixels";
+           " pixels is wider than " + std::to_string(kLargestSide) + " pixels";
 }
 
 // The loader's surface holds the strip above the 2D image, as wide as the wider of them; a
@@ -80,11 +80,11 @@ Failure tooWide(int count, int size) {
 Failure surfaceRefusal(const PictureSize& strip, const PictureSize& flat) {
     const std::int64_t width = std::max(strip.width, flat.width);
     const std::int64_t height = std::int64_t{strip.height} + flat.height;
-    if (width * height <= srf::MaxVehicleSurfacePixels)
+    if (width * height <= srf::kMaxVehicleSurfacePixels)
         return {};
     return "the vehicle would need a surface of " + std::to_string(width) + " x " +
            std::to_string(height) + " pixels, more than the " +
-           std::to_string(srf::MaxVehicleSurfacePixels) + " one vehicle may hold";
+           std::to_string(srf::kMaxVehicleSurfacePixels) + " one vehicle may hold";
 }
 
 // Whether a strip of the given size makes a vehicle with the 2D image: `flat`, or frame 0.
@@ -126,7 +126,7 @@ Failure readFrameFolder(const std::string& folder, const StripCheck& fits, RgbaI
             if (k > 0 && size.width != frames.front().width())
                 return frameFileName(k) + " is " + std::to_string(size.width) + " pixels, " +
                        frameFileName(0) + " " + std::to_string(frames.front().width());
-            if (static_cast<long long>(k + 1) * size.width > largestSide)
+            if (static_cast<long long>(k + 1) * size.width > kLargestSide)
                 return tooWide(k + 1, size.width);
             return fits({(k + 1) * size.width, size.height});
         };

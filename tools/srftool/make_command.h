@@ -13,7 +13,7 @@ namespace srftool {
 // TEXT is the type string, padded with blanks to 16 characters (default "GARMIN BITMAP 01"); a
 // file made with another one gets one warning line, as other readers refuse it.
 // Every pixel is stored as the nearest colour and opacity the file can hold. A picture, or the
-// vehicle it makes, larger than the loader's surface holds (srf::MaxVehicleSurfacePixels) is
+// vehicle it makes, larger than the loader's surface holds (srf::kMaxVehicleSurfacePixels) is
 // refused from the pictures' headers, before anything is decoded. `arguments` are those after
 // "make". Status 0, or 2 with one line and no OUT for anything it cannot use.
 int makeCommand(const std::vector<std::string>& arguments, const Console& console);

@@ -55,11 +55,11 @@ Failure beginRead(std::span<const std::uint8_t> png, png_image& image) {
 
 Failure pictureSizeRefusal(const PictureSize& size) {
     const std::string pixels = std::to_string(size.width) + " x " + std::to_string(size.height);
-    if (size.width > largestSide || size.height > largestSide)
-        return "the picture is larger than " + std::to_string(largestSide) + " pixels";
-    if (std::int64_t{size.width} * size.height > srf::MaxVehicleSurfacePixels)
+    if (size.width > kLargestSide || size.height > kLargestSide)
+        return "the picture is larger than " + std::to_string(kLargestSide) + " pixels";
+    if (std::int64_t{size.width} * size.height > srf::kMaxVehicleSurfacePixels)
         return "the picture has " + pixels + " pixels, more than the " +
-               std::to_string(srf::MaxVehicleSurfacePixels) + " one vehicle may hold";
+               std::to_string(srf::kMaxVehicleSurfacePixels) + " one vehicle may hold";
     return {};
 }
 

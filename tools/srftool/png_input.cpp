@@ -8,12 +8,12 @@ namespace srftool {
 namespace {
 
 // Far beyond any picture of a vehicle; keeps a huge file from being read into memory whole.
-constexpr std::uint64_t LargestPictureFile = 256 * 1024 * 1024;
+constexpr std::uint64_t kLargestPictureFile = 256 * 1024 * 1024;
 
 // Opens the picture file and reads it into memory: its content() is then what it still holds of
 // what it held when opened (it may have shrunk). Otherwise the reason it cannot be read.
 Failure readPictureFile(const std::string& path, files::RegularFile& file) {
-    file = files::RegularFile::open(path, LargestPictureFile);
+    file = files::RegularFile::open(path, kLargestPictureFile);
     switch (file.failure()) {
     case files::RegularFile::Failure::none:
         break;

@@ -15,13 +15,13 @@ SrfImage toSrfImage(const RgbaImage& image) {
 
 std::vector<SampleVehicle> buildSampleVehicles() {
     ViewStyle style;
-    style.frameSize = sampleFrameSize;
+    style.frameSize = kSampleFrameSize;
     std::vector<SampleVehicle> samples;
     for (VehicleModel& model : sampleVehicleModels()) {
         const VehicleRenderer renderer(std::move(model.mesh), style);
         SrfFile file;
         file.productCode = "MOTORHALL-01";
-        file.image3d = toSrfImage(renderer.strip(sampleFrameCount));
+        file.image3d = toSrfImage(renderer.strip(kSampleFrameCount));
         file.image2d = toSrfImage(renderer.topView());
         samples.push_back({model.fileName, encodeSrf(file)});
     }

@@ -8,8 +8,8 @@
 
 namespace srftool {
 
-constexpr int sampleFrameCount = 36;
-constexpr int sampleFrameSize = 80;
+constexpr int kSampleFrameCount = 36;
+constexpr int kSampleFrameSize = 80;
 
 struct SampleVehicle {
     std::string fileName;

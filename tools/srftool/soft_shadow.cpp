@@ -7,7 +7,7 @@
 namespace srftool {
 namespace {
 
-constexpr int blurPasses = 3;
+constexpr int kBlurPasses = 3;
 
 double turn(Point2 o, Point2 a, Point2 b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
@@ -36,7 +36,7 @@ void boxBlur(std::vector<double>& values, int width, int height, int radius, boo
 } // namespace
 
 int shadowSpread(const ShadowStyle& style) {
-    return blurPasses * std::max(0, style.blurRadius);
+    return kBlurPasses * std::max(0, style.blurRadius);
 }
 
 std::vector<Point2> convexHull(std::vector<Point2> points) {
@@ -84,7 +84,7 @@ std::vector<double> softShadow(const std::vector<Point2>& points, int width, int
                 style.opacity * hits / static_cast<double>(s * s);
         }
     }
-    for (int pass = 0; pass < blurPasses && style.blurRadius > 0; ++pass) {
+    for (int pass = 0; pass < kBlurPasses && style.blurRadius > 0; ++pass) {
         boxBlur(shadow, width, height, style.blurRadius, true);
         boxBlur(shadow, width, height, style.blurRadius, false);
     }

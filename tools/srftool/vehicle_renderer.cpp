@@ -4,12 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <stdexcept>
 
 namespace srftool {
 namespace {
-
-constexpr double pi = 3.14159265358979323846;
 
 std::uint8_t toByte(double v) {
     return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 255.0)));
@@ -45,7 +44,7 @@ VehicleRenderer::VehicleRenderer(Mesh mesh, ViewStyle style)
     pivotHeight_ = top / 2;
     // The farthest any point (or its footprint on the ground) can land from the pivot on the
     // screen, whatever the heading.
-    const double e = style_.elevationDegrees * pi / 180;
+    const double e = style_.elevationDegrees * std::numbers::pi / 180;
     double extent = 1e-6;
     for (const Triangle& t : mesh_.triangles()) {
         for (const Vec3& p : {t.a, t.b, t.c}) {
@@ -96,7 +95,7 @@ RgbaImage VehicleRenderer::render(double headingDegrees, double elevationDegrees
                                   double pixelsPerMetre, Vec3 pivot) const {
     const int size = style_.frameSize;
     const int ss = style_.supersample;
-    const double e = elevationDegrees * pi / 180;
+    const double e = elevationDegrees * std::numbers::pi / 180;
     const double sinE = std::sin(e);
     const double cosE = std::cos(e);
     const Vec3 toCamera{0, -cosE, sinE};

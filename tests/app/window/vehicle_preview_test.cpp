@@ -484,6 +484,7 @@ TEST_F(PreviewTest, ClosingTheWindowOrThePreviewDuringTheLoadsYieldIsClean) {
     }
 }
 
+#ifndef PREVIEW_TEST_UNDER_ASAN
 // Reads the process's address-space size.
 long long addressSpaceBytes() {
     QFile statm("/proc/self/statm");
@@ -491,6 +492,7 @@ long long addressSpaceBytes() {
         return -1;
     return statm.readAll().split(' ').value(0).toLongLong() * sysconf(_SC_PAGESIZE);
 }
+#endif
 
 TEST_F(PreviewTest, ACanvasThatCannotBeHadLeavesThePreviewAsItWas) {
 #ifdef PREVIEW_TEST_UNDER_ASAN
