@@ -79,6 +79,209 @@ Dateien</translation>
     </message>
 </context>
 <context>
+    <name>CatalogueScan</name>
+    <message>
+        <source>These files in %1 could not be read and are not shown:</source>
+        <translation>Diese Dateien in %1 konnten nicht gelesen werden und werden nicht angezeigt:</translation>
+    </message>
+    <message>
+        <source>Vehicle Unreadable</source>
+        <translation>Fahrzeug nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Shows the 3D vehicle icons (.srf files) of a local folder and of a car navigator side by side,
+copies them between the two and previews them.</source>
+        <translation>Zeigt die 3D-Fahrzeugsymbole (.srf-Dateien) eines lokalen Ordners und eines Navigationsgeräts
+nebeneinander, kopiert sie zwischen beiden und zeigt sie in einer Vorschau.</translation>
+    </message>
+    <message>
+        <source>motorhall: takes no arguments; motorhall --help explains</source>
+        <translation>motorhall: nimmt keine Argumente an; motorhall --help erklärt mehr</translation>
+    </message>
+</context>
+<context>
+    <name>ContextMenu</name>
+    <message>
+        <source>Preview Vehicle</source>
+        <translation>Fahrzeugvorschau</translation>
+    </message>
+    <message>
+        <source>Delete Vehicle</source>
+        <translation>Fahrzeug löschen</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChoice</name>
+    <message>
+        <source>This folder cannot be chosen: its name holds a line break.</source>
+        <translation>Dieser Ordner kann nicht gewählt werden: Sein Name enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Change Local Directory</source>
+        <translation>Lokalen Ordner wechseln</translation>
+    </message>
+    <message>
+        <source>Change GPS Directory</source>
+        <translation>GPS-Ordner wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>MessageOverlay</name>
+    <message>
+        <source>Loading %1 of %2</source>
+        <translation>Lade %1 von %2</translation>
+    </message>
+    <message>
+        <source>Checking D: for 760...</source>
+        <translation>Suche 760 auf D: ...</translation>
+    </message>
+    <message>
+        <source> Checking %1: for 760...</source>
+        <extracomment>The drive letter, D to Z, is %1; the leading space stays as the overlay shows it.</extracomment>
+        <translation> Suche 760 auf %1: ...</translation>
+    </message>
+    <message>
+        <source>Copying Vehicle to Garmin</source>
+        <translation>Kopiere Fahrzeug auf Garmin</translation>
+    </message>
+    <message>
+        <source>Copying Vehicle from Garmin</source>
+        <translation>Kopiere Fahrzeug von Garmin</translation>
+    </message>
+    <message>
+        <source>Copying Vehicle From Garmin</source>
+        <translation>Kopiere Fahrzeug von Garmin</translation>
+    </message>
+    <message>
+        <source>Deleting Vehicle</source>
+        <translation>Lösche Fahrzeug</translation>
+    </message>
+</context>
+<context>
+    <name>Panes</name>
+    <message>
+        <source>No Directory Selected</source>
+        <translation>Kein Ordner ausgewählt</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>Lokale Dateien</translation>
+    </message>
+    <message>
+        <source>Garmin Files</source>
+        <translation>Garmin-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The card control &quot;%1&quot; cannot be created: it is not registered or its library is missing.
+
+%2
+
+Register it, then start the program again:
+%3 %4</source>
+        <translation>Das Kartensteuerelement „%1“ kann nicht erzeugt werden: Es ist nicht registriert, oder seine Bibliothek fehlt.
+
+%2
+
+Registrieren Sie es, und starten Sie das Programm dann neu:
+%3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>VehicleCopy</name>
+    <message>
+        <source>%1 could not be copied to %2.</source>
+        <translation>%1 konnte nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as a vehicle, and the navigator cannot show it.</source>
+        <translation>%1 konnte nicht als Fahrzeug gelesen werden, und das Navigationsgerät kann es nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>Copy it anyway?</source>
+        <translation>Trotzdem kopieren?</translation>
+    </message>
+    <message>
+        <source>The %1 pane already holds %2 vehicles, as many as a pane takes by copying.</source>
+        <extracomment>%1 is the pane&apos;s title (&quot;Garmin Files&quot;), %2 the number of vehicles.</extracomment>
+        <translation>Der Bereich „%1“ enthält bereits %2 Fahrzeuge, so viele, wie ein Bereich durch Kopieren aufnimmt.</translation>
+    </message>
+    <message>
+        <source>%1 was not copied.</source>
+        <translation>%1 wurde nicht kopiert.</translation>
+    </message>
+    <message>
+        <source>Not a Vehicle</source>
+        <translation>Kein Fahrzeug</translation>
+    </message>
+    <message>
+        <source>A Vehicle by that name already exists!</source>
+        <translation>Ein Fahrzeug mit diesem Namen ist bereits vorhanden!</translation>
+    </message>
+    <message>
+        <source>Replace it?</source>
+        <translation>Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Vehicle Exists</source>
+        <translation>Fahrzeug vorhanden</translation>
+    </message>
+    <message>
+        <source>Copy Refused</source>
+        <translation>Kopieren abgelehnt</translation>
+    </message>
+    <message>
+        <source>Copy Failed</source>
+        <translation>Kopieren fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>VehicleDelete</name>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>Möchten Sie %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Confirm</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted.</source>
+        <translation>%1 konnte nicht gelöscht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>VehicleFiles</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Read-only file</source>
+        <translation>Schreibgeschützte Datei</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::FolderTreeDialog</name>
     <message>
         <source>Home</source>
