@@ -103,6 +103,201 @@ nebeneinander, kopiert sie zwischen beiden und zeigt sie in einer Vorschau.</tra
     </message>
 </context>
 <context>
+    <name>ComponentModel</name>
+    <message>
+        <source>&quot;%1&quot; is not a control: it lacks the widget or the dispatch interface</source>
+        <translation>„%1“ ist kein Steuerelement: Ihm fehlen das Widget oder die Dispatch-Schnittstelle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not make its widget</source>
+        <translation>„%1“ konnte sein Widget nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be looked up: %2</source>
+        <translation>„%1“ kann nicht nachgeschlagen werden: %2</translation>
+    </message>
+    <message>
+        <source>the class &quot;%1&quot; is not registered in %2; register its library with regsvr</source>
+        <translation>die Klasse „%1“ ist in %2 nicht registriert; registrieren Sie ihre Bibliothek mit regsvr</translation>
+    </message>
+    <message>
+        <source>the class &quot;%1&quot; has an invalid class identifier &quot;%2&quot; in %3</source>
+        <translation>die Klasse „%1“ hat in %3 eine ungültige Klassenkennung „%2“</translation>
+    </message>
+    <message>
+        <source>the class %1 cannot be looked up: %2</source>
+        <translation>die Klasse %1 kann nicht nachgeschlagen werden: %2</translation>
+    </message>
+    <message>
+        <source>the class %1 has no registered library in %2</source>
+        <translation>für die Klasse %1 ist in %2 keine Bibliothek registriert</translation>
+    </message>
+    <message>
+        <source>the class %1 is registered, but %2; register it again with regsvr</source>
+        <translation>die Klasse %1 ist registriert, aber %2; registrieren Sie sie erneut mit regsvr</translation>
+    </message>
+    <message>
+        <source>%1 does not provide the class %2</source>
+        <translation>%1 stellt die Klasse %2 nicht bereit</translation>
+    </message>
+    <message>
+        <source>the factory of the class %1 could not create it</source>
+        <translation>die Klassenfabrik der Klasse %1 konnte sie nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Success, with a negative answer</source>
+        <translation>Erfolg, mit verneinender Antwort</translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation>Nicht implementiert</translation>
+    </message>
+    <message>
+        <source>No such interface supported</source>
+        <translation>Schnittstelle wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Invalid pointer</source>
+        <translation>Ungültiger Zeiger</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Catastrophic failure</source>
+        <translation>Schwerer Fehler</translation>
+    </message>
+    <message>
+        <source>Access is denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect</source>
+        <translation>Der Parameter ist falsch</translation>
+    </message>
+    <message>
+        <source>Class does not support aggregation</source>
+        <translation>Die Klasse unterstützt keine Aggregation</translation>
+    </message>
+    <message>
+        <source>The library does not provide this class</source>
+        <translation>Die Bibliothek stellt diese Klasse nicht bereit</translation>
+    </message>
+    <message>
+        <source>Class not registered</source>
+        <translation>Klasse nicht registriert</translation>
+    </message>
+    <message>
+        <source>Could not write to the registry</source>
+        <translation>Die Registrierung konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Invalid class string</source>
+        <translation>Ungültige Klassenzeichenfolge</translation>
+    </message>
+    <message>
+        <source>The class&apos;s library could not be found</source>
+        <translation>Die Bibliothek der Klasse wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The class&apos;s library could not be used</source>
+        <translation>Die Bibliothek der Klasse ist nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>Unknown interface</source>
+        <translation>Unbekannte Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Member not found</source>
+        <translation>Element nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Parameter not found</source>
+        <translation>Parameter nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typenkonflikt</translation>
+    </message>
+    <message>
+        <source>Unknown name</source>
+        <translation>Unbekannter Name</translation>
+    </message>
+    <message>
+        <source>Exception occurred</source>
+        <translation>Ausnahme aufgetreten</translation>
+    </message>
+    <message>
+        <source>Out of present range</source>
+        <translation>Außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Invalid number of parameters</source>
+        <translation>Ungültige Anzahl von Parametern</translation>
+    </message>
+    <message>
+        <source>No such connection</source>
+        <translation>Keine solche Verbindung</translation>
+    </message>
+    <message>
+        <source>Failed to register or unregister the class</source>
+        <translation>Die Klasse konnte nicht registriert oder abgemeldet werden</translation>
+    </message>
+    <message>
+        <source>The sink does not support the outgoing interface</source>
+        <translation>Der Empfänger unterstützt die ausgehende Schnittstelle nicht</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Ungültiges Bild</translation>
+    </message>
+    <message>
+        <source>the library %1 does not exist</source>
+        <translation>die Bibliothek %1 ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>the library %1 does not load: %2</source>
+        <translation>die Bibliothek %1 lässt sich nicht laden: %2</translation>
+    </message>
+    <message>
+        <source>the library %1 has no entry point %2</source>
+        <translation>der Bibliothek %1 fehlt der Einsprungpunkt %2</translation>
+    </message>
+    <message>
+        <source>there is no configuration folder for the registry</source>
+        <translation>es gibt keinen Konfigurationsordner für die Registrierung</translation>
+    </message>
+    <message>
+        <source>the registry %1 is not a plain file</source>
+        <translation>die Registrierung %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot read the registry %1: %2</source>
+        <translation>die Registrierung %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the registry %1 is larger than %2 bytes</source>
+        <translation>die Registrierung %1 ist größer als %2 Bytes</translation>
+    </message>
+</context>
+<context>
     <name>ContextMenu</name>
     <message>
         <source>Preview Vehicle</source>

@@ -103,6 +103,201 @@ navegador de coche, los copia entre ambos y muestra una vista previa.</translati
     </message>
 </context>
 <context>
+    <name>ComponentModel</name>
+    <message>
+        <source>&quot;%1&quot; is not a control: it lacks the widget or the dispatch interface</source>
+        <translation>«%1» no es un control: le falta el widget o la interfaz de distribución</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not make its widget</source>
+        <translation>«%1» no ha podido crear su widget</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be looked up: %2</source>
+        <translation>no se puede consultar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the class &quot;%1&quot; is not registered in %2; register its library with regsvr</source>
+        <translation>la clase «%1» no está registrada en %2; registre su biblioteca con regsvr</translation>
+    </message>
+    <message>
+        <source>the class &quot;%1&quot; has an invalid class identifier &quot;%2&quot; in %3</source>
+        <translation>la clase «%1» tiene un identificador de clase «%2» no válido en %3</translation>
+    </message>
+    <message>
+        <source>the class %1 cannot be looked up: %2</source>
+        <translation>no se puede consultar la clase %1: %2</translation>
+    </message>
+    <message>
+        <source>the class %1 has no registered library in %2</source>
+        <translation>la clase %1 no tiene ninguna biblioteca registrada en %2</translation>
+    </message>
+    <message>
+        <source>the class %1 is registered, but %2; register it again with regsvr</source>
+        <translation>la clase %1 está registrada, pero %2; vuelva a registrarla con regsvr</translation>
+    </message>
+    <message>
+        <source>%1 does not provide the class %2</source>
+        <translation>%1 no proporciona la clase %2</translation>
+    </message>
+    <message>
+        <source>the factory of the class %1 could not create it</source>
+        <translation>la fábrica de la clase %1 no ha podido crearla</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Success, with a negative answer</source>
+        <translation>Correcto, con respuesta negativa</translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation>No implementado</translation>
+    </message>
+    <message>
+        <source>No such interface supported</source>
+        <translation>Interfaz no admitida</translation>
+    </message>
+    <message>
+        <source>Invalid pointer</source>
+        <translation>Puntero no válido</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Error no especificado</translation>
+    </message>
+    <message>
+        <source>Catastrophic failure</source>
+        <translation>Error grave</translation>
+    </message>
+    <message>
+        <source>Access is denied</source>
+        <translation>Acceso denegado</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect</source>
+        <translation>El parámetro no es correcto</translation>
+    </message>
+    <message>
+        <source>Class does not support aggregation</source>
+        <translation>La clase no admite agregación</translation>
+    </message>
+    <message>
+        <source>The library does not provide this class</source>
+        <translation>La biblioteca no proporciona esta clase</translation>
+    </message>
+    <message>
+        <source>Class not registered</source>
+        <translation>Clase no registrada</translation>
+    </message>
+    <message>
+        <source>Could not write to the registry</source>
+        <translation>No se ha podido escribir en el registro</translation>
+    </message>
+    <message>
+        <source>Invalid class string</source>
+        <translation>Cadena de clase no válida</translation>
+    </message>
+    <message>
+        <source>The class&apos;s library could not be found</source>
+        <translation>No se encuentra la biblioteca de la clase</translation>
+    </message>
+    <message>
+        <source>The class&apos;s library could not be used</source>
+        <translation>No se puede usar la biblioteca de la clase</translation>
+    </message>
+    <message>
+        <source>Unknown interface</source>
+        <translation>Interfaz desconocida</translation>
+    </message>
+    <message>
+        <source>Member not found</source>
+        <translation>Miembro no encontrado</translation>
+    </message>
+    <message>
+        <source>Parameter not found</source>
+        <translation>Parámetro no encontrado</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipos no coincidentes</translation>
+    </message>
+    <message>
+        <source>Unknown name</source>
+        <translation>Nombre desconocido</translation>
+    </message>
+    <message>
+        <source>Exception occurred</source>
+        <translation>Se ha producido una excepción</translation>
+    </message>
+    <message>
+        <source>Out of present range</source>
+        <translation>Fuera del intervalo permitido</translation>
+    </message>
+    <message>
+        <source>Invalid number of parameters</source>
+        <translation>Número de parámetros no válido</translation>
+    </message>
+    <message>
+        <source>No such connection</source>
+        <translation>No existe esa conexión</translation>
+    </message>
+    <message>
+        <source>Failed to register or unregister the class</source>
+        <translation>No se ha podido registrar ni anular el registro de la clase</translation>
+    </message>
+    <message>
+        <source>The sink does not support the outgoing interface</source>
+        <translation>El receptor no admite la interfaz de salida</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propiedad no válido</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Imagen no válida</translation>
+    </message>
+    <message>
+        <source>the library %1 does not exist</source>
+        <translation>la biblioteca %1 no existe</translation>
+    </message>
+    <message>
+        <source>the library %1 does not load: %2</source>
+        <translation>la biblioteca %1 no se carga: %2</translation>
+    </message>
+    <message>
+        <source>the library %1 has no entry point %2</source>
+        <translation>la biblioteca %1 no tiene el punto de entrada %2</translation>
+    </message>
+    <message>
+        <source>there is no configuration folder for the registry</source>
+        <translation>no hay ninguna carpeta de configuración para el registro</translation>
+    </message>
+    <message>
+        <source>the registry %1 is not a plain file</source>
+        <translation>el registro %1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot read the registry %1: %2</source>
+        <translation>no se puede leer el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>the registry %1 is larger than %2 bytes</source>
+        <translation>el registro %1 ocupa más de %2 bytes</translation>
+    </message>
+</context>
+<context>
     <name>ContextMenu</name>
     <message>
         <source>Preview Vehicle</source>

@@ -103,6 +103,201 @@ de voiture, les copie de l’un à l’autre et en montre un aperçu.</translati
     </message>
 </context>
 <context>
+    <name>ComponentModel</name>
+    <message>
+        <source>&quot;%1&quot; is not a control: it lacks the widget or the dispatch interface</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un contrôle&#xa0;: il lui manque le widget ou l’interface de répartition</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not make its widget</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu créer son widget</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be looked up: %2</source>
+        <translation>«&#xa0;%1&#xa0;» est introuvable&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the class &quot;%1&quot; is not registered in %2; register its library with regsvr</source>
+        <translation>la classe «&#xa0;%1&#xa0;» n’est pas enregistrée dans %2&#xa0;; enregistrez sa bibliothèque avec regsvr</translation>
+    </message>
+    <message>
+        <source>the class &quot;%1&quot; has an invalid class identifier &quot;%2&quot; in %3</source>
+        <translation>la classe «&#xa0;%1&#xa0;» a un identifiant de classe «&#xa0;%2&#xa0;» non valide dans %3</translation>
+    </message>
+    <message>
+        <source>the class %1 cannot be looked up: %2</source>
+        <translation>la classe %1 est introuvable&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the class %1 has no registered library in %2</source>
+        <translation>la classe %1 n’a aucune bibliothèque enregistrée dans %2</translation>
+    </message>
+    <message>
+        <source>the class %1 is registered, but %2; register it again with regsvr</source>
+        <translation>la classe %1 est enregistrée, mais %2&#xa0;; enregistrez-la de nouveau avec regsvr</translation>
+    </message>
+    <message>
+        <source>%1 does not provide the class %2</source>
+        <translation>%1 ne fournit pas la classe %2</translation>
+    </message>
+    <message>
+        <source>the factory of the class %1 could not create it</source>
+        <translation>la fabrique de la classe %1 n’a pas pu la créer</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>Success, with a negative answer</source>
+        <translation>Succès, avec une réponse négative</translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation>Non implémenté</translation>
+    </message>
+    <message>
+        <source>No such interface supported</source>
+        <translation>Interface non prise en charge</translation>
+    </message>
+    <message>
+        <source>Invalid pointer</source>
+        <translation>Pointeur non valide</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Erreur non spécifiée</translation>
+    </message>
+    <message>
+        <source>Catastrophic failure</source>
+        <translation>Défaillance grave</translation>
+    </message>
+    <message>
+        <source>Access is denied</source>
+        <translation>Accès refusé</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect</source>
+        <translation>Le paramètre est incorrect</translation>
+    </message>
+    <message>
+        <source>Class does not support aggregation</source>
+        <translation>La classe ne prend pas en charge l’agrégation</translation>
+    </message>
+    <message>
+        <source>The library does not provide this class</source>
+        <translation>La bibliothèque ne fournit pas cette classe</translation>
+    </message>
+    <message>
+        <source>Class not registered</source>
+        <translation>Classe non enregistrée</translation>
+    </message>
+    <message>
+        <source>Could not write to the registry</source>
+        <translation>Impossible d’écrire dans le registre</translation>
+    </message>
+    <message>
+        <source>Invalid class string</source>
+        <translation>Chaîne de classe non valide</translation>
+    </message>
+    <message>
+        <source>The class&apos;s library could not be found</source>
+        <translation>La bibliothèque de la classe est introuvable</translation>
+    </message>
+    <message>
+        <source>The class&apos;s library could not be used</source>
+        <translation>La bibliothèque de la classe est inutilisable</translation>
+    </message>
+    <message>
+        <source>Unknown interface</source>
+        <translation>Interface inconnue</translation>
+    </message>
+    <message>
+        <source>Member not found</source>
+        <translation>Membre introuvable</translation>
+    </message>
+    <message>
+        <source>Parameter not found</source>
+        <translation>Paramètre introuvable</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Types incompatibles</translation>
+    </message>
+    <message>
+        <source>Unknown name</source>
+        <translation>Nom inconnu</translation>
+    </message>
+    <message>
+        <source>Exception occurred</source>
+        <translation>Une exception s’est produite</translation>
+    </message>
+    <message>
+        <source>Out of present range</source>
+        <translation>Hors de la plage autorisée</translation>
+    </message>
+    <message>
+        <source>Invalid number of parameters</source>
+        <translation>Nombre de paramètres non valide</translation>
+    </message>
+    <message>
+        <source>No such connection</source>
+        <translation>Connexion inexistante</translation>
+    </message>
+    <message>
+        <source>Failed to register or unregister the class</source>
+        <translation>Impossible d’enregistrer ou de désenregistrer la classe</translation>
+    </message>
+    <message>
+        <source>The sink does not support the outgoing interface</source>
+        <translation>Le récepteur ne prend pas en charge l’interface sortante</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valeur de propriété non valide</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Image non valide</translation>
+    </message>
+    <message>
+        <source>the library %1 does not exist</source>
+        <translation>la bibliothèque %1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>the library %1 does not load: %2</source>
+        <translation>la bibliothèque %1 ne se charge pas&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the library %1 has no entry point %2</source>
+        <translation>la bibliothèque %1 n’a pas de point d’entrée %2</translation>
+    </message>
+    <message>
+        <source>there is no configuration folder for the registry</source>
+        <translation>il n’y a pas de dossier de configuration pour le registre</translation>
+    </message>
+    <message>
+        <source>the registry %1 is not a plain file</source>
+        <translation>le registre %1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot read the registry %1: %2</source>
+        <translation>impossible de lire le registre %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the registry %1 is larger than %2 bytes</source>
+        <translation>le registre %1 dépasse %2 octets</translation>
+    </message>
+</context>
+<context>
     <name>ContextMenu</name>
     <message>
         <source>Preview Vehicle</source>
