@@ -1,6 +1,7 @@
 // Motorhall: creates and shows the main window; the program ends when the window is unloaded.
 #include "app/command_line.h"
 #include "app/program_folder.h"
+#include "app/program_language.h"
 #include "app/startup_failure.h"
 #include "app/termination_signals.h"
 #include "app/window/frm_main.h"
@@ -12,9 +13,11 @@ int main(int argc, char** argv) {
     if (asksOnlyForText(argc, argv)) {
         // Help and version are answered on a terminal without a display.
         const QCoreApplication text(argc, argv);
+        const ProgramLanguage language;
         processCommandLine(text);
     }
     QApplication application(argc, argv);
+    const ProgramLanguage language;
     processCommandLine(application);
     QString error;
     std::unique_ptr<frmMain> form = frmMain::create(programFolder(), &error);

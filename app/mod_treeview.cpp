@@ -3,14 +3,9 @@
 #include "app/settings_file.h"
 #include "app/toolkit/folder_tree_dialog.h"
 
+#include <QCoreApplication>
+
 namespace modTreeview {
-
-namespace {
-
-const QString kFolderWithLineBreak =
-    QStringLiteral("This folder cannot be chosen: its name holds a line break.");
-
-} // namespace
 
 QString BrowseForFolder(QWidget* owner, const QString& title, const QString& startFolder) {
     browseStartFolder = startFolder;
@@ -32,7 +27,11 @@ std::int32_t BrowseCallback(toolkit::FolderTreeDialog& dialog, unsigned message,
             // The settings would read such a folder back as two lines, another folder each.
             const bool storable = fitsSettingsLine(*path);
             dialog.enableOk(storable);
-            dialog.setStatusText(storable ? *path : kFolderWithLineBreak);
+            dialog.setStatusText(
+                storable ? *path
+                         : QCoreApplication::translate(
+                               "FolderChoice",
+                               "This folder cannot be chosen: its name holds a line break."));
         }
     }
     return 0;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -33,8 +34,14 @@ bool isReadOnlyFile(const struct stat& status) {
     return S_ISREG(status.st_mode) && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-const QString kNotRegularReason = QStringLiteral("Not a regular file");
-const QString kReadOnlyReason = QStringLiteral("Read-only file");
+// Looked up at each use, in the language installed then.
+QString notRegularReason() {
+    return QCoreApplication::translate("VehicleFiles", "Not a regular file");
+}
+
+QString readOnlyReason() {
+    return QCoreApplication::translate("VehicleFiles", "Read-only file");
+}
 
 template <typename Result>
 Result failure(Result result, const QString& words, QString* reason) {
@@ -54,12 +61,12 @@ Result failure(Result result, int error, QString* reason) {
 CopyResult refusedSource(const files::RegularFile& source, QString* reason) {
     switch (source.failure()) {
     case files::RegularFile::Failure::notRegular:
-        return failure(CopyResult::NotAVehicleFile, kNotRegularReason, reason);
+        return failure(CopyResult::NotAVehicleFile, notRegularReason(), reason);
     case files::RegularFile::Failure::tooLarge:
         return failure(CopyResult::NotAVehicleFile, EFBIG, reason);
     case files::RegularFile::Failure::open:
         if (source.errorNumber() == ENXIO)
-            return failure(CopyResult::NotAVehicleFile, kNotRegularReason, reason);
+            return failure(CopyResult::NotAVehicleFile, notRegularReason(), reason);
         if (source.errorNumber() == ENOENT)
             return failure(CopyResult::NotAVehicleFile, ENOENT, reason);
         break;
@@ -145,7 +152,7 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
     // stat and not lstat: a replace through a link writes the file the link names.
     if (options.refuseReadOnlyTarget && ::stat(targetName.constData(), &existing) == 0 &&
         isReadOnlyFile(existing))
-        return failure(CopyResult::ReadOnlyTarget, kReadOnlyReason, reason);
+        return failure(CopyResult::ReadOnlyTarget, readOnlyReason(), reason);
     if (refused != files::RegularFile::Failure::none)
         return refusedSource(in, reason);
 
@@ -184,7 +191,7 @@ Removal removeVehicleFile(const QString& path, QString* reason) {
         return failure(Removal::Failed, errno, reason);
     }
     if (isReadOnlyFile(status))
-        return failure(Removal::Failed, kReadOnlyReason, reason);
+        return failure(Removal::Failed, readOnlyReason(), reason);
     if (::unlink(name.constData()) != 0) {
         if (errno == ENOENT)
             return Removal::AlreadyGone;

@@ -3,6 +3,7 @@
 #include "app/toolkit/mouse_codes.h"
 #include "platform/picture/picture_file.h"
 
+#include <cmath>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,19 +15,25 @@ ImageControl::ImageControl(QWidget* container)
     , TwipsGeometry(this) {}
 
 bool ImageControl::LoadPictureFile(const QString& path) {
-    // Colours only, as a picture of the drawing layer holds them: transparency is dropped.
-    const QImage image = ReadPictureFile(QFile::encodeName(path).toStdString())
-                             .convertToFormat(QImage::Format_BGR888);
-    if (image.isNull())
+    return showPicture(ReadPictureFile(QFile::encodeName(path).toStdString()));
+}
+
+bool ImageControl::showPicture(const QImage& picture) {
+    if (picture.isNull())
         return false;
-    setPicture(image);
+    // Colours only, as a picture of the drawing layer holds them: transparency is dropped. The
+    // conversion keeps the device pixel ratio.
+    setPicture(picture.convertToFormat(QImage::Format_BGR888));
     return true;
 }
 
 void ImageControl::setPicture(const QImage& picture) {
     picture_ = picture;
-    if (!picture_.isNull())
-        setSizePixels(picture_.width(), picture_.height());
+    if (!picture_.isNull()) {
+        const qreal ratio = picture_.devicePixelRatio();
+        setSizePixels(static_cast<int>(std::lround(picture_.width() / ratio)),
+                      static_cast<int>(std::lround(picture_.height() / ratio)));
+    }
     repaint();
 }
 

@@ -23,6 +23,11 @@ public:
     // Replaces the picture with the one in the file. A file that is missing or cannot be read
     // leaves the picture as it was and gives false.
     bool LoadPictureFile(const QString& path);
+    // The same for a picture already read: a null one leaves the picture as it was and gives
+    // false.
+    bool showPicture(const QImage& picture);
+    // The control takes the picture's size in logical pixels: a picture with a device pixel
+    // ratio of 2 is as large as the single-scale one and paints in device pixels.
     void setPicture(const QImage& picture);
     void clearPicture();
     const QImage& Picture() const { return picture_; }

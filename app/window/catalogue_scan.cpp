@@ -7,6 +7,7 @@
 #include "app/vehicle_text.h"
 #include "app/window/frm_main.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -37,11 +38,13 @@ void frmMain::ScanCatalogue(std::uint8_t paneByte) {
     QStringList& passedOver = unreadable_[pane.byte];
     if (passedOver.isEmpty())
         return;
-    const QString text = QStringLiteral("These files in ") + pane.folder +
-                         QStringLiteral(" could not be read and are not shown:\r\n") +
-                         passedOver.join(QStringLiteral("\r\n"));
+    const QString text =
+        QCoreApplication::translate("CatalogueScan",
+                                    "These files in %1 could not be read and are not shown:")
+            .arg(pane.folder) +
+        QStringLiteral("\r\n") + passedOver.join(QStringLiteral("\r\n"));
     passedOver.clear();
-    tellFailure(QStringLiteral("Vehicle Unreadable"), text);
+    tellFailure(QCoreApplication::translate("CatalogueScan", "Vehicle Unreadable"), text);
 }
 
 void frmMain::scanListedVehicles(std::uint8_t paneByte) {
@@ -85,8 +88,8 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
         // The strip is released by the close request; nothing may touch it after that.
         if (closed())
             return;
-        lblMessage1->setCaption(QStringLiteral("Loading ") + formatNumber(i) +
-                                QStringLiteral(" of ") + formatNumber(listed));
+        lblMessage1->setCaption(QCoreApplication::translate("MessageOverlay", "Loading %1 of %2")
+                                    .arg(formatNumber(i), formatNumber(listed)));
         const QString name = pane.catalogue[i - 1].FileName;
         const QDateTime changed = lastChange(folder + QLatin1Char('/') + name);
         if (!changed.isValid())

@@ -6,13 +6,15 @@
 #include "app/window/frm_main.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 void frmMain::setDriveTable(std::unique_ptr<drives::DriveTable> table) {
     driveTable_ = std::move(table);
 }
 
 void frmMain::FindGarmin() {
-    ShowMessage(kGarminPane, QString(), QStringLiteral("Checking D: for 760..."));
+    ShowMessage(kGarminPane, QString(),
+                QCoreApplication::translate("MessageOverlay", "Checking D: for 760..."));
     if (closed())
         return;
     if (!driveTable_)
@@ -21,8 +23,10 @@ void frmMain::FindGarmin() {
     const std::vector<drives::Drive> table = driveTable_->drives();
     // The probing does not yield; the overlay's first line is repainted at once for each letter.
     for (char letter = drives::kFirstLetter; letter <= drives::kLastLetter; ++letter) {
-        lblMessage1->setCaption(QStringLiteral(" Checking ") + QLatin1Char(letter) +
-                                QStringLiteral(": for 760..."));
+        //: The drive letter, D to Z, is %1; the leading space stays as the overlay shows it.
+        lblMessage1->setCaption(
+            QCoreApplication::translate("MessageOverlay", " Checking %1: for 760...")
+                .arg(QLatin1Char(letter)));
         lblMessage1->Refresh();
         const auto drive = std::find_if(table.begin(), table.end(),
                                         [letter](const auto& d) { return d.letter == letter; });

@@ -3,11 +3,15 @@
 #include "app/mod_treeview.h"
 #include "app/window/frm_main.h"
 
+#include <QCoreApplication>
+
 bool frmMain::ChooseDirectory(std::uint8_t paneByte) {
     const Pane pane = paneOf(paneByte);
     const QString start = pane.folder.isEmpty() ? programFolder_ : pane.folder;
-    const QString title = pane.byte == kFilesPane ? QStringLiteral("Change Local Directory")
-                                                  : QStringLiteral("Change GPS Directory");
+    const QString title =
+        pane.byte == kFilesPane
+            ? QCoreApplication::translate("FolderChoice", "Change Local Directory")
+            : QCoreApplication::translate("FolderChoice", "Change GPS Directory");
     const QString chosen = modTreeview::BrowseForFolder(window_.get(), title, start);
     // A window closed while the dialog ran has saved its folders already; it takes no new one.
     if (chosen.isEmpty() || closed())

@@ -219,6 +219,10 @@ private:
     void arrangeStacking();
     void arrangeTabOrder();
     QString imagePath(const QString& fileName) const;
+    // The picture `fileName` of the Images folder as the window shows it: in the language of the
+    // translations installed and at the device pixel ratio of the window's screen
+    // (readChosenPicture). Null when it is missing or unreadable.
+    QImage windowPicture(const QString& fileName) const;
 
     // catalogue_scan.cpp: ScanCatalogue without naming the files the listing passed over.
     void scanListedVehicles(std::uint8_t pane);

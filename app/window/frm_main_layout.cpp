@@ -2,13 +2,16 @@
 // font, colours, visibility and picture; the stacking order; the tab order; the context menu; the
 // timer; and element 1 of both card arrays.
 #include "app/program_folder.h"
+#include "app/program_language.h"
 #include "app/toolkit/automatic_drag.h"
 #include "app/toolkit/twips.h"
 #include "app/window/button_pictures.h"
 #include "app/window/frm_main.h"
 #include "cardctl/tessel_interface.h"
+#include "platform/picture/picture_choice.h"
 #include "platform/picture/picture_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
 #include <QPixmap>
@@ -32,7 +35,7 @@ Control* place(QWidget* container, int left, int top, int width, int height) {
 
 toolkit::Label* folderLabel(QWidget* container, int left, int top) {
     auto* label = place<toolkit::Label>(container, left, top, 3750, 285);
-    label->setCaption(QStringLiteral("No Directory Selected"));
+    label->setCaption(QCoreApplication::translate("Panes", "No Directory Selected"));
     label->setTextFont(QStringLiteral("Arial"), 9.75, true, false);
     label->setForeColor(kWhite);
     label->setOpaque(false);
@@ -73,19 +76,23 @@ QString frmMain::imagePath(const QString& fileName) const {
     return programFolder_ + QStringLiteral("/Images/") + fileName;
 }
 
+QImage frmMain::windowPicture(const QString& fileName) const {
+    return readChosenPicture(programFolder_ + QStringLiteral("/Images"), fileName,
+                             ProgramLanguage::installed(),
+                             window_ ? window_->devicePixelRatioF() : 1.0);
+}
+
 bool frmMain::createControls(QString* error) {
     window_ = std::make_unique<toolkit::FormWindow>(11715, 8970);
     window_->setBackColor(Qt::black);
-    // Read as every picture is: a file cut short is no picture.
-    const auto readPicture = [this](const QString& name) {
-        return ReadPictureFile(QFile::encodeName(imagePath(name)).toStdString());
-    };
-    const QImage skin = readPicture(QStringLiteral("Skin.bmp"));
+    const QImage skin = windowPicture(QStringLiteral("Skin.bmp"));
     if (!skin.isNull())
         window_->setPicture(skin);
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage picture = readPicture(QStringLiteral("Icon-%1.png").arg(size));
+        // Each size as it is: the desktop picks the one for its density by device pixels.
+        const QImage picture = ReadPictureFile(
+            QFile::encodeName(imagePath(QStringLiteral("Icon-%1.png").arg(size))).toStdString());
         if (!picture.isNull())
             icon.addPixmap(QPixmap::fromImage(picture));
     }
@@ -104,9 +111,11 @@ bool frmMain::createControls(QString* error) {
     Timer1->setInterval(100);
     Timer1->setEnabled(false);
 
-    mnuRtMenu.addItem(QStringLiteral("mnuPreview"), QStringLiteral("Preview Vehicle"));
+    mnuRtMenu.addItem(QStringLiteral("mnuPreview"),
+                      QCoreApplication::translate("ContextMenu", "Preview Vehicle"));
     mnuRtMenu.addItem(QStringLiteral("mnuLine1"), QStringLiteral("-"));
-    mnuRtMenu.addItem(QStringLiteral("mnuDeleteVehicle"), QStringLiteral("Delete Vehicle"));
+    mnuRtMenu.addItem(QStringLiteral("mnuDeleteVehicle"),
+                      QCoreApplication::translate("ContextMenu", "Delete Vehicle"));
     return true;
 }
 
@@ -134,13 +143,13 @@ void frmMain::createTopLevelControls() {
 
     shpFiles = cardColumn(form, 375);
     imgLocalFiles = place<toolkit::ImageControl>(form, 990, 3735, 3540, 2250);
-    imgLocalFiles->LoadPictureFile(imagePath(QStringLiteral("LocalFiles.gif")));
+    imgLocalFiles->showPicture(windowPicture(QStringLiteral("LocalFiles.gif")));
     imgFilesCardsArea = place<toolkit::ImageControl>(form, 375, 1215, 4740, 6930);
     VScrollFiles = place<toolkit::VScrollBar>(form, 5130, 1215, 330, 6930);
 
     shpGarmin = cardColumn(form, 6270);
     imgGarminFiles = place<toolkit::ImageControl>(form, 6900, 3735, 3540, 2250);
-    imgGarminFiles->LoadPictureFile(imagePath(QStringLiteral("GarminFiles.gif")));
+    imgGarminFiles->showPicture(windowPicture(QStringLiteral("GarminFiles.gif")));
     imgGarminCardsArea = place<toolkit::ImageControl>(form, 6270, 1215, 4740, 6930);
     VScrollGarmin = place<toolkit::VScrollBar>(form, 11025, 1215, 330, 6930);
     // The card columns take cards dragged from the other pane.
@@ -151,10 +160,10 @@ void frmMain::createTopLevelControls() {
         });
     }
 
-    lblLocalFiles = paneTitle(form, 1860, QStringLiteral("Local Files"));
+    lblLocalFiles = paneTitle(form, 1860, QCoreApplication::translate("Panes", "Local Files"));
     imgRefreshFiles = place<toolkit::ImageControl>(form, 2265, 8490, 1125, 375);
     SetButtonPicture(imgRefreshFiles, ButtonPictures::kRefreshUp);
-    Label1 = paneTitle(form, 7815, QStringLiteral("Garmin Files"));
+    Label1 = paneTitle(form, 7815, QCoreApplication::translate("Panes", "Garmin Files"));
     imgRefreshGarmin = place<toolkit::ImageControl>(form, 8250, 8490, 1125, 375);
     SetButtonPicture(imgRefreshGarmin, ButtonPictures::kRefreshUp);
 }
@@ -210,7 +219,8 @@ bool frmMain::createCardArrays(QString* error) {
             if (error) {
                 const QString regsvr = registrationTool(programFolder_);
                 const QString library = programFolder_ + QStringLiteral("/libtessel.so");
-                *error = QStringLiteral("The card control \"%1\" cannot be created: it is not "
+                *error = QCoreApplication::translate(
+                             "StartUp", "The card control \"%1\" cannot be created: it is not "
                                         "registered or its library is missing.\n\n%2\n\n"
                                         "Register it, then start the program again:\n%3 %4")
                              .arg(QString::fromLatin1(tessel::kProgId), reason, regsvr, library);

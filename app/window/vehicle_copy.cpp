@@ -18,6 +18,7 @@
 #include "app/window/frm_main.h"
 #include "app/window/strip_block.h"
 
+#include <QCoreApplication>
 #include <span>
 
 namespace {
@@ -26,20 +27,27 @@ namespace {
 constexpr std::int32_t kCopyLimit = 100;
 
 QString failedCopyText(const QString& file, const QString& folder, const QString& reason) {
-    return file + QStringLiteral(" could not be copied to ") + folder + QStringLiteral(".\r\n") +
-           reason;
+    return QCoreApplication::translate("VehicleCopy", "%1 could not be copied to %2.")
+               .arg(file, folder) +
+           QStringLiteral("\r\n") + reason;
 }
 
 QString notAVehicleText(const QString& file) {
-    return file + QStringLiteral(" could not be read as a vehicle, and the navigator cannot show "
-                                 "it.\r\nCopy it anyway?");
+    return QCoreApplication::translate(
+               "VehicleCopy",
+               "%1 could not be read as a vehicle, and the navigator cannot show it.")
+               .arg(file) +
+           QStringLiteral("\r\n") + QCoreApplication::translate("VehicleCopy", "Copy it anyway?");
 }
 
 QString refusedCopyText(const QString& file, const QString& paneTitle) {
-    return QStringLiteral("The ") + paneTitle + QStringLiteral(" pane already holds ") +
-           QString::number(kCopyLimit) +
-           QStringLiteral(" vehicles, as many as a pane takes by copying.\r\n") + file +
-           QStringLiteral(" was not copied.");
+    //: %1 is the pane's title ("Garmin Files"), %2 the number of vehicles.
+    return QCoreApplication::translate(
+               "VehicleCopy",
+               "The %1 pane already holds %2 vehicles, as many as a pane takes by copying.")
+               .arg(paneTitle, QString::number(kCopyLimit)) +
+           QStringLiteral("\r\n") +
+           QCoreApplication::translate("VehicleCopy", "%1 was not copied.").arg(file);
 }
 
 } // namespace
@@ -48,21 +56,25 @@ struct frmMain::CopyRoles {
     QLatin1String acceptedSource; // the array name of the cards this pane takes
     std::uint8_t from;
     std::uint8_t to;
-    QLatin1String targetTitle; // the target pane's title above its cards
-    QLatin1String newLine1;
-    QLatin1String replaceLine1;
+    QString targetTitle; // the target pane's title above its cards
+    QString newLine1;
+    QString replaceLine1;
 };
 
 void frmMain::CopyVehicleToGarmin(const toolkit::DragSource& source) {
-    CopyVehicle(source, {QLatin1String("TesselFiles"), kFilesPane, kGarminPane,
-                         QLatin1String("Garmin Files"), QLatin1String("Copying Vehicle to Garmin"),
-                         QLatin1String("Copying Vehicle to Garmin")});
+    CopyVehicle(source,
+                {QLatin1String("TesselFiles"), kFilesPane, kGarminPane,
+                 QCoreApplication::translate("Panes", "Garmin Files"),
+                 QCoreApplication::translate("MessageOverlay", "Copying Vehicle to Garmin"),
+                 QCoreApplication::translate("MessageOverlay", "Copying Vehicle to Garmin")});
 }
 
 void frmMain::CopyVehicleFromGarmin(const toolkit::DragSource& source) {
-    CopyVehicle(source, {QLatin1String("TesselGarmin"), kGarminPane, kFilesPane,
-                         QLatin1String("Local Files"), QLatin1String("Copying Vehicle from Garmin"),
-                         QLatin1String("Copying Vehicle From Garmin")});
+    CopyVehicle(source,
+                {QLatin1String("TesselGarmin"), kGarminPane, kFilesPane,
+                 QCoreApplication::translate("Panes", "Local Files"),
+                 QCoreApplication::translate("MessageOverlay", "Copying Vehicle from Garmin"),
+                 QCoreApplication::translate("MessageOverlay", "Copying Vehicle From Garmin")});
 }
 
 void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& roles) {
@@ -83,7 +95,8 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
     // The navigator shows only what it can read; the scan found this file no vehicle.
     if (roles.to == kGarminPane && !vehicle.Loaded) {
         const int answer = toolkit::messageBox().askYesNoDefaultNo(
-            window_.get(), notAVehicleText(vehicle.FileName), QStringLiteral("Not a Vehicle"));
+            window_.get(), notAVehicleText(vehicle.FileName),
+            QCoreApplication::translate("VehicleCopy", "Not a Vehicle"));
         if (answer != toolkit::vbYes || closed())
             return;
     }
@@ -120,8 +133,10 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
 
 bool frmMain::replaceAgreed() {
     const int answer = toolkit::messageBox().askYesNo(
-        window_.get(), QStringLiteral("A Vehicle by that name already exists!\r\nReplace it?"),
-        QStringLiteral("Vehicle Exists"));
+        window_.get(),
+        QCoreApplication::translate("VehicleCopy", "A Vehicle by that name already exists!") +
+            QStringLiteral("\r\n") + QCoreApplication::translate("VehicleCopy", "Replace it?"),
+        QCoreApplication::translate("VehicleCopy", "Vehicle Exists"));
     return answer == toolkit::vbYes && !closed();
 }
 
@@ -164,7 +179,7 @@ frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleR
 void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
     const Pane target = paneOf(roles.to);
     if (target.count >= kCopyLimit) {
-        tellFailure(QStringLiteral("Copy Refused"),
+        tellFailure(QCoreApplication::translate("VehicleCopy", "Copy Refused"),
                     refusedCopyText(vehicle.FileName, roles.targetTitle));
         return;
     }
@@ -185,7 +200,7 @@ void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
         target.cardsLoaded = cardsBefore;
         // A scroll during the overlay's yield may have shown the vehicle.
         LayoutCards(target.byte);
-        tellFailure(QStringLiteral("Copy Failed"), failure);
+        tellFailure(QCoreApplication::translate("VehicleCopy", "Copy Failed"), failure);
         return;
     case EntryCopy::Copied:
         break;
@@ -214,7 +229,7 @@ void frmMain::ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicl
         return;
     LayoutCards(target.byte);
     if (copy == EntryCopy::Failed)
-        tellFailure(QStringLiteral("Copy Failed"), failure);
+        tellFailure(QCoreApplication::translate("VehicleCopy", "Copy Failed"), failure);
 }
 
 void frmMain::tellFailure(const QString& title, const QString& text) {

@@ -11,6 +11,7 @@
 #include "app/window/strip_block.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 void frmMain::mnuDeleteVehicleClick() {
     // As for a copy: one at a time, and none while a scan or the preview loader runs.
@@ -25,21 +26,25 @@ void frmMain::mnuDeleteVehicleClick() {
     const QString name = pane.catalogue[selected - 1].FileName;
     const QString path = pane.folder + QLatin1Char('/') + name;
     const int answer = toolkit::messageBox().askYesNo(
-        window_.get(), QStringLiteral("Are you sure you want to delete ") + name + QLatin1Char('?'),
-        QStringLiteral("Delete Confirm"));
+        window_.get(),
+        QCoreApplication::translate("VehicleDelete", "Are you sure you want to delete %1?")
+            .arg(name),
+        QCoreApplication::translate("VehicleDelete", "Delete Confirm"));
     if (answer != toolkit::vbYes || closed())
         return;
 
     const cHourglassCursor busy;
-    ShowMessage(pane.byte, QStringLiteral("Deleting Vehicle"), path);
+    ShowMessage(pane.byte, QCoreApplication::translate("MessageOverlay", "Deleting Vehicle"), path);
     if (closed())
         return;
     QString reason;
     const Removal removal = removeVehicleFile(path, &reason);
     fraMessage->setVisible(false);
     if (removal == Removal::Failed) {
-        tellFailure(QStringLiteral("Delete Failed"),
-                    path + QStringLiteral(" could not be deleted.\r\n") + reason);
+        tellFailure(
+            QCoreApplication::translate("VehicleDelete", "Delete Failed"),
+            QCoreApplication::translate("VehicleDelete", "%1 could not be deleted.").arg(path) +
+                QStringLiteral("\r\n") + reason);
         return;
     }
 

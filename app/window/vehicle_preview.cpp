@@ -5,10 +5,12 @@
 // vehicle.
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
+#include "app/program_language.h"
 #include "app/toolkit/screen.h"
 #include "app/window/button_pictures.h"
 #include "app/window/frm_main.h"
 #include "platform/picture/picture.h"
+#include "platform/picture/picture_choice.h"
 
 #include <algorithm>
 #include <cmath>
@@ -88,9 +90,13 @@ void frmMain::LoadPreview(const QString& path) {
         return;
     FillRectangle(canvas.hDC(), 0, 0, kCanvasWidth, kCanvasHeight, kWhite);
 
-    // A missing or damaged bitmap leaves the backdrop empty: the vehicle stands on white.
-    const std::unique_ptr<Picture> picture =
-        LoadPicture(QFile::encodeName(imagePath(kBackdropFile)).toStdString());
+    // A missing or damaged bitmap leaves the backdrop empty: the vehicle stands on white. The
+    // canvas is composed in single-scale pixels, the vehicle's own, so the backdrop is the
+    // single-scale picture in the user's language.
+    const std::unique_ptr<Picture> picture = LoadPicture(
+        QFile::encodeName(choosePictureFile(programFolder_ + QStringLiteral("/Images"),
+                                            kBackdropFile, ProgramLanguage::installed(), 1.0))
+            .toStdString());
     cAlphaSurface& backdrop = surface(state.previewBackdrop);
     backdrop.CreateFromPicture(picture.get());
 

@@ -7,7 +7,7 @@
 
 void frmMain::SetButtonPicture(toolkit::ImageControl* button, const QString& fileName) {
     // Read anew at every change, so a skin replaced on disk shows at the next press.
-    button->LoadPictureFile(imagePath(fileName));
+    button->showPicture(windowPicture(fileName));
 }
 
 void frmMain::formMouseDown(int button, int, float, float) {

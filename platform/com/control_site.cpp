@@ -2,6 +2,8 @@
 #include "platform/com/event_sink.h"
 #include "platform/com/host.h"
 
+#include <QCoreApplication>
+
 namespace com {
 
 struct ControlSite::Impl {
@@ -39,16 +41,18 @@ std::unique_ptr<ControlSite> ControlSite::create(const QString& progId, QWidget*
         if (SUCCEEDED(hr))
             hr = impl->object.as(IID_IDispatch, &impl->dispatch);
         if (FAILED(hr))
-            recordCreationFailure(
-                hr, QStringLiteral("\"%1\" is not a control: it lacks the widget or the "
-                                   "dispatch interface")
-                        .arg(progId));
+            recordCreationFailure(hr, QCoreApplication::translate(
+                                          "ComponentModel",
+                                          "\"%1\" is not a control: it lacks the widget or the "
+                                          "dispatch interface")
+                                          .arg(progId));
     }
     if (SUCCEEDED(hr) && parent) {
         hr = impl->control->SetParentWidget(parent);
         if (FAILED(hr))
-            recordCreationFailure(hr,
-                                  QStringLiteral("\"%1\" could not make its widget").arg(progId));
+            recordCreationFailure(hr, QCoreApplication::translate(
+                                          "ComponentModel", "\"%1\" could not make its widget")
+                                          .arg(progId));
     }
     report(hr, status, message);
     if (FAILED(hr))

@@ -4,6 +4,8 @@
 #include "platform/com/loaded_libraries.h"
 #include "platform/com/registry.h"
 
+#include <QCoreApplication>
+
 namespace com {
 
 namespace {
@@ -34,17 +36,22 @@ HRESULT CLSIDFromProgID(const QString& progId, CLSID* clsid) {
         Registry::lookUp(progId + QStringLiteral("\\CLSID"), &error);
     if (!error.isEmpty())
         return fail(CO_E_CLASSSTRING,
-                    QStringLiteral("\"%1\" cannot be looked up: %2").arg(progId, error));
+                    QCoreApplication::translate("ComponentModel", "\"%1\" cannot be looked up: %2")
+                        .arg(progId, error));
     if (progId.isEmpty() || !text) {
         return fail(CO_E_CLASSSTRING,
-                    QStringLiteral("the class \"%1\" is not registered in %2; register its library "
-                                   "with regsvr")
+                    QCoreApplication::translate(
+                        "ComponentModel",
+                        "the class \"%1\" is not registered in %2; register its library "
+                        "with regsvr")
                         .arg(progId, Registry::filePath()));
     }
     if (!GUID::fromString(*text, clsid)) {
-        return fail(CO_E_CLASSSTRING,
-                    QStringLiteral("the class \"%1\" has an invalid class identifier \"%2\" in %3")
-                        .arg(progId, *text, Registry::filePath()));
+        return fail(
+            CO_E_CLASSSTRING,
+            QCoreApplication::translate(
+                "ComponentModel", "the class \"%1\" has an invalid class identifier \"%2\" in %3")
+                .arg(progId, *text, Registry::filePath()));
     }
     return S_OK;
 }
@@ -62,24 +69,29 @@ HRESULT CoGetClassObject(const CLSID& clsid, const IID& iid, void** out) {
     if (!error.isEmpty())
         return fail(
             REGDB_E_CLASSNOTREG,
-            QStringLiteral("the class %1 cannot be looked up: %2").arg(clsid.toString(), error));
+            QCoreApplication::translate("ComponentModel", "the class %1 cannot be looked up: %2")
+                .arg(clsid.toString(), error));
     if (!path || path->isEmpty()) {
         return fail(REGDB_E_CLASSNOTREG,
-                    QStringLiteral("the class %1 has no registered library in %2")
+                    QCoreApplication::translate("ComponentModel",
+                                                "the class %1 has no registered library in %2")
                         .arg(clsid.toString(), Registry::filePath()));
     }
     DllGetClassObjectFunction getClassObject = nullptr;
     HRESULT hr = LoadedLibraries::instance().load(*path, &getClassObject, &error);
     if (FAILED(hr)) {
-        return fail(hr, QStringLiteral("the class %1 is registered, but %2; register it again "
-                                       "with regsvr")
-                            .arg(clsid.toString(), error));
+        return fail(
+            hr, QCoreApplication::translate("ComponentModel",
+                                            "the class %1 is registered, but %2; register it again "
+                                            "with regsvr")
+                    .arg(clsid.toString(), error));
     }
     hr = getClassObject(clsid, iid, out);
     if (FAILED(hr)) {
         *out = nullptr;
         return fail(
-            hr, QStringLiteral("%1 does not provide the class %2").arg(*path, clsid.toString()));
+            hr, QCoreApplication::translate("ComponentModel", "%1 does not provide the class %2")
+                    .arg(*path, clsid.toString()));
     }
     return hr;
 }
@@ -95,7 +107,8 @@ HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, const IID& iid, vo
     hr = factory->CreateInstance(outer, iid, out);
     if (FAILED(hr)) {
         *out = nullptr;
-        return fail(hr, QStringLiteral("the factory of the class %1 could not create it")
+        return fail(hr, QCoreApplication::translate(
+                            "ComponentModel", "the factory of the class %1 could not create it")
                             .arg(clsid.toString()));
     }
     return hr;

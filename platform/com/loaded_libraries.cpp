@@ -1,5 +1,6 @@
 #include "platform/com/loaded_libraries.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace com {
@@ -17,7 +18,8 @@ LoadedLibraries& LoadedLibraries::instance() {
 HRESULT LoadedLibraries::load(const QString& path, DllGetClassObjectFunction* getClassObject,
                               QString* error) {
     if (!isLibraryFile(path)) {
-        *error = QStringLiteral("the library %1 does not exist").arg(path);
+        *error = QCoreApplication::translate("ComponentModel", "the library %1 does not exist")
+                     .arg(path);
         return CO_E_DLLNOTFOUND;
     }
     const QString key = QFileInfo(path).canonicalFilePath();
@@ -28,7 +30,7 @@ HRESULT LoadedLibraries::load(const QString& path, DllGetClassObjectFunction* ge
     Library entry;
     entry.library = std::make_unique<SharedLibrary>();
     if (!entry.library->load(key)) {
-        *error = QStringLiteral("the library %1 does not load: %2")
+        *error = QCoreApplication::translate("ComponentModel", "the library %1 does not load: %2")
                      .arg(path, entry.library->errorString());
         return CO_E_ERRORINDLL;
     }
@@ -37,8 +39,9 @@ HRESULT LoadedLibraries::load(const QString& path, DllGetClassObjectFunction* ge
     entry.canUnloadNow =
         reinterpret_cast<DllCanUnloadNowFunction>(entry.library->resolve(kDllCanUnloadNow));
     if (!entry.getClassObject) {
-        *error = QStringLiteral("the library %1 has no entry point %2")
-                     .arg(path, QLatin1String(kDllGetClassObject));
+        *error =
+            QCoreApplication::translate("ComponentModel", "the library %1 has no entry point %2")
+                .arg(path, QLatin1String(kDllGetClassObject));
         entry.library->unload();
         return CO_E_ERRORINDLL;
     }

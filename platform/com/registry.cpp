@@ -1,5 +1,6 @@
 #include "platform/com/registry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -89,7 +90,8 @@ bool Registry::load(const QString& path, QString* error) {
     entries_.clear();
     if (path.isEmpty()) {
         if (error)
-            *error = QStringLiteral("there is no configuration folder for the registry");
+            *error = QCoreApplication::translate(
+                "ComponentModel", "there is no configuration folder for the registry");
         return false;
     }
     const QFileInfo info(path);
@@ -98,29 +100,32 @@ bool Registry::load(const QString& path, QString* error) {
     // Only a plain file: opening a pipe or a device would block or never end.
     if (!info.isFile()) {
         if (error)
-            *error = QStringLiteral("the registry %1 is not a plain file").arg(path);
+            *error =
+                QCoreApplication::translate("ComponentModel", "the registry %1 is not a plain file")
+                    .arg(path);
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error =
-                QStringLiteral("cannot read the registry %1: %2").arg(path, file.errorString());
+                QCoreApplication::translate("ComponentModel", "cannot read the registry %1: %2")
+                    .arg(path, file.errorString());
         return false;
     }
     if (file.size() > kMaximumFileSize) {
         if (error)
-            *error = QStringLiteral("the registry %1 is larger than %2 bytes")
-                         .arg(path)
-                         .arg(kMaximumFileSize);
+            *error = QCoreApplication::translate("ComponentModel",
+                                                 "the registry %1 is larger than %2 bytes")
+                         .arg(path, QString::number(kMaximumFileSize));
         return false;
     }
     const QByteArray content = file.read(kMaximumFileSize + 1);
     if (content.size() > kMaximumFileSize) {
         if (error)
-            *error = QStringLiteral("the registry %1 is larger than %2 bytes")
-                         .arg(path)
-                         .arg(kMaximumFileSize);
+            *error = QCoreApplication::translate("ComponentModel",
+                                                 "the registry %1 is larger than %2 bytes")
+                         .arg(path, QString::number(kMaximumFileSize));
         return false;
     }
     const QString text = QString::fromUtf8(content);

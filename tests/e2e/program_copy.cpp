@@ -1,6 +1,7 @@
 #include "tests/e2e/program_copy.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,11 +13,16 @@ bool copyProgramFolder(const QString& folder, QString* failed) {
             return false;
         }
     }
-    const QDir images(QFileInfo(QString::fromUtf8(MOTORHALL_PATH)).absolutePath() + "/Images");
-    QDir(folder).mkdir("Images");
-    for (const QString& name : images.entryList(QDir::Files)) {
-        if (!QFile::copy(images.filePath(name), folder + "/Images/" + name)) {
-            *failed = images.filePath(name);
+    const QString images =
+        QFileInfo(QString::fromUtf8(MOTORHALL_PATH)).absolutePath() + QStringLiteral("/Images");
+    // The language folders too: the program shows their pictures in the user's language.
+    QDirIterator pictures(images, QDir::Files, QDirIterator::Subdirectories);
+    while (pictures.hasNext()) {
+        const QString source = pictures.next();
+        const QString target =
+            folder + QStringLiteral("/Images/") + QDir(images).relativeFilePath(source);
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target)) {
+            *failed = source;
             return false;
         }
     }

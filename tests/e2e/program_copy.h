@@ -1,5 +1,6 @@
 // A program folder of the test's own: the built program, its libraries, its tools and its
-// Images, copied from the build's program folder, as a user's installation holds them.
+// Images with its language folders, copied from the build's program folder, as a user's
+// installation holds them.
 #pragma once
 
 #include <QString>

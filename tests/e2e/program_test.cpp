@@ -94,4 +94,77 @@ TEST_F(ProgramTest, WithoutTheCardClassTheProgramSaysHowToRegisterItAndFails) {
     EXPECT_FALSE(QFile::exists(folder() + "/init.ini"));
 }
 
+struct LocaleCase {
+    const char* name;
+    const char* lang; // LANG, with every other locale variable unset
+    const char* usage;
+    const char* description; // the start of the program's description
+    const char* helpOption;  // Qt's words for --help
+    const char* noCards;     // the start of the message when the card class is missing
+    const char* reason;      // the component model's reason in it
+};
+
+class ProgramLocaleTest : public ProgramTest, public ::testing::WithParamInterface<LocaleCase> {
+protected:
+    QProcessEnvironment localeEnvironment() const {
+        QProcessEnvironment env = environment();
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            env.remove(name);
+        env.insert("LANG", GetParam().lang);
+        return env;
+    }
+};
+
+// Help needs no screen and the card class is not registered: both answer in the user's language.
+TEST_P(ProgramLocaleTest, HelpAndStartUpFailureSpeakTheLanguage) {
+    const LocaleCase& c = GetParam();
+    QProcess help;
+    QProcessEnvironment env = localeEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    help.setProcessEnvironment(env);
+    help.start(folder() + "/motorhall", {"--help"});
+    ASSERT_TRUE(help.waitForFinished(60000));
+    EXPECT_EQ(help.exitCode(), 0);
+    const QString text = QString::fromUtf8(help.readAllStandardOutput());
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.usage))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.description))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.helpOption))) << text.toStdString();
+
+    QProcess program;
+    program.setProcessEnvironment(localeEnvironment());
+    program.start(folder() + "/motorhall");
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_NE(program.exitCode(), 0);
+    const QString error = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_TRUE(error.contains(QString::fromUtf8(c.noCards))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QString::fromUtf8(c.reason))) << error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, ProgramLocaleTest,
+    ::testing::Values(
+        LocaleCase{"C", "C", "Usage: ", "Shows the 3D vehicle icons",
+                   "Displays help on commandline options.",
+                   "motorhall: The card control \"Project1.Tessel\" cannot be created",
+                   "the class \"Project1.Tessel\" is not registered in "},
+        LocaleCase{"enUS", "en_US.UTF-8", "Usage: ", "Shows the 3D vehicle icons",
+                   "Displays help on commandline options.",
+                   "motorhall: The card control \"Project1.Tessel\" cannot be created",
+                   "; register its library with regsvr [CO_E_CLASSSTRING (0x800401F3): Invalid "
+                   "class string]"},
+        LocaleCase{"deDE", "de_DE.UTF-8", "Aufruf: ", "Zeigt die 3D-Fahrzeugsymbole",
+                   "Zeigt Hilfe zu den Kommandozeilenoptionen an.",
+                   "motorhall: Das Kartensteuerelement „Project1.Tessel“ kann nicht erzeugt",
+                   " nicht registriert; registrieren Sie ihre Bibliothek mit regsvr "
+                   "[CO_E_CLASSSTRING (0x800401F3): Ungültige Klassenzeichenfolge]"},
+        LocaleCase{"frFR", "fr_FR.UTF-8", "Utilisation : ", "Affiche côte à côte les icônes",
+                   "Affiche l’aide sur les options de la ligne de commande.",
+                   "motorhall: Le contrôle des fiches «\u00a0Project1.Tessel\u00a0» ne peut pas",
+                   "la classe «\u00a0Project1.Tessel\u00a0» n’est pas enregistrée dans "},
+        LocaleCase{"esES", "es_ES.UTF-8", "Uso: ", "Muestra uno junto a otro los iconos",
+                   "Muestra la ayuda sobre las opciones de la línea de órdenes.",
+                   "motorhall: No se puede crear el control de fichas «Project1.Tessel»",
+                   "[CO_E_CLASSSTRING (0x800401F3): Cadena de clase no válida]"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
