@@ -79,6 +79,17 @@ Dateien</translation>
     </message>
 </context>
 <context>
+    <name>NavigatorSearch</name>
+    <message>
+        <source>No navigator was found. These places were searched for a volume that holds the folder Garmin/Vehicle:</source>
+        <translation>Es wurde kein Navigationsgerät gefunden. An diesen Orten wurde nach einem Datenträger mit dem Ordner Garmin/Vehicle gesucht:</translation>
+    </message>
+    <message>
+        <source>Navigator Not Found</source>
+        <translation>Navigationsgerät nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::FolderTreeDialog</name>
     <message>
         <source>Home</source>

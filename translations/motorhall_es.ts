@@ -79,6 +79,17 @@ Garmin</translation>
     </message>
 </context>
 <context>
+    <name>NavigatorSearch</name>
+    <message>
+        <source>No navigator was found. These places were searched for a volume that holds the folder Garmin/Vehicle:</source>
+        <translation>No se encontró ningún navegador. Se buscó en estos lugares un volumen que contenga la carpeta Garmin/Vehicle:</translation>
+    </message>
+    <message>
+        <source>Navigator Not Found</source>
+        <translation>Navegador no encontrado</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::FolderTreeDialog</name>
     <message>
         <source>Home</source>

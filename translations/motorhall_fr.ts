@@ -79,6 +79,17 @@ Garmin</translation>
     </message>
 </context>
 <context>
+    <name>NavigatorSearch</name>
+    <message>
+        <source>No navigator was found. These places were searched for a volume that holds the folder Garmin/Vehicle:</source>
+        <translation>Aucun navigateur n’a été trouvé. Ces emplacements ont été examinés à la recherche d’un volume contenant le dossier Garmin/Vehicle :</translation>
+    </message>
+    <message>
+        <source>Navigator Not Found</source>
+        <translation>Navigateur introuvable</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::FolderTreeDialog</name>
     <message>
         <source>Home</source>

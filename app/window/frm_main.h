@@ -126,8 +126,8 @@ public:
 
     // Probes the drives D to Z for the navigator's vehicle folder. The first that holds it becomes
     // the Garmin pane's folder, which is then listed, scanned and laid out; without one nothing
-    // changes.
-    void FindGarmin();
+    // changes. True when a navigator was found.
+    bool FindGarmin();
     // The drives the search probes: the system's mounted volumes unless a test gives its own.
     void setDriveTable(std::unique_ptr<drives::DriveTable> table);
 
@@ -240,6 +240,10 @@ private:
     // Says in a box with an OK button what failed, unless the window has closed; the deletion
     // says its failures with it too.
     void tellFailure(const QString& title, const QString& text);
+
+    // device_search.cpp: the G button's word when FindGarmin found no navigator, one box
+    // ("Navigator Not Found") that names the places searched.
+    void tellNavigatorNotFound();
 
     // window_shell.cpp: shows the picture of a skinned button, read anew from the program
     // folder's Images folder. A missing or unreadable file leaves the picture as it was.
