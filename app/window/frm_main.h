@@ -25,6 +25,8 @@
 #include <QString>
 #include <QStringList>
 
+class MountWatcher;
+
 namespace toolkit {
 class AutomaticDrag;
 struct DragSource;
@@ -131,6 +133,20 @@ public:
     // The drives the search probes: the system's mounted volumes unless a test gives its own.
     void setDriveTable(std::unique_ptr<drives::DriveTable> table);
 
+    // navigator_watch.cpp: the navigator plugged in and pulled out, noticed by the mount table.
+
+    // Starts watching the mount table (once), from the volumes mounted now.
+    void WatchNavigatorVolumes();
+    // The reaction to a settled change of the mount table. A navigator that appeared is looked
+    // for as the G button does, unless the Garmin pane shows a folder on a mounted navigator; when
+    // the volume holding the Garmin pane's folder went away, the pane is emptied (its label and
+    // the copies in "temp" stay) and a preview of one of its vehicles closes; when that folder
+    // comes back, it is listed and scanned again.
+    void NavigatorVolumesChanged();
+    // Whether the window may take a change of the mount table now: no scan, copy, deletion,
+    // question, dialog, menu, drag or preview load runs. A closed window takes it (and ignores it).
+    bool mayTakeMountChange() const;
+
     // folder_choice.cpp
 
     // Runs the folder dialog for a pane, opened at the pane's folder (or the program folder). True
@@ -165,6 +181,8 @@ public:
     void Timer1Timer();
     void imgRotateMouseDown(int button, int shift, float x, float y);
     void imgXPreviewMouseDown(int button, int shift, float x, float y);
+    // Hides the preview, stops its turning and releases its surfaces.
+    void ClosePreview();
 
     FormState state;
 
@@ -252,6 +270,9 @@ private:
     // vehicle_preview.cpp
     void wirePreviewEvents();
 
+    // navigator_watch.cpp: the Garmin pane without the volume that holds its folder.
+    void emptyPulledGarminPane();
+
     QString programFolder_;
     StateFolders stateFolders_;
     std::unique_ptr<toolkit::FormWindow> window_;
@@ -262,6 +283,13 @@ private:
     std::unique_ptr<drives::DriveTable> driveTable_;
     // Set while a copy or a deletion runs, yields included.
     bool fileWorkRunning_ = false;
+    // The mount table's watcher, from the first activation on; the drives' roots at its last
+    // reaction; the Garmin pane's folder when it was emptied because its volume went away.
+    std::unique_ptr<MountWatcher> mountWatcher_;
+    QStringList knownVolumes_;
+    QString pulledGarminDir_;
+    // The file the preview was last opened on.
+    QString previewPath_;
     // The files of each pane's folder that its last listing could not read ("name: reason"),
     // named by the scan that follows.
     std::array<QStringList, 2> unreadable_;

@@ -200,4 +200,46 @@ TEST_F(DeviceSearchTest, WhileBusyTheButtonsStartNothing) {
     EXPECT_EQ(shown(form->imgFindGarmin), upColour("GPSButton"));
 }
 
+TEST_F(DeviceSearchTest, TheFirstStartShowsANavigatorPluggedInAlready) {
+    const struct {
+        const char* name;
+        bool settings;      // an init.ini from an earlier run is there
+        bool navigator;     // a navigator is plugged in
+        const char* garmin; // the Garmin folder afterwards, below the case's folder; "" for the
+                            // program folder
+    } cases[] = {
+        {"first start with a navigator", false, true, "media/a/Garmin/Vehicle"},
+        {"first start without one: the program folder, without a word", false, false, ""},
+        {"a later start keeps the folder of its settings", true, true, "old"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString base = folder() + "/" + c.name;
+        writeVehicles(base + "/old", 1, "Old");
+        if (c.navigator)
+            writeVehicles(base + "/media/a/Garmin/Vehicle", 1, "Nav");
+        QFile::remove(folder() + "/init.ini");
+        if (c.settings)
+            writeSettings(QFile::encodeName(base + "/old") + "\r\n" +
+                          QFile::encodeName(base + "/old") + "\r\n");
+        createForm();
+        auto table =
+            std::make_unique<TestDriveTable>(*form, base, std::vector<Volume>{{"media/a", "", ""}});
+        TestDriveTable* seen = table.get();
+        form->setDriveTable(std::move(table));
+        box.shown.clear();
+        showActive();
+        const QString garmin = *c.garmin ? base + "/" + c.garmin : folder();
+        EXPECT_EQ(form->state.garminDir, garmin);
+        // One read is the mount watcher's, which starts from the drives there are.
+        EXPECT_EQ(seen->reads, c.settings ? 1 : 2);
+        EXPECT_TRUE(box.shown.empty());
+        EXPECT_FALSE(form->fraMessage->isVisible());
+        if (c.navigator && !c.settings) {
+            EXPECT_EQ(shownNames(1), std::vector<QString>{"Nav01.srf"});
+        }
+        form.reset();
+    }
+}
+
 } // namespace
