@@ -79,6 +79,37 @@ Garmin</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>path</source>
+        <translation>ruta</translation>
+    </message>
+    <message>
+        <source>A vehicle file to select and preview in the Files pane, or a folder for the Files pane.</source>
+        <translation>Un archivo de vehículo para seleccionar y previsualizar en el panel de archivos locales, o una carpeta para ese panel.</translation>
+    </message>
+    <message>
+        <source>[file or folder]</source>
+        <translation>[archivo o carpeta]</translation>
+    </message>
+    <message>
+        <source>%1: left alone, as one file or folder is opened at a time</source>
+        <translation>%1: omitido, ya que se abre un solo archivo o carpeta a la vez</translation>
+    </message>
+    <message>
+        <source>%1: there is no such file or folder</source>
+        <translation>%1: no existe ese archivo o carpeta</translation>
+    </message>
+    <message>
+        <source>%1: is neither a vehicle file (.srf) nor a folder</source>
+        <translation>%1: no es un archivo de vehículo (.srf) ni una carpeta</translation>
+    </message>
+    <message>
+        <source>%1: a folder whose name holds a line break cannot be shown</source>
+        <translation>%1: no se puede mostrar una carpeta cuyo nombre contiene un salto de línea</translation>
+    </message>
+</context>
+<context>
     <name>NavigatorSearch</name>
     <message>
         <source>No navigator was found. These places were searched for a volume that holds the folder Garmin/Vehicle:</source>

@@ -79,6 +79,37 @@ Garmin</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>path</source>
+        <translation>chemin</translation>
+    </message>
+    <message>
+        <source>A vehicle file to select and preview in the Files pane, or a folder for the Files pane.</source>
+        <translation>Un fichier de véhicule à sélectionner et à prévisualiser dans le volet des fichiers locaux, ou un dossier pour ce volet.</translation>
+    </message>
+    <message>
+        <source>[file or folder]</source>
+        <translation>[fichier ou dossier]</translation>
+    </message>
+    <message>
+        <source>%1: left alone, as one file or folder is opened at a time</source>
+        <translation>%1 : ignoré, car un seul fichier ou dossier est ouvert à la fois</translation>
+    </message>
+    <message>
+        <source>%1: there is no such file or folder</source>
+        <translation>%1 : aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>%1: is neither a vehicle file (.srf) nor a folder</source>
+        <translation>%1 : n’est ni un fichier de véhicule (.srf) ni un dossier</translation>
+    </message>
+    <message>
+        <source>%1: a folder whose name holds a line break cannot be shown</source>
+        <translation>%1 : un dossier dont le nom contient un saut de ligne ne peut pas être affiché</translation>
+    </message>
+</context>
+<context>
     <name>NavigatorSearch</name>
     <message>
         <source>No navigator was found. These places were searched for a volume that holds the folder Garmin/Vehicle:</source>

@@ -132,23 +132,35 @@ void frmMain::formActivate() {
         state.garminDir = programFolder_;
     }
     if (failed) {
-        // Nothing is scanned at start-up; the folder labels keep their initial text.
+        // Nothing is scanned at start-up; the folder labels keep their initial text. Only a
+        // folder the program was started on is shown all the same.
         state.garminDir = programFolder_;
         state.fileDir = programFolder_;
-        return;
+        if (!startTarget_)
+            return;
     }
+    if (startTarget_)
+        state.fileDir = startTarget_->folder;
 
     lblFileDir->setCaption(ShortenPath(state.fileDir, 30));
     RefreshPane(kFilesPane);
     // Closed while the Files pane was being read: the Garmin pane is not read any more.
     if (closed())
         return;
-    // Started for the first time: a navigator plugged in already is shown instead of the program
-    // folder. The search shows its overlay; nothing is said when none is found.
-    if (firstStart && (FindGarmin() || closed()))
-        return;
-    lblGarminDir->setCaption(ShortenPath(state.garminDir, 30));
-    RefreshPane(kGarminPane);
+    if (!failed) {
+        // Started for the first time: a navigator plugged in already is shown instead of the
+        // program folder. The search shows its overlay; nothing is said when none is found.
+        const bool navigatorShown = firstStart && FindGarmin();
+        if (closed())
+            return;
+        if (!navigatorShown) {
+            lblGarminDir->setCaption(ShortenPath(state.garminDir, 30));
+            RefreshPane(kGarminPane);
+            if (closed())
+                return;
+        }
+    }
+    showStartVehicle();
 }
 
 void frmMain::formKeyDown(int keyCode, int) {

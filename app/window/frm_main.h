@@ -4,6 +4,7 @@
 // stand under the name of the file of this folder that defines them.
 #pragma once
 
+#include "app/start_target.h"
 #include "app/state_folders.h"
 #include "app/toolkit/card_array.h"
 #include "app/toolkit/form_window.h"
@@ -22,6 +23,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <QString>
 #include <QStringList>
 
@@ -147,6 +149,13 @@ public:
     // question, dialog, menu, drag or preview load runs. A closed window takes it (and ignores it).
     bool mayTakeMountChange() const;
 
+    // start_target_view.cpp
+
+    // What the window shows when it starts ("Open with"), before Show: the Files pane shows the
+    // target's folder instead of the one of the settings (and keeps it in them, as a chosen
+    // folder is kept), with the target's vehicle selected, scrolled into view and previewed.
+    void setStartTarget(const StartTarget& target);
+
     // folder_choice.cpp
 
     // Runs the folder dialog for a pane, opened at the pane's folder (or the program folder). True
@@ -270,6 +279,10 @@ private:
     // vehicle_preview.cpp
     void wirePreviewEvents();
 
+    // start_target_view.cpp: selects the start target's vehicle in the Files pane, scrolls it
+    // into view and previews it; nothing when the pane does not list it.
+    void showStartVehicle();
+
     // navigator_watch.cpp: the Garmin pane without the volume that holds its folder.
     void emptyPulledGarminPane();
 
@@ -283,6 +296,8 @@ private:
     std::unique_ptr<drives::DriveTable> driveTable_;
     // Set while a copy or a deletion runs, yields included.
     bool fileWorkRunning_ = false;
+    // What the window was started on, if anything.
+    std::optional<StartTarget> startTarget_;
     // The mount table's watcher, from the first activation on; the drives' roots at its last
     // reaction; the Garmin pane's folder when it was emptied because its volume went away.
     std::unique_ptr<MountWatcher> mountWatcher_;
