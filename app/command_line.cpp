@@ -1,7 +1,5 @@
 #include "app/command_line.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -34,7 +32,7 @@ bool asksOnlyForText(int argc, char** argv) {
     return false;
 }
 
-void processCommandLine(const QCoreApplication& application) {
+QStringList processCommandLine(const QCoreApplication& application) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine", "Shows the 3D vehicle icons (.srf files) of a local folder and "
@@ -42,14 +40,11 @@ void processCommandLine(const QCoreApplication& application) {
                        "and previews them."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "path"),
+        QCoreApplication::translate("CommandLine", "A vehicle file to select and preview in the "
+                                                   "Files pane, or a folder for the Files pane."),
+        QCoreApplication::translate("CommandLine", "[file or folder]"));
     parser.process(application);
-    if (!parser.positionalArguments().isEmpty()) {
-        const QByteArray message =
-            QCoreApplication::translate("CommandLine",
-                                        "motorhall: takes no arguments; motorhall --help explains")
-                .toLocal8Bit() +
-            '\n';
-        std::fputs(message.constData(), stderr);
-        std::exit(1);
-    }
+    return parser.positionalArguments();
 }

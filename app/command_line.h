@@ -1,5 +1,8 @@
-// The program's name and version, and its command line: --help and --version, nothing else.
+// The program's name and version, and its command line: --help, --version and the files or
+// folders to open.
 #pragma once
+
+#include <QStringList>
 
 class QCoreApplication;
 
@@ -12,5 +15,6 @@ void setProgramIdentity();
 bool asksOnlyForText(int argc, char** argv);
 
 // Prints the help or the version and ends the process with status 0 when asked; ends it with
-// status 1 and a message for an option or argument the program does not take.
-void processCommandLine(const QCoreApplication& application);
+// status 1 and a message for an option the program does not take. Gives the paths named, which
+// a file manager's "Open with" passes.
+QStringList processCommandLine(const QCoreApplication& application);

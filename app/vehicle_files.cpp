@@ -199,3 +199,15 @@ Removal removeVehicleFile(const QString& path, QString* reason) {
     }
     return Removal::Removed;
 }
+
+Removal trashVehicleFile(const QString& path, QString* reason) {
+    struct stat status {};
+    // What is gone or read-only is told as a deletion tells it.
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || isReadOnlyFile(status))
+        return removeVehicleFile(path, reason);
+    // Fails where the volume has no trash of its own and is not the home volume (a read-only
+    // one, one whose top folder refuses a trash folder): the file is deleted then, as before.
+    if (QFile::moveToTrash(path))
+        return Removal::Removed;
+    return removeVehicleFile(path, reason);
+}

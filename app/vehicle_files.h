@@ -96,3 +96,9 @@ enum class Removal {
 // that grants nobody write access is read-only and stays, as the navigator's file system keeps a
 // file marked read-only. `reason` says why on Failed.
 Removal removeVehicleFile(const QString& path, QString* reason);
+
+// Moves the directory entry at `path` into the user's trash (the freedesktop trash of its volume,
+// or the home trash on the home volume), from where the user can bring it back; on a volume
+// without a trash it is removed as removeVehicleFile removes it. A read-only file stays, as it
+// does there.
+Removal trashVehicleFile(const QString& path, QString* reason);

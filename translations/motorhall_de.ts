@@ -98,8 +98,32 @@ copies them between the two and previews them.</source>
 nebeneinander, kopiert sie zwischen beiden und zeigt sie in einer Vorschau.</translation>
     </message>
     <message>
-        <source>motorhall: takes no arguments; motorhall --help explains</source>
-        <translation>motorhall: nimmt keine Argumente an; motorhall --help erklärt mehr</translation>
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>A vehicle file to select and preview in the Files pane, or a folder for the Files pane.</source>
+        <translation>Eine Fahrzeugdatei, die im Bereich „Lokale Dateien“ ausgewählt und in der Vorschau gezeigt wird, oder ein Ordner für diesen Bereich.</translation>
+    </message>
+    <message>
+        <source>[file or folder]</source>
+        <translation>[Datei oder Ordner]</translation>
+    </message>
+    <message>
+        <source>%1: left alone, as one file or folder is opened at a time</source>
+        <translation>%1: übergangen, da nur eine Datei oder ein Ordner auf einmal geöffnet wird</translation>
+    </message>
+    <message>
+        <source>%1: there is no such file or folder</source>
+        <translation>%1: Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: is neither a vehicle file (.srf) nor a folder</source>
+        <translation>%1: ist weder eine Fahrzeugdatei (.srf) noch ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1: a folder whose name holds a line break cannot be shown</source>
+        <translation>%1: ein Ordner mit einem Zeilenumbruch im Namen kann nicht gezeigt werden</translation>
     </message>
 </context>
 <context>
@@ -353,6 +377,17 @@ nebeneinander, kopiert sie zwischen beiden und zeigt sie in einer Vorschau.</tra
     <message>
         <source>Deleting Vehicle</source>
         <translation>Lösche Fahrzeug</translation>
+    </message>
+</context>
+<context>
+    <name>NavigatorSearch</name>
+    <message>
+        <source>No navigator was found. These places were searched for a volume that holds the folder Garmin/Vehicle:</source>
+        <translation>Es wurde kein Navigationsgerät gefunden. An diesen Orten wurde nach einem Datenträger mit dem Ordner Garmin/Vehicle gesucht:</translation>
+    </message>
+    <message>
+        <source>Navigator Not Found</source>
+        <translation>Navigationsgerät nicht gefunden</translation>
     </message>
 </context>
 <context>

@@ -98,8 +98,32 @@ copies them between the two and previews them.</source>
 navegador de coche, los copia entre ambos y muestra una vista previa.</translation>
     </message>
     <message>
-        <source>motorhall: takes no arguments; motorhall --help explains</source>
-        <translation>motorhall: no admite argumentos; consulte motorhall --help</translation>
+        <source>path</source>
+        <translation>ruta</translation>
+    </message>
+    <message>
+        <source>A vehicle file to select and preview in the Files pane, or a folder for the Files pane.</source>
+        <translation>Un archivo de vehículo para seleccionar y previsualizar en el panel de archivos locales, o una carpeta para ese panel.</translation>
+    </message>
+    <message>
+        <source>[file or folder]</source>
+        <translation>[archivo o carpeta]</translation>
+    </message>
+    <message>
+        <source>%1: left alone, as one file or folder is opened at a time</source>
+        <translation>%1: omitido, ya que se abre un solo archivo o carpeta a la vez</translation>
+    </message>
+    <message>
+        <source>%1: there is no such file or folder</source>
+        <translation>%1: no existe ese archivo o carpeta</translation>
+    </message>
+    <message>
+        <source>%1: is neither a vehicle file (.srf) nor a folder</source>
+        <translation>%1: no es un archivo de vehículo (.srf) ni una carpeta</translation>
+    </message>
+    <message>
+        <source>%1: a folder whose name holds a line break cannot be shown</source>
+        <translation>%1: no se puede mostrar una carpeta cuyo nombre contiene un salto de línea</translation>
     </message>
 </context>
 <context>
@@ -353,6 +377,17 @@ navegador de coche, los copia entre ambos y muestra una vista previa.</translati
     <message>
         <source>Deleting Vehicle</source>
         <translation>Eliminando vehículo</translation>
+    </message>
+</context>
+<context>
+    <name>NavigatorSearch</name>
+    <message>
+        <source>No navigator was found. These places were searched for a volume that holds the folder Garmin/Vehicle:</source>
+        <translation>No se encontró ningún navegador. Se buscó en estos lugares un volumen que contenga la carpeta Garmin/Vehicle:</translation>
+    </message>
+    <message>
+        <source>Navigator Not Found</source>
+        <translation>Navegador no encontrado</translation>
     </message>
 </context>
 <context>

@@ -98,8 +98,32 @@ copies them between the two and previews them.</source>
 de voiture, les copie de l’un à l’autre et en montre un aperçu.</translation>
     </message>
     <message>
-        <source>motorhall: takes no arguments; motorhall --help explains</source>
-        <translation>motorhall&#xa0;: n’accepte aucun argument&#xa0;; voir motorhall --help</translation>
+        <source>path</source>
+        <translation>chemin</translation>
+    </message>
+    <message>
+        <source>A vehicle file to select and preview in the Files pane, or a folder for the Files pane.</source>
+        <translation>Un fichier de véhicule à sélectionner et à prévisualiser dans le volet des fichiers locaux, ou un dossier pour ce volet.</translation>
+    </message>
+    <message>
+        <source>[file or folder]</source>
+        <translation>[fichier ou dossier]</translation>
+    </message>
+    <message>
+        <source>%1: left alone, as one file or folder is opened at a time</source>
+        <translation>%1 : ignoré, car un seul fichier ou dossier est ouvert à la fois</translation>
+    </message>
+    <message>
+        <source>%1: there is no such file or folder</source>
+        <translation>%1 : aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>%1: is neither a vehicle file (.srf) nor a folder</source>
+        <translation>%1 : n’est ni un fichier de véhicule (.srf) ni un dossier</translation>
+    </message>
+    <message>
+        <source>%1: a folder whose name holds a line break cannot be shown</source>
+        <translation>%1 : un dossier dont le nom contient un saut de ligne ne peut pas être affiché</translation>
     </message>
 </context>
 <context>
@@ -353,6 +377,17 @@ de voiture, les copie de l’un à l’autre et en montre un aperçu.</translati
     <message>
         <source>Deleting Vehicle</source>
         <translation>Suppression du véhicule</translation>
+    </message>
+</context>
+<context>
+    <name>NavigatorSearch</name>
+    <message>
+        <source>No navigator was found. These places were searched for a volume that holds the folder Garmin/Vehicle:</source>
+        <translation>Aucun navigateur n’a été trouvé. Ces emplacements ont été examinés à la recherche d’un volume contenant le dossier Garmin/Vehicle :</translation>
+    </message>
+    <message>
+        <source>Navigator Not Found</source>
+        <translation>Navigateur introuvable</translation>
     </message>
 </context>
 <context>

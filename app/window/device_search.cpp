@@ -12,11 +12,11 @@ void frmMain::setDriveTable(std::unique_ptr<drives::DriveTable> table) {
     driveTable_ = std::move(table);
 }
 
-void frmMain::FindGarmin() {
+bool frmMain::FindGarmin() {
     ShowMessage(kGarminPane, QString(),
                 QCoreApplication::translate("MessageOverlay", "Checking D: for 760..."));
     if (closed())
-        return;
+        return false;
     if (!driveTable_)
         driveTable_ = std::make_unique<drives::MountedDriveTable>();
     // Read now, not kept: a navigator plugged in since the last search is found.
@@ -47,16 +47,29 @@ void frmMain::FindGarmin() {
         lblGarminDir->setCaption(ShortenPath(found, 30));
         toolkit::DoEvents();
         if (closed())
-            return;
+            return true;
         ListVehicleFiles(kGarminPane);
         toolkit::DoEvents();
         if (closed())
-            return;
+            return true;
         ScanCatalogue(kGarminPane);
         if (closed())
-            return;
+            return true;
         LayoutCards(kGarminPane);
-        break;
+        fraMessage->setVisible(false);
+        return true;
     }
     fraMessage->setVisible(false);
+    return false;
+}
+
+void frmMain::tellNavigatorNotFound() {
+    if (!driveTable_)
+        return;
+    const QString text =
+        QCoreApplication::translate("NavigatorSearch",
+                                    "No navigator was found. These places were searched for a "
+                                    "volume that holds the folder Garmin/Vehicle:") +
+        QStringLiteral("\r\n") + driveTable_->mediaFolders().join(QStringLiteral("\r\n"));
+    tellFailure(QCoreApplication::translate("NavigatorSearch", "Navigator Not Found"), text);
 }

@@ -1,6 +1,7 @@
 #include "app/window/frm_main.h"
 
 #include "app/mod_main.h"
+#include "app/mount_watcher.h"
 #include "app/settings_file.h"
 
 #include <functional>
@@ -11,6 +12,7 @@ frmMain::frmMain(QString programFolder)
     , stateFolders_(stateFoldersFor(programFolder_)) {}
 
 frmMain::~frmMain() {
+    mountWatcher_.reset();
     // The cards go before the window that holds their widgets.
     TesselFiles.reset();
     TesselGarmin.reset();
@@ -110,9 +112,14 @@ void frmMain::formActivate() {
     if (state.activated)
         return;
     state.activated = 1;
+    // From the volumes mounted now: a navigator plugged in while the panes load is taken when
+    // they are loaded.
+    WatchNavigatorVolumes();
 
     bool failed = false;
-    if (findSettingsFile(stateFolders_.settingsFolder) == SettingsPresence::Present) {
+    const bool firstStart =
+        findSettingsFile(stateFolders_.settingsFolder) == SettingsPresence::Missing;
+    if (!firstStart) {
         if (auto folders = readSettingsFile(stateFolders_.settingsFolder)) {
             // An empty line names no folder; like the close request, take the program folder.
             state.fileDir = folders->fileDir.isEmpty() ? programFolder_ : folders->fileDir;
@@ -125,19 +132,35 @@ void frmMain::formActivate() {
         state.garminDir = programFolder_;
     }
     if (failed) {
-        // Nothing is scanned at start-up; the folder labels keep their initial text.
+        // Nothing is scanned at start-up; the folder labels keep their initial text. Only a
+        // folder the program was started on is shown all the same.
         state.garminDir = programFolder_;
         state.fileDir = programFolder_;
-        return;
+        if (!startTarget_)
+            return;
     }
+    if (startTarget_)
+        state.fileDir = startTarget_->folder;
 
     lblFileDir->setCaption(ShortenPath(state.fileDir, 30));
     RefreshPane(kFilesPane);
     // Closed while the Files pane was being read: the Garmin pane is not read any more.
     if (closed())
         return;
-    lblGarminDir->setCaption(ShortenPath(state.garminDir, 30));
-    RefreshPane(kGarminPane);
+    if (!failed) {
+        // Started for the first time: a navigator plugged in already is shown instead of the
+        // program folder. The search shows its overlay; nothing is said when none is found.
+        const bool navigatorShown = firstStart && FindGarmin();
+        if (closed())
+            return;
+        if (!navigatorShown) {
+            lblGarminDir->setCaption(ShortenPath(state.garminDir, 30));
+            RefreshPane(kGarminPane);
+            if (closed())
+                return;
+        }
+    }
+    showStartVehicle();
 }
 
 void frmMain::formKeyDown(int keyCode, int) {

@@ -4,6 +4,7 @@
 // stand under the name of the file of this folder that defines them.
 #pragma once
 
+#include "app/start_target.h"
 #include "app/state_folders.h"
 #include "app/toolkit/card_array.h"
 #include "app/toolkit/form_window.h"
@@ -22,8 +23,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <QString>
 #include <QStringList>
+
+class MountWatcher;
 
 namespace toolkit {
 class AutomaticDrag;
@@ -126,10 +130,31 @@ public:
 
     // Probes the drives D to Z for the navigator's vehicle folder. The first that holds it becomes
     // the Garmin pane's folder, which is then listed, scanned and laid out; without one nothing
-    // changes.
-    void FindGarmin();
+    // changes. True when a navigator was found.
+    bool FindGarmin();
     // The drives the search probes: the system's mounted volumes unless a test gives its own.
     void setDriveTable(std::unique_ptr<drives::DriveTable> table);
+
+    // navigator_watch.cpp: the navigator plugged in and pulled out, noticed by the mount table.
+
+    // Starts watching the mount table (once), from the volumes mounted now.
+    void WatchNavigatorVolumes();
+    // The reaction to a settled change of the mount table. A navigator that appeared is looked
+    // for as the G button does, unless the Garmin pane shows a folder on a mounted navigator; when
+    // the volume holding the Garmin pane's folder went away, the pane is emptied (its label and
+    // the copies in "temp" stay) and a preview of one of its vehicles closes; when that folder
+    // comes back, it is listed and scanned again.
+    void NavigatorVolumesChanged();
+    // Whether the window may take a change of the mount table now: no scan, copy, deletion,
+    // question, dialog, menu, drag or preview load runs. A closed window takes it (and ignores it).
+    bool mayTakeMountChange() const;
+
+    // start_target_view.cpp
+
+    // What the window shows when it starts ("Open with"), before Show: the Files pane shows the
+    // target's folder instead of the one of the settings (and keeps it in them, as a chosen
+    // folder is kept), with the target's vehicle selected, scrolled into view and previewed.
+    void setStartTarget(const StartTarget& target);
 
     // folder_choice.cpp
 
@@ -165,6 +190,8 @@ public:
     void Timer1Timer();
     void imgRotateMouseDown(int button, int shift, float x, float y);
     void imgXPreviewMouseDown(int button, int shift, float x, float y);
+    // Hides the preview, stops its turning and releases its surfaces.
+    void ClosePreview();
 
     FormState state;
 
@@ -245,12 +272,23 @@ private:
     // says its failures with it too.
     void tellFailure(const QString& title, const QString& text);
 
+    // device_search.cpp: the G button's word when FindGarmin found no navigator, one box
+    // ("Navigator Not Found") that names the places searched.
+    void tellNavigatorNotFound();
+
     // window_shell.cpp: shows the picture of a skinned button, read anew from the program
     // folder's Images folder. A missing or unreadable file leaves the picture as it was.
     void SetButtonPicture(toolkit::ImageControl* button, const QString& fileName);
 
     // vehicle_preview.cpp
     void wirePreviewEvents();
+
+    // start_target_view.cpp: selects the start target's vehicle in the Files pane, scrolls it
+    // into view and previews it; nothing when the pane does not list it.
+    void showStartVehicle();
+
+    // navigator_watch.cpp: the Garmin pane without the volume that holds its folder.
+    void emptyPulledGarminPane();
 
     QString programFolder_;
     StateFolders stateFolders_;
@@ -262,6 +300,15 @@ private:
     std::unique_ptr<drives::DriveTable> driveTable_;
     // Set while a copy or a deletion runs, yields included.
     bool fileWorkRunning_ = false;
+    // What the window was started on, if anything.
+    std::optional<StartTarget> startTarget_;
+    // The mount table's watcher, from the first activation on; the drives' roots at its last
+    // reaction; the Garmin pane's folder when it was emptied because its volume went away.
+    std::unique_ptr<MountWatcher> mountWatcher_;
+    QStringList knownVolumes_;
+    QString pulledGarminDir_;
+    // The file the preview was last opened on.
+    QString previewPath_;
     // The files of each pane's folder that its last listing could not read ("name: reason"),
     // named by the scan that follows.
     std::array<QStringList, 2> unreadable_;

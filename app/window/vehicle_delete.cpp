@@ -1,7 +1,7 @@
-// Deleting the selected vehicle from the cards' context menu: its file goes after a question,
-// then the catalogue and the strip close the gap it leaves. The pane changes only once the file
-// is gone, so a deletion that fails keeps the vehicle and says why; a file already gone from the
-// folder is only taken out of the pane.
+// Deleting the selected vehicle from the cards' context menu: its file goes after a question (a
+// local one into the user's trash), then the catalogue and the strip close the gap it leaves. The
+// pane changes only once the file is gone, so a deletion that fails keeps the vehicle and says
+// why; a file already gone from the folder is only taken out of the pane.
 #include "app/hourglass_cursor.h"
 #include "app/running_flag.h"
 #include "app/thumbnail_cell.h"
@@ -38,7 +38,10 @@ void frmMain::mnuDeleteVehicleClick() {
     if (closed())
         return;
     QString reason;
-    const Removal removal = removeVehicleFile(path, &reason);
+    // A local file goes to the user's trash, from where it can be had back; the navigator's is
+    // deleted, as its space is what the user wants back.
+    const Removal removal = pane.byte == kFilesPane ? trashVehicleFile(path, &reason)
+                                                    : removeVehicleFile(path, &reason);
     fraMessage->setVisible(false);
     if (removal == Removal::Failed) {
         tellFailure(

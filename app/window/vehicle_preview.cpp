@@ -77,6 +77,7 @@ void frmMain::mnuPreviewClick() {
 
 void frmMain::LoadPreview(const QString& path) {
     const cHourglassCursor busy;
+    previewPath_ = path;
     clearPicture(Plotter);
     if (!namesPlainFile(path)) {
         // Without a canvas the ticks of a turning preview leave the box empty, as a still one
@@ -183,6 +184,10 @@ void frmMain::imgRotateMouseDown(int, int, float, float) {
 
 void frmMain::imgXPreviewMouseDown(int, int, float, float) {
     SetButtonPicture(imgXPreview, ButtonPictures::kXDown);
+    ClosePreview();
+}
+
+void frmMain::ClosePreview() {
     fraPreview->setVisible(false);
     SetButtonPicture(imgXPreview, ButtonPictures::kXUp);
     Timer1->setEnabled(false);

@@ -37,8 +37,11 @@ void frmMain::imgFindGarminMouseDown(int, int, float, float) {
     if (isBusy())
         return;
     SetButtonPicture(imgFindGarmin, ButtonPictures::kGpsDown);
-    FindGarmin();
+    const bool found = FindGarmin();
     SetButtonPicture(imgFindGarmin, ButtonPictures::kGpsUp);
+    // Up again before the box, which waits for the user.
+    if (!found)
+        tellNavigatorNotFound();
 }
 
 void frmMain::imgChangeDirMouseDown(int, int, float, float) {

@@ -45,6 +45,8 @@ public:
     virtual ~DriveTable() = default;
     // The drives as they are now, D first.
     virtual std::vector<Drive> drives() = 0;
+    // The folders below which the drives' volumes are mounted: where a search looks.
+    virtual QStringList mediaFolders() const { return removableMediaFolders(); }
     // The folder `names` on the drive as it exists on disk; empty on a drive that is not ready,
     // cannot be read or does not hold it. Never processes events.
     virtual QString findFolder(const Drive& drive, const QStringList& names);

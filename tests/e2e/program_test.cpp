@@ -80,6 +80,60 @@ TEST_F(ProgramTest, ATerminationRequestClosesTheWindowAndSavesTheSettings) {
     EXPECT_EQ(settings.readAll(), line + line);
 }
 
+TEST_F(ProgramTest, StartedOnAPathTheFilesPaneShowsItsFolderAndABadPathIsOneLine) {
+    registerCards();
+    ASSERT_TRUE(QDir().mkpath(folder() + "/cars"));
+    QFile vehicle(folder() + "/cars/Car.srf");
+    ASSERT_TRUE(vehicle.open(QIODevice::WriteOnly));
+    ASSERT_EQ(vehicle.write("GARMIN BITMAP 01"), 16);
+    vehicle.close();
+    const struct {
+        const char* name;
+        QString path;
+        QString filesFolder; // the Files pane's folder in the settings afterwards
+        QString error;       // what the program writes on standard error
+    } cases[] = {
+        {"a vehicle file", folder() + "/cars/Car.srf", folder() + "/cars", ""},
+        {"a folder", folder() + "/cars", folder() + "/cars", ""},
+        {"a missing file", folder() + "/cars/Gone.srf", folder(),
+         "motorhall: " + folder() + "/cars/Gone.srf: there is no such file or folder\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(folder() + "/init.ini");
+        QDir(folder() + "/temp").removeRecursively();
+        QProcess program;
+        program.setProcessEnvironment(environment());
+        program.start(folder() + "/motorhall", {c.path});
+        ASSERT_TRUE(program.waitForStarted(60000));
+        // The window has taken its folders once the Files pane's listing has made the working
+        // folder.
+        const auto started = [&] {
+            return handlesTermination(program.processId()) && QDir(folder() + "/temp").exists();
+        };
+        for (int i = 0; i < 1200 && !started(); ++i) {
+            ASSERT_EQ(program.state(), QProcess::Running);
+            QThread::msleep(50);
+        }
+        ASSERT_TRUE(started());
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(60000));
+        EXPECT_EQ(program.exitCode(), 0);
+        // Qt's own warnings aside (a session without a runtime folder), the program's lines.
+        QString said;
+        for (const QString& line :
+             QString::fromLocal8Bit(program.readAllStandardError()).split('\n')) {
+            if (line.startsWith("motorhall"))
+                said += line + '\n';
+        }
+        EXPECT_EQ(said, c.error);
+        QFile settings(folder() + "/init.ini");
+        ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+        EXPECT_EQ(settings.readAll(),
+                  QFile::encodeName(c.filesFolder) + "\r\n" + QFile::encodeName(folder()) + "\r\n");
+    }
+}
+
 TEST_F(ProgramTest, WithoutTheCardClassTheProgramSaysHowToRegisterItAndFails) {
     QProcess program;
     program.setProcessEnvironment(environment());

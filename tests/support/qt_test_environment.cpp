@@ -19,6 +19,8 @@ public:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration_->path() + "/user"));
         // A registration for every user on the machine is never seen.
         qputenv("XDG_CONFIG_DIRS", QFile::encodeName(configuration_->path() + "/system"));
+        // The user's trash, where the window puts a deleted local vehicle, is the test's own.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(configuration_->path() + "/data"));
         application_ = std::make_unique<QApplication>(argc_, argv_);
         // Texts the window formats by the locale (the card's date line) read the same on every
         // machine.

@@ -1,7 +1,7 @@
 // Finding the navigator through the real window, over drive tables of the test's own whose
 // volumes are folders of the test.
 #include "app/hourglass_cursor.h"
-#include "tests/app/window/pane_fixture.h"
+#include "tests/app/window/copy_fixture.h"
 
 #include <QDir>
 #include <QTest>
@@ -27,8 +27,10 @@ public:
     }
     std::vector<drives::Drive> drives() override {
         ++reads;
-        return drives::assignDriveLetters(volumes_,
-                                          {base_ + "/media", base_ + "/run/media", base_ + "/mnt"});
+        return drives::assignDriveLetters(volumes_, mediaFolders());
+    }
+    QStringList mediaFolders() const override {
+        return {base_ + "/media", base_ + "/run/media", base_ + "/mnt"};
     }
     QString findFolder(const drives::Drive& drive, const QStringList& names) override {
         probed += drive.letter;
@@ -52,7 +54,7 @@ private:
     std::vector<drives::MountedVolume> volumes_;
 };
 
-class DeviceSearchTest : public PaneFixture {
+class DeviceSearchTest : public CopyFixture {
 protected:
     // Makes the volumes' folders and starts the window on a Garmin folder holding "Old01.srf".
     TestDriveTable* startWith(const QString& base, const std::vector<Volume>& volumes) {
@@ -125,6 +127,7 @@ TEST_F(DeviceSearchTest, TheFirstDriveHoldingTheVehicleFolderBecomesTheGarminPan
         const QString base = folder() + "/case" + QString::number(++n);
         TestDriveTable* table = startWith(base, c.volumes);
         const QString labelBefore = form->lblGarminDir->Caption();
+        box.shown.clear();
         pressFindGarmin();
         const QString found = base + "/" + c.found;
         EXPECT_EQ(form->state.garminDir, found);
@@ -140,6 +143,18 @@ TEST_F(DeviceSearchTest, TheFirstDriveHoldingTheVehicleFolderBecomesTheGarminPan
         EXPECT_EQ(shown(form->imgFindGarmin), upColour("GPSButton"));
         // The local pane is not touched.
         EXPECT_EQ(form->state.fileDir, base + "/none");
+        // Without a navigator the button says so, naming where it looked.
+        if (std::string(c.found) == "old") {
+            ASSERT_EQ(box.shown.size(), 1u);
+            EXPECT_FALSE(box.shown[0].question);
+            EXPECT_EQ(box.shown[0].title, "Navigator Not Found");
+            EXPECT_EQ(box.shown[0].text,
+                      "No navigator was found. These places were searched for a volume that holds "
+                      "the folder Garmin/Vehicle:\r\n" +
+                          base + "/media\r\n" + base + "/run/media\r\n" + base + "/mnt");
+        } else {
+            EXPECT_TRUE(box.shown.empty());
+        }
         form.reset();
     }
 }
@@ -183,6 +198,48 @@ TEST_F(DeviceSearchTest, WhileBusyTheButtonsStartNothing) {
     EXPECT_EQ(table->reads, 0);
     EXPECT_EQ(form->state.garminDir, folder() + "/old");
     EXPECT_EQ(shown(form->imgFindGarmin), upColour("GPSButton"));
+}
+
+TEST_F(DeviceSearchTest, TheFirstStartShowsANavigatorPluggedInAlready) {
+    const struct {
+        const char* name;
+        bool settings;      // an init.ini from an earlier run is there
+        bool navigator;     // a navigator is plugged in
+        const char* garmin; // the Garmin folder afterwards, below the case's folder; "" for the
+                            // program folder
+    } cases[] = {
+        {"first start with a navigator", false, true, "media/a/Garmin/Vehicle"},
+        {"first start without one: the program folder, without a word", false, false, ""},
+        {"a later start keeps the folder of its settings", true, true, "old"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString base = folder() + "/" + c.name;
+        writeVehicles(base + "/old", 1, "Old");
+        if (c.navigator)
+            writeVehicles(base + "/media/a/Garmin/Vehicle", 1, "Nav");
+        QFile::remove(folder() + "/init.ini");
+        if (c.settings)
+            writeSettings(QFile::encodeName(base + "/old") + "\r\n" +
+                          QFile::encodeName(base + "/old") + "\r\n");
+        createForm();
+        auto table =
+            std::make_unique<TestDriveTable>(*form, base, std::vector<Volume>{{"media/a", "", ""}});
+        TestDriveTable* seen = table.get();
+        form->setDriveTable(std::move(table));
+        box.shown.clear();
+        showActive();
+        const QString garmin = *c.garmin ? base + "/" + c.garmin : folder();
+        EXPECT_EQ(form->state.garminDir, garmin);
+        // One read is the mount watcher's, which starts from the drives there are.
+        EXPECT_EQ(seen->reads, c.settings ? 1 : 2);
+        EXPECT_TRUE(box.shown.empty());
+        EXPECT_FALSE(form->fraMessage->isVisible());
+        if (c.navigator && !c.settings) {
+            EXPECT_EQ(shownNames(1), std::vector<QString>{"Nav01.srf"});
+        }
+        form.reset();
+    }
 }
 
 } // namespace

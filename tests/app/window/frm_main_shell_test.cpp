@@ -1,5 +1,6 @@
 #include "app/hourglass_cursor.h"
 #include "app/toolkit/folder_dialog.h"
+#include "app/toolkit/message_box.h"
 #include "tests/app/window/form_fixture.h"
 
 #include <QTest>
@@ -84,6 +85,18 @@ TEST_F(ShellTest, WhileBusyTheGuardedButtonsDoNothing) {
         QString browse(const toolkit::BrowseInfo&) override { return QString(); }
     } cancel;
     toolkit::setFolderDialog(&cancel);
+    // The search finds no navigator (the window sees no drives) and says so.
+    struct Told final : toolkit::MessageBox {
+        int askYesNo(QWidget*, const QString&, const QString&) override { return toolkit::vbNo; }
+        int askYesNoDefaultNo(QWidget*, const QString&, const QString&) override {
+            return toolkit::vbNo;
+        }
+        void tell(QWidget*, const QString&, const QString& title) override {
+            titles.push_back(title);
+        }
+        QStringList titles;
+    } told;
+    toolkit::setMessageBox(&told);
     // Each press reads the down picture anew: make the file differ from what shows now.
     writePicture("RefreshButtonDown.bmp", {75, 25}, Qt::red);
     writePicture("GPSButtonUp.bmp", {25, 25}, Qt::green);
@@ -103,6 +116,8 @@ TEST_F(ShellTest, WhileBusyTheGuardedButtonsDoNothing) {
     EXPECT_EQ(shown(form->imgRefreshFiles), QColor(Qt::red));
     QTest::mousePress(form->imgFindGarmin, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(shown(form->imgFindGarmin), QColor(Qt::green));
+    EXPECT_EQ(told.titles, QStringList{"Navigator Not Found"});
+    toolkit::setMessageBox(nullptr);
     QTest::mousePress(form->imgChangeDir, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(shown(form->imgChangeDir), QColor(Qt::green));
     toolkit::setFolderDialog(nullptr);
