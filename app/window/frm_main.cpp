@@ -2,6 +2,8 @@
 
 #include "app/mod_main.h"
 #include "app/settings_file.h"
+#include "app/toolkit/mouse_codes.h"
+#include "app/window/pane_input.h"
 
 #include <functional>
 #include <utility>
@@ -73,6 +75,7 @@ void frmMain::wireEvents() {
     mnuRtMenu.item(QStringLiteral("mnuDeleteVehicle"))->Click =
         std::bind_front(&frmMain::mnuDeleteVehicleClick, this);
     wirePreviewEvents();
+    wireKeyboard();
 }
 
 void frmMain::wirePaneEvents(std::uint8_t paneByte) {
@@ -131,18 +134,20 @@ void frmMain::formActivate() {
         return;
     }
 
-    lblFileDir->setCaption(ShortenPath(state.fileDir, 30));
+    ShowFolderLabel(kFilesPane, state.fileDir);
     RefreshPane(kFilesPane);
     // Closed while the Files pane was being read: the Garmin pane is not read any more.
     if (closed())
         return;
-    lblGarminDir->setCaption(ShortenPath(state.garminDir, 30));
+    ShowFolderLabel(kGarminPane, state.garminDir);
     RefreshPane(kGarminPane);
 }
 
-void frmMain::formKeyDown(int keyCode, int) {
+void frmMain::formKeyDown(int keyCode, int shift) {
     // A running scan reads it and stops.
     state.keyPressed = keyCode;
+    if (keyCode == toolkit::vbKeyEscape && shift == 0 && fraPreview->isVisible())
+        imgXPreviewMouseDown(toolkit::vbLeftButton, 0, 0, 0);
 }
 
 void frmMain::formQueryUnload() {

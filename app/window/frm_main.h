@@ -22,6 +22,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,7 @@ namespace toolkit {
 class AutomaticDrag;
 struct DragSource;
 } // namespace toolkit
+class PaneInput;
 
 class frmMain {
 public:
@@ -137,6 +139,29 @@ public:
     // when a folder was chosen and set; choosing the folder already set counts.
     bool ChooseDirectory(std::uint8_t pane);
 
+    // keyboard_cards.cpp: the cards by keys alone and the mouse wheel over them.
+
+    // A key pressed on card `index` of a pane: Up, Down, Page Up, Page Down, Home and End move the
+    // focus and the selection through the pane's vehicles, scrolling it as needed; Space selects,
+    // Return previews, Delete deletes, the Menu key and Shift+F10 open the context menu, F5
+    // refreshes the pane, and Ctrl+Right (Files) or Ctrl+Left (Garmin) copies the vehicle to the
+    // other pane as a drag onto it does. True when the key is one of these.
+    bool TesselKeyDown(std::uint8_t pane, int index, int keyCode, int shift);
+    // Selects vehicle `number` (1-based) of the pane, scrolls it onto the cards and focuses its
+    // card.
+    void FocusVehicle(std::uint8_t pane, int number);
+    // Opens the context menu of the selected vehicle, its copy item naming the other pane.
+    void PopupCardMenu(const QPoint& globalPosition);
+    // "Copy to Garmin" / "Copy to Files": the selected vehicle goes to the other pane as if its
+    // card were dragged there.
+    void mnuCopyVehicleClick();
+
+    // accessibility_names.cpp
+
+    // Shows a pane's folder in its label, shortened to 30 characters, with the full path as the
+    // label's description and tooltip.
+    void ShowFolderLabel(std::uint8_t pane, const QString& folder);
+
     // window_shell.cpp: the form's own mouse event and its skinned buttons.
     void formMouseDown(int button, int shift, float x, float y);
     void imgMinMouseDown(int button, int shift, float x, float y);
@@ -218,6 +243,9 @@ private:
     bool createCardArrays(QString* error);
     void arrangeStacking();
     void arrangeTabOrder();
+    // accessibility_names.cpp: the names screen readers and tooltips give the window and its
+    // buttons, which also makes the button pictures buttons for the keyboard.
+    void nameControls();
     QString imagePath(const QString& fileName) const;
 
     // catalogue_scan.cpp: ScanCatalogue without naming the files the listing passed over.
@@ -248,6 +276,11 @@ private:
     // vehicle_preview.cpp
     void wirePreviewEvents();
 
+    // keyboard_cards.cpp: the filter that hands the cards' keys and the wheel to the window, and
+    // the card or column of a widget it watches.
+    void wireKeyboard();
+    bool locateCard(QWidget* widget, std::uint8_t* pane, int* index);
+
     QString programFolder_;
     StateFolders stateFolders_;
     std::unique_ptr<toolkit::FormWindow> window_;
@@ -261,4 +294,5 @@ private:
     // The files of each pane's folder that its last listing could not read ("name: reason"),
     // named by the scan that follows.
     std::array<QStringList, 2> unreadable_;
+    std::unique_ptr<PaneInput> paneInput_;
 };
