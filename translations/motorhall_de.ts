@@ -79,6 +79,81 @@ Dateien</translation>
     </message>
 </context>
 <context>
+    <name>CardMenu</name>
+    <message>
+        <source>Copy to Garmin</source>
+        <translation>Auf das Garmin kopieren</translation>
+    </message>
+    <message>
+        <source>Copy to Files</source>
+        <translation>In die Dateien kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>CardPanes</name>
+    <message>
+        <source>Local Files</source>
+        <translation>Lokale Dateien</translation>
+    </message>
+    <message>
+        <source>Garmin Files</source>
+        <translation>Garmin-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Motorhall</source>
+        <translation>Motorhall</translation>
+    </message>
+</context>
+<context>
+    <name>VehiclePreview</name>
+    <message>
+        <source>Preview of %1</source>
+        <translation>Vorschau von %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowButtons</name>
+    <message>
+        <source>Choose the local folder</source>
+        <translation>Lokalen Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Choose the navigator folder</source>
+        <translation>Ordner des Navigationsgeräts wählen</translation>
+    </message>
+    <message>
+        <source>Find the navigator</source>
+        <translation>Navigationsgerät suchen</translation>
+    </message>
+    <message>
+        <source>Refresh the local files</source>
+        <translation>Lokale Dateien aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh the navigator&apos;s files</source>
+        <translation>Dateien des Navigationsgeräts aktualisieren</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Vorschau schließen</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::FolderTreeDialog</name>
     <message>
         <source>Home</source>

@@ -79,6 +79,81 @@ Garmin</translation>
     </message>
 </context>
 <context>
+    <name>CardMenu</name>
+    <message>
+        <source>Copy to Garmin</source>
+        <translation>Copiar al Garmin</translation>
+    </message>
+    <message>
+        <source>Copy to Files</source>
+        <translation>Copiar a los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>CardPanes</name>
+    <message>
+        <source>Local Files</source>
+        <translation>Archivos locales</translation>
+    </message>
+    <message>
+        <source>Garmin Files</source>
+        <translation>Archivos Garmin</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Motorhall</source>
+        <translation>Motorhall</translation>
+    </message>
+</context>
+<context>
+    <name>VehiclePreview</name>
+    <message>
+        <source>Preview of %1</source>
+        <translation>Vista previa de %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowButtons</name>
+    <message>
+        <source>Choose the local folder</source>
+        <translation>Elegir la carpeta local</translation>
+    </message>
+    <message>
+        <source>Choose the navigator folder</source>
+        <translation>Elegir la carpeta del navegador</translation>
+    </message>
+    <message>
+        <source>Find the navigator</source>
+        <translation>Buscar el navegador</translation>
+    </message>
+    <message>
+        <source>Refresh the local files</source>
+        <translation>Actualizar los archivos locales</translation>
+    </message>
+    <message>
+        <source>Refresh the navigator&apos;s files</source>
+        <translation>Actualizar los archivos del navegador</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Cerrar la vista previa</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::FolderTreeDialog</name>
     <message>
         <source>Home</source>

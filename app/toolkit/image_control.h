@@ -34,6 +34,8 @@ public:
     bool isButton() const { return button_; }
     // What a click does: MouseDown, then MouseUp, with the left button at the top-left corner.
     void press();
+    // For a button with a state (on or off): whether it is on, as a screen reader reports it.
+    std::function<bool()> Checked;
 
     MouseHandler MouseDown;
     MouseHandler MouseUp;

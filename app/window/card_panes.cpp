@@ -38,6 +38,7 @@ void frmMain::LayoutCards(std::uint8_t paneByte) {
                 putLine(*card, tessel::DISPID_DataLine3,
                         record.Size3D + QLatin1Char(',') + record.Size2D);
                 putLine(*card, tessel::DISPID_DataLine4, record.FileDate);
+                DescribeCard(*card, record, pane.folder);
                 card->setVisible(true);
                 // The card copies the vehicle's cell from the strip while the call runs.
                 com::DispatchCall(card->dispatch(), tessel::DISPID_BltImageFromContext,

@@ -161,6 +161,11 @@ public:
     // Shows a pane's folder in its label, shortened to 30 characters, with the full path as the
     // label's description and tooltip.
     void ShowFolderLabel(std::uint8_t pane, const QString& folder);
+    // Names a card for screen readers after the vehicle it shows, the file's path as its tooltip.
+    void DescribeCard(toolkit::CardElement& card, const VehicleRecord& vehicle,
+                      const QString& folder);
+    // Names the preview picture after the vehicle file it shows.
+    void NamePreview(const QString& path);
 
     // window_shell.cpp: the form's own mouse event and its skinned buttons.
     void formMouseDown(int button, int shift, float x, float y);

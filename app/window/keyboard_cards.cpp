@@ -16,10 +16,6 @@ namespace {
 
 using namespace toolkit;
 
-QString cardMenuText(const char* text) {
-    return QCoreApplication::translate("CardMenu", text);
-}
-
 } // namespace
 
 void frmMain::wireKeyboard() {
@@ -178,8 +174,9 @@ void frmMain::FocusVehicle(std::uint8_t paneByte, int number) {
 
 void frmMain::PopupCardMenu(const QPoint& globalPosition) {
     if (toolkit::PopupMenu::Item* copy = mnuRtMenu.item(QStringLiteral("mnuCopyVehicle")))
-        copy->caption = state.selectedPane == kFilesPane ? cardMenuText("Copy to Garmin")
-                                                         : cardMenuText("Copy to Files");
+        copy->caption = state.selectedPane == kFilesPane
+                            ? QCoreApplication::translate("CardMenu", "Copy to Garmin")
+                            : QCoreApplication::translate("CardMenu", "Copy to Files");
     mnuRtMenu.Popup(window_.get(), globalPosition);
 }
 
