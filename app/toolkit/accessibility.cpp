@@ -1,5 +1,6 @@
 #include "app/toolkit/accessibility.h"
 
+#include "app/toolkit/form_window.h"
 #include "app/toolkit/image_control.h"
 #include "app/toolkit/label.h"
 
@@ -187,7 +188,7 @@ QAccessibleInterface* toolkitInterface(const QString&, QObject* object) {
     const QVariant role = widget->property(kRoleProperty);
     if (role.isValid())
         return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
-    if (widget->isWindow() && !lists().empty())
+    if (dynamic_cast<FormWindow*>(widget))
         return new ContainerInterface(widget, QAccessible::Window);
     return nullptr;
 }

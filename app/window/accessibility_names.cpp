@@ -47,23 +47,25 @@ void frmMain::nameControls() {
     for (const auto& [paneByte, name] : columns) {
         const std::uint8_t pane = paneByte;
         toolkit::registerAccessibleList(
-            paneOf(pane).cardsArea,
-            {QCoreApplication::translate("CardPanes", name),
-             [this, pane] {
-                 std::vector<QWidget*> cards;
-                 for (int n = 1; n <= kCardsPerPane; ++n) {
-                     if (const toolkit::CardElement* card = paneOf(pane).cards->item(n))
-                         cards.push_back(card->widget());
-                 }
-                 return cards;
-             },
-             [this, pane](QWidget* item) {
-                 std::uint8_t itemPane = 0;
-                 int index = 0;
-                 return locateCard(item, &itemPane, &index) && itemPane == pane &&
-                        state.selectedPane == pane &&
-                        state.selectedIndex == index + paneOf(pane).scroll->Value() - 1;
-             }});
+            paneOf(pane).cardsArea, {QCoreApplication::translate("CardPanes", name),
+                                     [this, pane] {
+                                         std::vector<QWidget*> cards;
+                                         // None while the window takes its cards down.
+                                         const toolkit::CardArray* array = paneOf(pane).cards;
+                                         for (int n = 1; array && n <= kCardsPerPane; ++n) {
+                                             if (const toolkit::CardElement* card = array->item(n))
+                                                 cards.push_back(card->widget());
+                                         }
+                                         return cards;
+                                     },
+                                     [this, pane](QWidget* item) {
+                                         std::uint8_t itemPane = 0;
+                                         int index = 0;
+                                         return locateCard(item, &itemPane, &index) &&
+                                                itemPane == pane && state.selectedPane == pane &&
+                                                state.selectedIndex ==
+                                                    index + paneOf(pane).scroll->Value() - 1;
+                                     }});
     }
     toolkit::setAccessibleRole(Plotter, QAccessible::Graphic);
     toolkit::setAccessibleRole(fraMessage, QAccessible::AlertMessage);
