@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Does the window's file tasks by keys alone on a virtual X server, as a user without a mouse
 # would: Tab to the first local card, Ctrl+Right copies its vehicle to the navigator, Delete and Y
-# delete it from the local folder.
+# delete it from the local folder, Return previews the next one, Space turns it, Escape closes the
+# preview, and Shift+Tab reaches the close button, which Return presses: the window closes.
 # keyboard_tasks_test.sh <program folder>. A missing tool fails the test (scripts/setup).
 set -euo pipefail
 bin=$1
@@ -59,4 +60,17 @@ waitFor '[ -f "$work/navigator/$first" ] && cmp -s "$work/local/$first" "$work/n
 keys Delete
 keys y
 waitFor '[ ! -e "$work/local/$first" ]' "Delete and Y did not delete $first"
-echo "copied and deleted by keys alone"
+# Without a window manager nothing gives the window the keyboard back when the question closes;
+# a desktop does that.
+xdotool search --onlyvisible --name '^QRB$' windowfocus --sync
+sleep 1
+keys Return
+keys space
+keys Escape
+# The preview gone, the focus is back at the start of the order; one back is the close button.
+keys shift+Tab
+keys Return
+waitFor '! kill -0 $program 2>/dev/null' "Return on the close button did not close the window"
+program=""
+grep -q "$work/local" "$work/program/init.ini" || fail "the closed window kept no settings"
+echo "copied, deleted, previewed and closed by keys alone"
