@@ -5,7 +5,9 @@
 #include "cardctl/rectangle_outline.h"
 #include "cardctl/text_line.h"
 #include "platform/com/server_module.h"
+#include "platform/picture/focus_ring.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPaintEvent>
 
@@ -61,6 +63,29 @@ void CardWidget::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), palette().window());
     else
         painter.drawImage(event->rect(), pixels, event->rect());
+    if (showsFocus())
+        drawFocusRing(painter, rect());
+}
+
+void CardWidget::focusInEvent(QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+        focusShown_ = false;
+        break;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;
+    default:
+        focusShown_ = true;
+        break;
+    }
+    update();
+    MouseSource::focusInEvent(event);
+}
+
+void CardWidget::focusOutEvent(QFocusEvent* event) {
+    update();
+    MouseSource::focusOutEvent(event);
 }
 
 } // namespace tessel

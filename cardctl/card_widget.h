@@ -1,6 +1,8 @@
 // The card's surface ("Tessel"): a fixed 310 x 114 widget that shows the persistent image and holds
 // the parts, from back to front lblData1 to lblData4, Shape1, ItemImage and shpSelected. The card
-// object pushes its state into it; it keeps its library loaded while it exists.
+// object pushes its state into it; it keeps its library loaded while it exists. While it has the
+// keyboard focus, reached by the keyboard, it shows the focus ring at its edge, outside the red
+// selection frame; a click that focuses it shows nothing, so the mouse sees the card as before.
 #pragma once
 
 #include "cardctl/input_relay.h"
@@ -37,9 +39,13 @@ public:
     void detach();
     // True while a host's handler for one of this widget's events runs.
     bool isRaisingEvent() const { return relay_.isRelaying(); }
+    // Whether the focus ring is shown.
+    bool showsFocus() const { return focusShown_ && hasFocus(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     com::ServerModule& module_;
@@ -49,6 +55,9 @@ private:
     RectangleOutline* shape1_ = nullptr;
     PictureHolder* itemImage_ = nullptr;
     RectangleOutline* shpSelected_ = nullptr;
+    // Set when the focus came by the keyboard, cleared when it came by a click; a window that is
+    // activated again gives the focus back as it was.
+    bool focusShown_ = false;
 };
 
 } // namespace tessel

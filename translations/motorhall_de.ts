@@ -79,6 +79,17 @@ Dateien</translation>
     </message>
 </context>
 <context>
+    <name>CardPanes</name>
+    <message>
+        <source>Local Files</source>
+        <translation>Lokale Dateien</translation>
+    </message>
+    <message>
+        <source>Garmin Files</source>
+        <translation>Garmin-Dateien</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueScan</name>
     <message>
         <source>These files in %1 could not be read and are not shown:</source>
@@ -331,6 +342,14 @@ nebeneinander, kopiert sie zwischen beiden und zeigt sie in einer Vorschau.</tra
         <source>Delete Vehicle</source>
         <translation>Fahrzeug löschen</translation>
     </message>
+    <message>
+        <source>Copy to Garmin</source>
+        <translation>Auf das Garmin kopieren</translation>
+    </message>
+    <message>
+        <source>Copy to Files</source>
+        <translation>In die Dateien kopieren</translation>
+    </message>
 </context>
 <context>
     <name>FolderChoice</name>
@@ -345,6 +364,13 @@ nebeneinander, kopiert sie zwischen beiden und zeigt sie in einer Vorschau.</tra
     <message>
         <source>Change GPS Directory</source>
         <translation>GPS-Ordner wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Motorhall</source>
+        <translation>Motorhall</translation>
     </message>
 </context>
 <context>
@@ -509,6 +535,52 @@ Registrieren Sie es, und starten Sie das Programm dann neu:
     <message>
         <source>Read-only file</source>
         <translation>Schreibgeschützte Datei</translation>
+    </message>
+</context>
+<context>
+    <name>VehiclePreview</name>
+    <message>
+        <source>Preview of %1</source>
+        <translation>Vorschau von %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowButtons</name>
+    <message>
+        <source>Choose the local folder</source>
+        <translation>Lokalen Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Choose the navigator folder</source>
+        <translation>Ordner des Navigationsgeräts wählen</translation>
+    </message>
+    <message>
+        <source>Find the navigator</source>
+        <translation>Navigationsgerät suchen</translation>
+    </message>
+    <message>
+        <source>Refresh the local files</source>
+        <translation>Lokale Dateien aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh the navigator&apos;s files</source>
+        <translation>Dateien des Navigationsgeräts aktualisieren</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Vorschau schließen</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,17 @@ Garmin</translation>
     </message>
 </context>
 <context>
+    <name>CardPanes</name>
+    <message>
+        <source>Local Files</source>
+        <translation>Archivos locales</translation>
+    </message>
+    <message>
+        <source>Garmin Files</source>
+        <translation>Archivos Garmin</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueScan</name>
     <message>
         <source>These files in %1 could not be read and are not shown:</source>
@@ -331,6 +342,14 @@ navegador de coche, los copia entre ambos y muestra una vista previa.</translati
         <source>Delete Vehicle</source>
         <translation>Eliminar vehículo</translation>
     </message>
+    <message>
+        <source>Copy to Garmin</source>
+        <translation>Copiar al Garmin</translation>
+    </message>
+    <message>
+        <source>Copy to Files</source>
+        <translation>Copiar a los archivos</translation>
+    </message>
 </context>
 <context>
     <name>FolderChoice</name>
@@ -345,6 +364,13 @@ navegador de coche, los copia entre ambos y muestra una vista previa.</translati
     <message>
         <source>Change GPS Directory</source>
         <translation>Cambiar carpeta del GPS</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Motorhall</source>
+        <translation>Motorhall</translation>
     </message>
 </context>
 <context>
@@ -509,6 +535,52 @@ Regístrelo y vuelva a iniciar el programa:
     <message>
         <source>Read-only file</source>
         <translation>Archivo de solo lectura</translation>
+    </message>
+</context>
+<context>
+    <name>VehiclePreview</name>
+    <message>
+        <source>Preview of %1</source>
+        <translation>Vista previa de %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowButtons</name>
+    <message>
+        <source>Choose the local folder</source>
+        <translation>Elegir la carpeta local</translation>
+    </message>
+    <message>
+        <source>Choose the navigator folder</source>
+        <translation>Elegir la carpeta del navegador</translation>
+    </message>
+    <message>
+        <source>Find the navigator</source>
+        <translation>Buscar el navegador</translation>
+    </message>
+    <message>
+        <source>Refresh the local files</source>
+        <translation>Actualizar los archivos locales</translation>
+    </message>
+    <message>
+        <source>Refresh the navigator&apos;s files</source>
+        <translation>Actualizar los archivos del navegador</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Cerrar la vista previa</translation>
     </message>
 </context>
 <context>

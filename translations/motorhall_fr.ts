@@ -79,6 +79,17 @@ Garmin</translation>
     </message>
 </context>
 <context>
+    <name>CardPanes</name>
+    <message>
+        <source>Local Files</source>
+        <translation>Fichiers locaux</translation>
+    </message>
+    <message>
+        <source>Garmin Files</source>
+        <translation>Fichiers Garmin</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueScan</name>
     <message>
         <source>These files in %1 could not be read and are not shown:</source>
@@ -331,6 +342,14 @@ de voiture, les copie de l’un à l’autre et en montre un aperçu.</translati
         <source>Delete Vehicle</source>
         <translation>Supprimer le véhicule</translation>
     </message>
+    <message>
+        <source>Copy to Garmin</source>
+        <translation>Copier sur le Garmin</translation>
+    </message>
+    <message>
+        <source>Copy to Files</source>
+        <translation>Copier dans les fichiers</translation>
+    </message>
 </context>
 <context>
     <name>FolderChoice</name>
@@ -345,6 +364,13 @@ de voiture, les copie de l’un à l’autre et en montre un aperçu.</translati
     <message>
         <source>Change GPS Directory</source>
         <translation>Changer de dossier GPS</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Motorhall</source>
+        <translation>Motorhall</translation>
     </message>
 </context>
 <context>
@@ -509,6 +535,52 @@ Enregistrez-le, puis relancez le programme&#xa0;:
     <message>
         <source>Read-only file</source>
         <translation>Fichier en lecture seule</translation>
+    </message>
+</context>
+<context>
+    <name>VehiclePreview</name>
+    <message>
+        <source>Preview of %1</source>
+        <translation>Aperçu de %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowButtons</name>
+    <message>
+        <source>Choose the local folder</source>
+        <translation>Choisir le dossier local</translation>
+    </message>
+    <message>
+        <source>Choose the navigator folder</source>
+        <translation>Choisir le dossier du navigateur</translation>
+    </message>
+    <message>
+        <source>Find the navigator</source>
+        <translation>Rechercher le navigateur</translation>
+    </message>
+    <message>
+        <source>Refresh the local files</source>
+        <translation>Actualiser les fichiers locaux</translation>
+    </message>
+    <message>
+        <source>Refresh the navigator&apos;s files</source>
+        <translation>Actualiser les fichiers du navigateur</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Tourner</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Fermer l&apos;aperçu</translation>
     </message>
 </context>
 <context>

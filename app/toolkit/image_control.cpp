@@ -1,10 +1,12 @@
 #include "app/toolkit/image_control.h"
 
 #include "app/toolkit/mouse_codes.h"
+#include "platform/picture/focus_ring.h"
 #include "platform/picture/picture_file.h"
 
 #include <cmath>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -42,11 +44,48 @@ void ImageControl::clearPicture() {
     update();
 }
 
+void ImageControl::makeButton(const QString& name) {
+    button_ = true;
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(name);
+    setToolTip(name);
+}
+
+void ImageControl::press() {
+    // A handler may hide the button or close the window; the position lies on the button.
+    if (MouseDown)
+        MouseDown(vbLeftButton, 0, 0, 0);
+    if (MouseUp)
+        MouseUp(vbLeftButton, 0, 0, 0);
+}
+
 void ImageControl::paintEvent(QPaintEvent*) {
-    if (picture_.isNull())
-        return;
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    if (!picture_.isNull())
+        painter.drawImage(0, 0, picture_);
+    if (button_ && hasFocus())
+        drawFocusRing(painter, rect());
+}
+
+void ImageControl::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (button_ && event->modifiers() == Qt::NoModifier &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        press();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ImageControl::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ImageControl::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

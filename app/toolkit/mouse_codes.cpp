@@ -16,14 +16,14 @@ int keyCode(const QKeyEvent& event) {
         return key; // the virtual-key codes of letters and digits are their upper-case ASCII
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return 0x70 + (key - Qt::Key_F1);
-    static constexpr std::array<std::pair<int, int>, 20> table{{
+    static constexpr std::array<std::pair<int, int>, 21> table{{
         {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09},    {Qt::Key_Backtab, 0x09},
         {Qt::Key_Return, 0x0D},    {Qt::Key_Enter, 0x0D},  {Qt::Key_Shift, 0x10},
         {Qt::Key_Control, 0x11},   {Qt::Key_Alt, 0x12},    {Qt::Key_Pause, 0x13},
         {Qt::Key_Escape, 0x1B},    {Qt::Key_Space, 0x20},  {Qt::Key_PageUp, 0x21},
         {Qt::Key_PageDown, 0x22},  {Qt::Key_End, 0x23},    {Qt::Key_Home, 0x24},
         {Qt::Key_Left, 0x25},      {Qt::Key_Up, 0x26},     {Qt::Key_Right, 0x27},
-        {Qt::Key_Down, 0x28},      {Qt::Key_Delete, 0x2E},
+        {Qt::Key_Down, 0x28},      {Qt::Key_Delete, 0x2E}, {Qt::Key_Menu, 0x5D},
     }};
     for (const auto& [qtKey, code] : table) {
         if (qtKey == key)

@@ -4,6 +4,7 @@
 #include "app/toolkit/screen.h"
 #include "app/toolkit/twips.h"
 #include "app/window/frm_main.h"
+#include "app/window/pane_input.h"
 #include "app/window/strip_block.h"
 #include "cardctl/tessel_interface.h"
 
@@ -37,6 +38,7 @@ void frmMain::LayoutCards(std::uint8_t paneByte) {
                 putLine(*card, tessel::DISPID_DataLine3,
                         record.Size3D + QLatin1Char(',') + record.Size2D);
                 putLine(*card, tessel::DISPID_DataLine4, record.FileDate);
+                DescribeCard(*card, record, pane.folder);
                 card->setVisible(true);
                 // The card copies the vehicle's cell from the strip while the call runs.
                 com::DispatchCall(card->dispatch(), tessel::DISPID_BltImageFromContext,
@@ -64,6 +66,8 @@ void frmMain::PlaceCard(std::uint8_t paneByte, int n) {
     toolkit::CardElement* card = pane.cards->item(n);
     if (!card)
         return;
+    if (paneInput_)
+        paneInput_->watch(card->widget());
     card->setLeft(pane.anchor->Left() + toolkit::pixelsToTwips(3));
     card->setTop(pane.anchor->Top() + (n - 1) * card->Height());
     // The message overlay lies over cards 2 and 3 while a pane is scanned, copied to or deleted
@@ -88,7 +92,7 @@ void frmMain::TesselClick(std::uint8_t paneByte, int index) {
         return;
     state.selectedIndex = number;
     if (state.cardMouseButton == toolkit::vbRightButton)
-        mnuRtMenu.Popup(window_.get(), QCursor::pos());
+        PopupCardMenu(QCursor::pos());
 }
 
 void frmMain::VScrollChange(std::uint8_t pane) {

@@ -44,7 +44,7 @@ bool frmMain::FindGarmin() {
         // listing and the scan would add a vehicle the scan never reads.
         const cHourglassCursor busy;
         state.garminDir = found;
-        lblGarminDir->setCaption(ShortenPath(found, 30));
+        ShowFolderLabel(kGarminPane, found);
         toolkit::DoEvents();
         if (closed())
             return true;

@@ -17,6 +17,6 @@ bool frmMain::ChooseDirectory(std::uint8_t paneByte) {
     if (chosen.isEmpty() || closed())
         return false;
     pane.folder = chosen;
-    (pane.byte == kFilesPane ? lblFileDir : lblGarminDir)->setCaption(ShortenPath(chosen, 30));
+    ShowFolderLabel(pane.byte, chosen);
     return true;
 }

@@ -3,6 +3,8 @@
 #include "app/mod_main.h"
 #include "app/mount_watcher.h"
 #include "app/settings_file.h"
+#include "app/toolkit/mouse_codes.h"
+#include "app/window/pane_input.h"
 
 #include <functional>
 #include <utility>
@@ -75,6 +77,7 @@ void frmMain::wireEvents() {
     mnuRtMenu.item(QStringLiteral("mnuDeleteVehicle"))->Click =
         std::bind_front(&frmMain::mnuDeleteVehicleClick, this);
     wirePreviewEvents();
+    wireKeyboard();
 }
 
 void frmMain::wirePaneEvents(std::uint8_t paneByte) {
@@ -142,7 +145,7 @@ void frmMain::formActivate() {
     if (startTarget_)
         state.fileDir = startTarget_->folder;
 
-    lblFileDir->setCaption(ShortenPath(state.fileDir, 30));
+    ShowFolderLabel(kFilesPane, state.fileDir);
     RefreshPane(kFilesPane);
     // Closed while the Files pane was being read: the Garmin pane is not read any more.
     if (closed())
@@ -154,7 +157,7 @@ void frmMain::formActivate() {
         if (closed())
             return;
         if (!navigatorShown) {
-            lblGarminDir->setCaption(ShortenPath(state.garminDir, 30));
+            ShowFolderLabel(kGarminPane, state.garminDir);
             RefreshPane(kGarminPane);
             if (closed())
                 return;
@@ -163,9 +166,11 @@ void frmMain::formActivate() {
     showStartVehicle();
 }
 
-void frmMain::formKeyDown(int keyCode, int) {
+void frmMain::formKeyDown(int keyCode, int shift) {
     // A running scan reads it and stops.
     state.keyPressed = keyCode;
+    if (keyCode == toolkit::vbKeyEscape && shift == 0 && fraPreview->isVisible())
+        imgXPreviewMouseDown(toolkit::vbLeftButton, 0, 0, 0);
 }
 
 void frmMain::formQueryUnload() {

@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,7 @@ namespace toolkit {
 class AutomaticDrag;
 struct DragSource;
 } // namespace toolkit
+class PaneInput;
 
 class frmMain {
 public:
@@ -162,6 +164,34 @@ public:
     // when a folder was chosen and set; choosing the folder already set counts.
     bool ChooseDirectory(std::uint8_t pane);
 
+    // keyboard_cards.cpp: the cards by keys alone and the mouse wheel over them.
+
+    // A key pressed on card `index` of a pane: Up, Down, Page Up, Page Down, Home and End move the
+    // focus and the selection through the pane's vehicles, scrolling it as needed; Space selects,
+    // Return previews, Delete deletes, the Menu key and Shift+F10 open the context menu, F5
+    // refreshes the pane, and Ctrl+Right (Files) or Ctrl+Left (Garmin) copies the vehicle to the
+    // other pane as a drag onto it does. True when the key is one of these.
+    bool TesselKeyDown(std::uint8_t pane, int index, int keyCode, int shift);
+    // Selects vehicle `number` (1-based) of the pane, scrolls it onto the cards and focuses its
+    // card.
+    void FocusVehicle(std::uint8_t pane, int number);
+    // Opens the context menu of the selected vehicle, its copy item naming the other pane.
+    void PopupCardMenu(const QPoint& globalPosition);
+    // "Copy to Garmin" / "Copy to Files": the selected vehicle goes to the other pane as if its
+    // card were dragged there.
+    void mnuCopyVehicleClick();
+
+    // accessibility_names.cpp
+
+    // Shows a pane's folder in its label, shortened to 30 characters, with the full path as the
+    // label's description and tooltip.
+    void ShowFolderLabel(std::uint8_t pane, const QString& folder);
+    // Names a card for screen readers after the vehicle it shows, the file's path as its tooltip.
+    void DescribeCard(toolkit::CardElement& card, const VehicleRecord& vehicle,
+                      const QString& folder);
+    // Names the preview picture after the vehicle file it shows.
+    void NamePreview(const QString& path);
+
     // window_shell.cpp: the form's own mouse event and its skinned buttons.
     void formMouseDown(int button, int shift, float x, float y);
     void imgMinMouseDown(int button, int shift, float x, float y);
@@ -245,6 +275,9 @@ private:
     bool createCardArrays(QString* error);
     void arrangeStacking();
     void arrangeTabOrder();
+    // accessibility_names.cpp: the names screen readers and tooltips give the window and its
+    // buttons, which also makes the button pictures buttons for the keyboard.
+    void nameControls();
     QString imagePath(const QString& fileName) const;
     // The picture `fileName` of the Images folder as the window shows it: in the language of the
     // translations installed and at the device pixel ratio of the window's screen
@@ -290,6 +323,11 @@ private:
     // navigator_watch.cpp: the Garmin pane without the volume that holds its folder.
     void emptyPulledGarminPane();
 
+    // keyboard_cards.cpp: the filter that hands the cards' keys and the wheel to the window, and
+    // the card or column of a widget it watches.
+    void wireKeyboard();
+    bool locateCard(QWidget* widget, std::uint8_t* pane, int* index);
+
     QString programFolder_;
     StateFolders stateFolders_;
     std::unique_ptr<toolkit::FormWindow> window_;
@@ -312,4 +350,5 @@ private:
     // The files of each pane's folder that its last listing could not read ("name: reason"),
     // named by the scan that follows.
     std::array<QStringList, 2> unreadable_;
+    std::unique_ptr<PaneInput> paneInput_;
 };

@@ -105,6 +105,7 @@ bool frmMain::createControls(QString* error) {
     if (!createCardArrays(error))
         return false;
     arrangeStacking();
+    nameControls();
     arrangeTabOrder();
 
     Timer1 = new toolkit::Timer(window_.get());
@@ -116,6 +117,9 @@ bool frmMain::createControls(QString* error) {
     mnuRtMenu.addItem(QStringLiteral("mnuLine1"), QStringLiteral("-"));
     mnuRtMenu.addItem(QStringLiteral("mnuDeleteVehicle"),
                       QCoreApplication::translate("ContextMenu", "Delete Vehicle"));
+    // Its caption names the other pane when the menu opens.
+    mnuRtMenu.addItem(QStringLiteral("mnuCopyVehicle"),
+                      QCoreApplication::translate("ContextMenu", "Copy to Garmin"));
     return true;
 }
 
@@ -277,8 +281,21 @@ void frmMain::arrangeStacking() {
 }
 
 void frmMain::arrangeTabOrder() {
-    QWidget* const order[] = {VScrollFiles, VScrollGarmin, TesselFiles->item(1)->widget(),
-                              TesselGarmin->item(1)->widget(), Plotter};
+    // The buttons follow the panes in reading order; the preview's are reached while it shows.
+    QWidget* const order[] = {VScrollFiles,
+                              VScrollGarmin,
+                              TesselFiles->item(1)->widget(),
+                              TesselGarmin->item(1)->widget(),
+                              Plotter,
+                              imgChangeDir,
+                              imgRefreshFiles,
+                              imgChangeGarmin,
+                              imgFindGarmin,
+                              imgRefreshGarmin,
+                              imgMin,
+                              imgX,
+                              imgRotate,
+                              imgXPreview};
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
         if (!w)

@@ -1,4 +1,5 @@
 // The message overlay that long operations show over a pane's card column.
+#include "app/toolkit/accessibility.h"
 #include "app/toolkit/screen.h"
 #include "app/toolkit/twips.h"
 #include "app/window/frm_main.h"
@@ -23,6 +24,9 @@ void frmMain::ShowMessage(std::uint8_t pane, const QString& line1, const QString
             centre(f(shpGarmin->Top()), f(shpGarmin->Height()), f(fraMessage->Height())));
     }
     fraMessage->setVisible(true);
+    // A screen reader says what the overlay says, as it says it.
+    fraMessage->setAccessibleName(line2.isEmpty() ? line1 : line1 + QStringLiteral(", ") + line2);
+    toolkit::announceAlert(fraMessage);
     toolkit::DoEvents();
     if (closed())
         return;

@@ -6,6 +6,7 @@
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
 #include "app/program_language.h"
+#include "app/toolkit/accessibility.h"
 #include "app/toolkit/screen.h"
 #include "app/window/button_pictures.h"
 #include "app/window/frm_main.h"
@@ -78,6 +79,7 @@ void frmMain::mnuPreviewClick() {
 void frmMain::LoadPreview(const QString& path) {
     const cHourglassCursor busy;
     previewPath_ = path;
+    NamePreview(path);
     clearPicture(Plotter);
     if (!namesPlainFile(path)) {
         // Without a canvas the ticks of a turning preview leave the box empty, as a still one
@@ -180,6 +182,7 @@ void frmMain::imgRotateMouseDown(int, int, float, float) {
         Timer1->setEnabled(true);
         SetButtonPicture(imgRotate, ButtonPictures::kRotateDown);
     }
+    toolkit::announceStateChange(imgRotate);
 }
 
 void frmMain::imgXPreviewMouseDown(int, int, float, float) {

@@ -47,7 +47,8 @@ TEST_F(PanesTest, ARightClickOnCard3AtValue5SelectsVehicle7AndOpensTheMenu) {
     EXPECT_EQ(form->state.selectedPane, 1);
     EXPECT_EQ(form->state.selectedIndex, 7);
     EXPECT_EQ(menu.seen.opened, 1);
-    EXPECT_EQ(menu.seen.entries, QStringList({"Preview Vehicle", "-", "Delete Vehicle"}));
+    EXPECT_EQ(menu.seen.entries,
+              QStringList({"Preview Vehicle", "-", "Delete Vehicle", "Copy to Files"}));
     EXPECT_EQ(menu.seen.position, QCursor::pos());
     // The card shows the vehicle selected.
     EXPECT_EQ(cardLine(form->TesselGarmin->item(3), 1),

@@ -356,10 +356,12 @@ TEST_F(LayoutTest, MenuAndTimerAreSetUp) {
     createForm();
     EXPECT_EQ(form->mnuRtMenu.Caption(), "RtMenu");
     const auto& items = form->mnuRtMenu.items();
-    ASSERT_EQ(items.size(), 3u);
+    ASSERT_EQ(items.size(), 4u);
+    // The copy item names the other pane of the card it opens on: Garmin for a local card.
     const char* expected[][2] = {{"mnuPreview", "Preview Vehicle"},
                                  {"mnuLine1", "-"},
-                                 {"mnuDeleteVehicle", "Delete Vehicle"}};
+                                 {"mnuDeleteVehicle", "Delete Vehicle"},
+                                 {"mnuCopyVehicle", "Copy to Garmin"}};
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i]->name.toStdString(), expected[i][0]);
         EXPECT_EQ(items[i]->caption.toStdString(), expected[i][1]);

@@ -24,6 +24,7 @@ struct LanguageCase {
     const char* garminFiles;
     const char* previewItem;
     const char* deleteItem;
+    const char* copyItem;  // the Files pane's card copied to the navigator
     const char* lastProbe; // the overlay's first line after the search passed drive Z
     const char* deleteTitle;
     const char* deleteQuestion; // %1 the vehicle's file name
@@ -34,23 +35,24 @@ struct LanguageCase {
 
 const LanguageCase kLanguages[] = {
     {"C", "", "No Directory Selected", "Local Files", "Garmin Files", "Preview Vehicle",
-     "Delete Vehicle", " Checking Z: for 760...", "Delete Confirm",
+     "Delete Vehicle", "Copy to Garmin", " Checking Z: for 760...", "Delete Confirm",
      "Are you sure you want to delete %1?", "&Yes", "Change Local Directory", "Read-only file"},
     {"en_US", "", "No Directory Selected", "Local Files", "Garmin Files", "Preview Vehicle",
-     "Delete Vehicle", " Checking Z: for 760...", "Delete Confirm",
+     "Delete Vehicle", "Copy to Garmin", " Checking Z: for 760...", "Delete Confirm",
      "Are you sure you want to delete %1?", "&Yes", "Change Local Directory", "Read-only file"},
     {"de_DE", "de", "Kein Ordner ausgewählt", "Lokale Dateien", "Garmin-Dateien",
-     "Fahrzeugvorschau", "Fahrzeug löschen", " Suche 760 auf Z: ...", "Löschen bestätigen",
-     "Möchten Sie %1 wirklich löschen?", "&Ja", "Lokalen Ordner wechseln",
+     "Fahrzeugvorschau", "Fahrzeug löschen", "Auf das Garmin kopieren", " Suche 760 auf Z: ...",
+     "Löschen bestätigen", "Möchten Sie %1 wirklich löschen?", "&Ja", "Lokalen Ordner wechseln",
      "Schreibgeschützte Datei"},
     {"fr_FR", "fr", "Aucun dossier sélectionné", "Fichiers locaux", "Fichiers Garmin",
-     "Aperçu du véhicule", "Supprimer le véhicule", " Recherche du 760 sur Z:...",
-     "Confirmer la suppression", "Voulez-vous vraiment supprimer %1\u00a0?", "&Oui",
-     "Changer de dossier local", "Fichier en lecture seule"},
+     "Aperçu du véhicule", "Supprimer le véhicule", "Copier sur le Garmin",
+     " Recherche du 760 sur Z:...", "Confirmer la suppression",
+     "Voulez-vous vraiment supprimer %1\u00a0?", "&Oui", "Changer de dossier local",
+     "Fichier en lecture seule"},
     {"es_ES", "es", "Ninguna carpeta seleccionada", "Archivos locales", "Archivos Garmin",
-     "Vista previa del vehículo", "Eliminar vehículo", " Buscando el 760 en Z:...",
-     "Confirmar eliminación", "¿Seguro que desea eliminar %1?", "&Sí", "Cambiar carpeta local",
-     "Archivo de solo lectura"},
+     "Vista previa del vehículo", "Eliminar vehículo", "Copiar al Garmin",
+     " Buscando el 760 en Z:...", "Confirmar eliminación", "¿Seguro que desea eliminar %1?", "&Sí",
+     "Cambiar carpeta local", "Archivo de solo lectura"},
 };
 
 // Records the title it was opened with and cancels.
@@ -112,7 +114,8 @@ TEST_P(WindowLanguageTest, EveryPartSpeaksTheLanguage) {
     box.answer = toolkit::vbNo;
     QTest::mouseClick(cards(0).item(1)->widget(), Qt::RightButton, Qt::NoModifier, QPoint(200, 50));
     toolkit::PopupMenu::setPresenter({});
-    EXPECT_EQ(menuTexts, QStringList({u(c.previewItem), QString(), u(c.deleteItem)}));
+    EXPECT_EQ(menuTexts,
+              QStringList({u(c.previewItem), QString(), u(c.deleteItem), u(c.copyItem)}));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].title, u(c.deleteTitle));
     EXPECT_EQ(box.shown[0].text, u(c.deleteQuestion).arg(names[0]));
