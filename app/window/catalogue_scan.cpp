@@ -7,9 +7,45 @@
 #include "app/vehicle_text.h"
 #include "app/window/frm_main.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 
 namespace {
+
+// The scan's overlay takes every vehicle's texts, but a paint is a round trip to the display
+// server that costs as much as reading a vehicle: it paints the first vehicle, then at most once
+// every this many milliseconds, and the last one. Between its paints the overlay takes no update
+// requests, so the scan's yields do not paint it either.
+constexpr qint64 kOverlayPaintMilliseconds = 40;
+
+class ThrottledOverlay {
+public:
+    explicit ThrottledOverlay(QWidget* overlay)
+        : overlay_(overlay) {
+        overlay_->setUpdatesEnabled(false);
+    }
+    ~ThrottledOverlay() {
+        if (overlay_)
+            overlay_->setUpdatesEnabled(true);
+    }
+    ThrottledOverlay(const ThrottledOverlay&) = delete;
+    ThrottledOverlay& operator=(const ThrottledOverlay&) = delete;
+
+    void paint(bool last) {
+        if (!overlay_ ||
+            (!last && sincePaint_.isValid() && sincePaint_.elapsed() < kOverlayPaintMilliseconds))
+            return;
+        overlay_->setUpdatesEnabled(true);
+        overlay_->repaint();
+        overlay_->setUpdatesEnabled(false);
+        sincePaint_.start();
+    }
+
+private:
+    QPointer<QWidget> overlay_;
+    QElapsedTimer sincePaint_;
+};
 
 // The file's last change; invalid when the file is gone, cannot be dated or is no vehicle file
 // any more (a pipe or a device put in its place is never opened).
@@ -74,6 +110,7 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
     // Vehicles whose file is gone by the time the scan reaches them are left out; the others
     // close up, so entry k and cell k always belong to the k + 1-th vehicle that was read.
     std::int32_t kept = 0;
+    ThrottledOverlay overlay(fraMessage);
     for (std::int32_t i = 1; i <= listed; ++i) {
         if (state.keyPressed != 0) {
             pane.count = 0;
@@ -95,7 +132,7 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
         record.FileName = name;
         record.FileDate = fileDateText(changed);
         lblMessage2->setCaption(GetBaseName(name));
-        fraMessage->Refresh();
+        overlay.paint(i == listed);
 
         cAlphaSurface vehicle;
         // A file the reader cannot read leaves the fresh surface's empty type and zero sizes.

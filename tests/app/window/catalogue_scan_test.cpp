@@ -10,6 +10,7 @@
 #include <csignal>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 #include <sys/inotify.h>
@@ -235,6 +236,46 @@ TEST_F(ScanTest, TheOverlayCountsTheVehiclesAsTheyAreRead) {
     EXPECT_EQ(form->lblMessage1->Caption(), "Loading 12 of 12");
     EXPECT_FALSE(form->fraMessage->isVisible());
     EXPECT_FALSE(isBusy());
+}
+
+// Records the first overlay line each time the overlay's line is painted.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(toolkit::Label* line)
+        : line_(line) {
+        line->installEventFilter(this);
+    }
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted.append(line_->Caption());
+        return false;
+    }
+
+private:
+    toolkit::Label* line_;
+};
+
+TEST_F(ScanTest, TheOverlayIsPaintedAtMostEveryFortyMillisecondsAndForTheLastVehicle) {
+    // Small vehicles, read far quicker than one every 40 ms.
+    const int n = 60;
+    writeVehicles(cars(), n, "Car", {.frameSize = 8, .frames = 2, .size2d = 4});
+    startOn(none(folder()), none(folder()));
+    form->state.fileDir = cars();
+    PaintRecorder recorder(form->lblMessage1);
+    QElapsedTimer scan;
+    scan.start();
+    form->RefreshPane(0);
+    const qint64 elapsed = scan.elapsed();
+    ASSERT_EQ(form->state.filesCount, n);
+    const QStringList loading = recorder.painted.filter(QStringLiteral("Loading "));
+    ASSERT_FALSE(loading.isEmpty());
+    EXPECT_EQ(loading.front(), QStringLiteral("Loading 1 of %1").arg(n));
+    EXPECT_EQ(loading.back(), QStringLiteral("Loading %1 of %1").arg(n));
+    // The first vehicle, one paint per 40 ms begun, the last one.
+    EXPECT_LE(loading.size(), elapsed / 40 + 2) << loading.join(", ").toStdString();
 }
 
 TEST_F(ScanTest, AKeyPressedDuringTheFifthVehicleCancelsTheScan) {
