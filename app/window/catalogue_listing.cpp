@@ -9,6 +9,7 @@
 void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
     // A copy from the navigator yields while it runs; the buttons that start long work wait.
     const cHourglassCursor busy;
+    rememberScan(paneByte);
     const Pane pane = paneOf(paneByte);
     const QString temp = workingFolder();
     // Made for both panes, but only the navigator's listing needs it: its vehicles are read from

@@ -7,8 +7,10 @@
 #include "app/vehicle_text.h"
 #include "app/window/frm_main.h"
 
+#include <algorithm>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QPointer>
 
 namespace {
@@ -49,14 +51,32 @@ private:
 
 // The file's last change; invalid when the file is gone, cannot be dated or is no vehicle file
 // any more (a pipe or a device put in its place is never opened).
-QDateTime lastChange(const QString& path) {
-    const std::optional<FileStamp> stamp = vehicleFileStamp(path);
+QDateTime lastChange(const std::optional<FileStamp>& stamp) {
     if (!stamp)
         return QDateTime();
     return QDateTime::fromMSecsSinceEpoch(stamp->seconds * 1000 + stamp->nanoseconds / 1000000);
 }
 
+// Copies a cell but its first column between strips. Only a thumbnail that leaves that column alone
+// is taken up: it lies under the card's frame, and copies between the panes may leave other pixels
+// there than the scan paints (the strip's column 0 keeps zero bytes, every other cell's is white).
+void copyCellButFirstColumn(const cAlphaSurface& from, std::int32_t fromStripX,
+                            const cAlphaSurface& to, std::int32_t toStripX) {
+    gdi::BitBlt(to.hDC(), toStripX + 1, 0, kStripCellSize - 1, kStripHeight, from.hDC(),
+                fromStripX + 1, 0, gdi::SRCCOPY);
+}
+
 } // namespace
+
+void frmMain::rememberScan(std::uint8_t paneByte) {
+    const Pane pane = paneOf(paneByte);
+    std::vector<VehicleRecord>& records = scannedRecords_[pane.byte];
+    records.clear();
+    if (pane.ready && pane.strip && !listedSinceScan_[pane.byte])
+        records.assign(pane.catalogue.begin(),
+                       pane.catalogue.begin() + std::clamp(pane.count, 0, kCatalogueCapacity));
+    listedSinceScan_[pane.byte] = true;
+}
 
 void frmMain::RefreshPane(std::uint8_t pane) {
     ListVehicleFiles(pane);
@@ -87,8 +107,23 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
     state.keyPressed = 0;
     if (pane.count == 0)
         return;
-    if (pane.ready && pane.strip)
-        pane.strip->Destroy();
+    // The last scan's records by name, with the strip that holds their cells.
+    std::vector<VehicleRecord> previous = std::move(scannedRecords_[pane.byte]);
+    scannedRecords_[pane.byte].clear();
+    std::unique_ptr<cAlphaSurface> previousStrip;
+    if (pane.ready && pane.strip) {
+        if (!previous.empty())
+            previousStrip = std::move(pane.strip);
+        else
+            pane.strip->Destroy();
+    }
+    QHash<QString, const VehicleRecord*> previousByName;
+    if (previousStrip) {
+        for (const VehicleRecord& record : previous) {
+            if (record.Loaded && record.ReadStamp)
+                previousByName.insert(record.FileName, &record);
+        }
+    }
     const std::int32_t listed = std::min(pane.count, kCatalogueCapacity);
     pane.ready = 0;
     // Fixed for the whole scan: the folder the listing read.
@@ -125,26 +160,48 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
         lblMessage1->setCaption(QStringLiteral("Loading ") + formatNumber(i) +
                                 QStringLiteral(" of ") + formatNumber(listed));
         const QString name = pane.catalogue[i - 1].FileName;
-        const QDateTime changed = lastChange(folder + QLatin1Char('/') + name);
+        const std::optional<FileStamp> original =
+            vehicleFileStamp(folder + QLatin1Char('/') + name);
+        const QDateTime changed = lastChange(original);
         if (!changed.isValid())
             continue;
+        const QString readPath = readFrom + QLatin1Char('/') + name;
+        // Taken before the read, so that a file changed while it is read is read again next time.
+        const std::optional<FileStamp> readStamp =
+            readFrom == folder ? original : vehicleFileStamp(readPath);
+        const std::int32_t stripX = kept * kStripCellSize;
+        const VehicleRecord* before = previousByName.value(name);
+        if (before && (before->ReadStamp != readStamp || before->ThumbnailLeft < 1))
+            before = nullptr;
         VehicleRecord& record = pane.catalogue[kept];
+        if (before) {
+            record = *before;
+            record.StripX = stripX;
+            record.FileDate = fileDateText(changed);
+            lblMessage2->setCaption(GetBaseName(name));
+            overlay.paint(i == listed);
+            copyCellButFirstColumn(*previousStrip, before->StripX, *pane.strip, stripX);
+            ++kept;
+            if (kept >= 2 && kept <= 4)
+                PlaceCard(pane.byte, kept);
+            continue;
+        }
         record.FileName = name;
         record.FileDate = fileDateText(changed);
+        record.ReadStamp = readStamp;
         lblMessage2->setCaption(GetBaseName(name));
         overlay.paint(i == listed);
 
         cAlphaSurface vehicle;
         // A file the reader cannot read leaves the fresh surface's empty type and zero sizes.
-        record.Loaded =
-            vehicle.CreateFromGarminSRF(
-                QFile::encodeName(readFrom + QLatin1Char('/') + name).toStdString()) != 0;
+        record.Loaded = vehicle.CreateFromGarminSRF(QFile::encodeName(readPath).toStdString()) != 0;
         record.SRFType = srfTypeText(vehicle.SRFType());
         record.Size3D = sizeText(vehicle.Width3D(), vehicle.Height3D());
         record.Size2D = sizeText(vehicle.Width2D(), vehicle.Height2D());
-        record.StripX = kept * kStripCellSize;
+        record.StripX = stripX;
         const ThumbnailBlock block =
             thumbnailBlock(record.StripX, vehicle.Width3D(), vehicle.Height3D());
+        record.ThumbnailLeft = block.x - stripX;
         // The first frame is the block at the top left of the decoded vehicle.
         if (block.width > 0 && block.height > 0)
             vehicle.AlphaPaintPicture(pane.strip->hDC(), block.x, block.y, block.width,
@@ -162,4 +219,5 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
     pane.scroll->setMin(1);
     pane.scroll->setValue(1);
     pane.cardsLoaded = pane.count;
+    listedSinceScan_[pane.byte] = false;
 }

@@ -3,10 +3,12 @@
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
 #include "app/termination_signals.h"
+#include "app/thumbnail_cell.h"
 #include "app/vehicle_text.h"
 #include "tests/app/odd_entries.h"
 #include "tests/app/window/pane_fixture.h"
 
+#include <array>
 #include <csignal>
 #include <QApplication>
 #include <QDir>
@@ -721,6 +723,81 @@ TEST_F(ScanTest, AScanOpensEachVehicleFileOnceAndScrollingNone) {
     ASSERT_TRUE(form->VScrollFiles->setValue(3));
     form->LayoutCards(0);
     EXPECT_EQ(local.opened(), once);
+}
+
+// The whole strip's bytes.
+QByteArray stripBytes(const cAlphaSurface& strip) {
+    return QByteArray(reinterpret_cast<const char*>(strip.DIBSectionBitsPtr()),
+                      qsizetype{kStripWidth} * kStripHeight * 4);
+}
+
+// What a pane shows and keeps of its vehicles, but the cards' dates.
+struct PaneLook {
+    std::vector<std::array<QString, 5>> records;
+    std::vector<QString> shown;
+    QByteArray strip;
+    bool operator==(const PaneLook&) const = default;
+};
+
+TEST_F(ScanTest, ARefreshOfAnUnchangedPaneReadsNoVehicleAndShowsTheSame) {
+    writeVehicles(cars(), 5, "Car", {.frameSize = 16, .frames = 2, .size2d = 8, .varied = true});
+    writeVehicle(cars() + "/Wide.srf", {.frameSize = 40, .frames = 1, .varied = true});
+    writeVehicles(device(), 3, "Nav", {.frameSize = 12, .frames = 2, .size2d = 6, .varied = true});
+    startOn(cars(), device());
+    ASSERT_EQ(form->state.filesCount, 6);
+    ASSERT_EQ(form->state.garminCount, 3);
+    const auto look = [this](std::uint8_t pane) {
+        const Catalogue& catalogue =
+            pane == 0 ? form->state.filesCatalogue : form->state.garminCatalogue;
+        const int count = pane == 0 ? form->state.filesCount : form->state.garminCount;
+        PaneLook seen;
+        for (int k = 0; k < count; ++k) {
+            const VehicleRecord& r = catalogue[k];
+            seen.records.push_back({r.FileName, r.SRFType, r.Size3D, r.Size2D,
+                                    QString::number(r.StripX) + (r.Loaded ? "+" : "-")});
+        }
+        seen.shown = shownNames(pane);
+        seen.strip = stripBytes(pane == 0 ? *form->state.filesStrip : *form->state.garminStrip);
+        return seen;
+    };
+    const PaneLook files = look(0);
+    const PaneLook garmin = look(1);
+    {
+        OpenCounter local(cars(), IN_OPEN | IN_ACCESS);
+        OpenCounter copies(temp(), IN_OPEN | IN_ACCESS);
+        OpenCounter navigator(device(), IN_OPEN | IN_ACCESS);
+        ASSERT_TRUE(local.works() && copies.works() && navigator.works()) << "no inotify here";
+        form->RefreshPane(0);
+        form->RefreshPane(1);
+        EXPECT_EQ(local.touched(), QStringList());
+        EXPECT_EQ(copies.touched().filter(".srf"), QStringList());
+        EXPECT_EQ(navigator.touched(), QStringList());
+    }
+    EXPECT_EQ(look(0), files);
+    EXPECT_EQ(look(1), garmin);
+
+    // A changed vehicle, of the same size or another, is read again; the others are not.
+    const QStringList order = listedOrder(cars());
+    writeVehicle(cars() + "/" + order[1], {.frameSize = 20, .frames = 1, .varied = true});
+    setLastChange(cars() + "/" + order[3], QDateTime(QDate(2009, 5, 22), QTime(14, 30)));
+    {
+        OpenCounter local(cars(), IN_OPEN | IN_ACCESS);
+        form->RefreshPane(0);
+        QStringList touched = local.touched();
+        touched.sort();
+        EXPECT_EQ(touched, QStringList({order[1], order[3]}));
+    }
+    EXPECT_EQ(form->state.filesCatalogue[1].Size3D, "20x20");
+    const PaneLook reused = look(0);
+    // Every vehicle read anew shows as the reused ones did.
+    for (const QString& name : order)
+        setLastChange(cars() + "/" + name, QDateTime(QDate(2010, 1, 2), QTime(3, 4)));
+    {
+        OpenCounter local(cars(), IN_OPEN);
+        form->RefreshPane(0);
+        EXPECT_EQ(local.touched().size(), order.size());
+    }
+    EXPECT_EQ(look(0), reused);
 }
 
 TEST_F(ScanTest, AnUnchangedNavigatorIsNotReadAgain) {
