@@ -4,7 +4,9 @@
 
 #include "app/vehicle_files.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <QString>
 
@@ -24,4 +26,8 @@ struct VehicleRecord {
     std::optional<FileStamp> ReadStamp;
     // How far right of StripX the thumbnail begins; 0 for one that covers the cell's first column.
     std::int32_t ThumbnailLeft = 0;
+    // The cell's first column as the scan painted it on the white of any cell but the strip's
+    // first, kept for a thumbnail that covers it: copies between the panes may leave other pixels
+    // there, which a later scan that takes the cell up must not keep.
+    std::shared_ptr<const std::array<std::uint32_t, 100>> FirstColumn;
 };

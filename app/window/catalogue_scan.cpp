@@ -8,6 +8,9 @@
 #include "app/window/frm_main.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
@@ -57,13 +60,35 @@ QDateTime lastChange(const std::optional<FileStamp>& stamp) {
     return QDateTime::fromMSecsSinceEpoch(stamp->seconds * 1000 + stamp->nanoseconds / 1000000);
 }
 
-// Copies a cell but its first column between strips. Only a thumbnail that leaves that column alone
-// is taken up: it lies under the card's frame, and copies between the panes may leave other pixels
-// there than the scan paints (the strip's column 0 keeps zero bytes, every other cell's is white).
+// Copies a cell but its first column between strips. That column lies under the card's frame, and
+// copies between the panes may leave other pixels there than the scan paints (the strip's column 0
+// keeps zero bytes, every other cell's is white): it is left as the new strip has it, or, where
+// the thumbnail covers it, written from the record.
 void copyCellButFirstColumn(const cAlphaSurface& from, std::int32_t fromStripX,
                             const cAlphaSurface& to, std::int32_t toStripX) {
     gdi::BitBlt(to.hDC(), toStripX + 1, 0, kStripCellSize - 1, kStripHeight, from.hDC(),
                 fromStripX + 1, 0, gdi::SRCCOPY);
+}
+
+using CellColumn = std::array<std::uint32_t, kStripHeight>;
+
+std::shared_ptr<const CellColumn> readColumn(const cAlphaSurface& strip, std::int32_t x) {
+    gdi::DibView view;
+    if (!gdi::GetDibView(strip.hDC(), &view) || view.bitsPerPixel != 32)
+        return nullptr;
+    auto column = std::make_shared<CellColumn>();
+    for (int y = 0; y < kStripHeight; ++y)
+        std::memcpy(&(*column)[static_cast<std::size_t>(y)], view.line(y) + 4 * x, 4);
+    return column;
+}
+
+bool writeColumn(const cAlphaSurface& strip, std::int32_t x, const CellColumn& column) {
+    gdi::DibView view;
+    if (!gdi::GetDibView(strip.hDC(), &view) || view.bitsPerPixel != 32)
+        return false;
+    for (int y = 0; y < kStripHeight; ++y)
+        std::memcpy(view.line(y) + 4 * x, &column[static_cast<std::size_t>(y)], 4);
+    return true;
 }
 
 } // namespace
@@ -171,7 +196,8 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
             readFrom == folder ? original : vehicleFileStamp(readPath);
         const std::int32_t stripX = kept * kStripCellSize;
         const VehicleRecord* before = previousByName.value(name);
-        if (before && (before->ReadStamp != readStamp || before->ThumbnailLeft < 1))
+        if (before && (before->ReadStamp != readStamp ||
+                       (before->ThumbnailLeft < 1 && (!before->FirstColumn || stripX == 0))))
             before = nullptr;
         VehicleRecord& record = pane.catalogue[kept];
         if (before) {
@@ -181,6 +207,8 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
             lblMessage2->setCaption(GetBaseName(name));
             overlay.paint(i == listed);
             copyCellButFirstColumn(*previousStrip, before->StripX, *pane.strip, stripX);
+            if (record.ThumbnailLeft < 1)
+                writeColumn(*pane.strip, stripX, *record.FirstColumn);
             ++kept;
             if (kept >= 2 && kept <= 4)
                 PlaceCard(pane.byte, kept);
@@ -206,6 +234,8 @@ void frmMain::scanListedVehicles(std::uint8_t paneByte) {
         if (block.width > 0 && block.height > 0)
             vehicle.AlphaPaintPicture(pane.strip->hDC(), block.x, block.y, block.width,
                                       block.height, block.sourceX, block.sourceY, 255);
+        record.FirstColumn =
+            record.ThumbnailLeft < 1 && stripX != 0 ? readColumn(*pane.strip, stripX) : nullptr;
         ++kept;
         if (kept >= 2 && kept <= 4)
             PlaceCard(pane.byte, kept);

@@ -741,7 +741,8 @@ struct PaneLook {
 
 TEST_F(ScanTest, ARefreshOfAnUnchangedPaneReadsNoVehicleAndShowsTheSame) {
     writeVehicles(cars(), 5, "Car", {.frameSize = 16, .frames = 2, .size2d = 8, .varied = true});
-    writeVehicle(cars() + "/Wide.srf", {.frameSize = 40, .frames = 1, .varied = true});
+    // Wider than its cell: its thumbnail covers the cell's first column.
+    writeVehicle(cars() + "/Wide.srf", {.frameSize = 112, .frames = 1, .varied = true});
     writeVehicles(device(), 3, "Nav", {.frameSize = 12, .frames = 2, .size2d = 6, .varied = true});
     startOn(cars(), device());
     ASSERT_EQ(form->state.filesCount, 6);
