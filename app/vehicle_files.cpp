@@ -177,7 +177,7 @@ CopyResult copyVehicleFile(const QString& source, const QString& target, const C
     }
     if (options.keepModificationTime && !out.setModificationTime(status.st_mtim))
         return failure(CopyResult::Failed, out.errorNumber(), reason);
-    if (!out.commit())
+    if (!out.commit(options.flush))
         return failure(CopyResult::Failed, out.errorNumber(), reason);
     return CopyResult::Copied;
 }

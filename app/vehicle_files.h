@@ -5,6 +5,8 @@
 // neither ever removes a vehicle file that is still wanted.
 #pragma once
 
+#include "platform/files/replacement_file.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -47,6 +49,9 @@ struct CopyOptions {
     bool keepModificationTime = false;
     // A target that is a read-only file is left alone, as a deletion leaves it (removeVehicleFile).
     bool refuseReadOnlyTarget = false;
+    // Whether the copy is on the device before it takes the target's name. Only a copy that is a
+    // cache of its source, made again from it when lost (the working folder's), goes without.
+    files::Flush flush = files::Flush::toDevice;
     // Asked after every piece; false stops the copy, which then leaves the target as it was.
     std::function<bool()> continues;
 };

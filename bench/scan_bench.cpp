@@ -1,15 +1,18 @@
 // The catalogue scan through the real main window on the offscreen platform.
 //   scan / vehicle: listing and scanning a folder of 200 vehicles of 2880 x 80 + 80 x 80, per
-//   vehicle, next to reading and decoding each of the same files alone, decoding one from memory,
-//   and a memcpy of its decoded bytes.
-//   layout: one LayoutCards of four cards from the strip.
+//   vehicle, every one read (two folders of the same vehicles, dated apart, take turns, so no scan
+//   takes up the records of the one before), next to reading and decoding each of the same files
+//   alone, decoding one from memory, and a memcpy of its decoded bytes. layout: one LayoutCards of
+//   four cards from the strip.
 // Run: <build>/bench/scan_bench
 #include "bench/bench_window.h"
 #include "surface/alpha_surface.h"
 #include "tests/support/srf_writer.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <cstring>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <vector>
@@ -27,6 +30,7 @@ std::vector<std::uint8_t> vehicleBytes(int seed) {
 
 struct Setup {
     QString cars;
+    QString sameCarsDatedApart;
     QStringList vehicles;
     std::vector<std::uint8_t> oneVehicleBytes;
     frmMain* form = nullptr;
@@ -39,8 +43,10 @@ Setup& setup() {
 
 void ScanPerVehicle(benchmark::State& state) {
     frmMain& form = *setup().form;
-    form.state.fileDir = setup().cars;
+    bool other = false;
     for (auto _ : state) {
+        form.state.fileDir = other ? setup().sameCarsDatedApart : setup().cars;
+        other = !other;
         form.ListVehicleFiles(0);
         form.ScanCatalogue(0);
         if (form.state.filesCount != kVehicleCount)
@@ -108,9 +114,20 @@ int main(int argc, char** argv) {
     Setup& s = setup();
     s.cars = window->programFolder.path() + "/cars";
     QDir().mkpath(s.cars);
+    s.sameCarsDatedApart = window->programFolder.path() + "/same-cars";
+    QDir().mkpath(s.sameCarsDatedApart);
+    const QDateTime dated(QDate(2009, 5, 22), QTime(14, 30));
     for (int i = 0; i < kVehicleCount; ++i) {
-        s.vehicles.append(s.cars + QStringLiteral("/Vehicle%1.srf").arg(i, 3, 10, QChar('0')));
+        const QString name = QStringLiteral("/Vehicle%1.srf").arg(i, 3, 10, QChar('0'));
+        s.vehicles.append(s.cars + name);
         srftest::writeFile(QFile::encodeName(s.vehicles.back()).toStdString(), vehicleBytes(i));
+        QFile same(s.sameCarsDatedApart + name);
+        srftest::writeFile(QFile::encodeName(same.fileName()).toStdString(), vehicleBytes(i));
+        if (!same.open(QIODevice::ReadWrite) ||
+            !same.setFileTime(dated, QFileDevice::FileModificationTime)) {
+            std::fprintf(stderr, "cannot date %s\n", qPrintable(same.fileName()));
+            return 1;
+        }
     }
     s.oneVehicleBytes = vehicleBytes(0);
     s.form = window->form.get();

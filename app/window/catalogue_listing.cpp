@@ -9,6 +9,7 @@
 void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
     // A copy from the navigator yields while it runs; the buttons that start long work wait.
     const cHourglassCursor busy;
+    rememberScan(paneByte);
     const Pane pane = paneOf(paneByte);
     const QString temp = workingFolder();
     // Made for both panes, but only the navigator's listing needs it: its vehicles are read from
@@ -28,11 +29,13 @@ void frmMain::ListVehicleFiles(std::uint8_t paneByte) {
         return;
     putInListingOrder(pane.folder, *names);
     const QString folder = pane.folder;
-    // A close request, a termination signal among them, stops a long copy within a piece.
-    const CopyOptions copyOptions{.keepModificationTime = true, .continues = [this] {
-                                      toolkit::DoEvents();
-                                      return !closed();
-                                  }};
+    // A close request, a termination signal among them, stops a long copy within a piece. The
+    // copies are a cache of the navigator, made again from it when lost: no flush to the device.
+    const CopyOptions copyOptions{
+        .keepModificationTime = true, .flush = files::Flush::none, .continues = [this] {
+            toolkit::DoEvents();
+            return !closed();
+        }};
     std::int32_t count = 0;
     for (const QString& name : *names) {
         // The navigator's vehicles are read from local copies; the scan only dates the originals.

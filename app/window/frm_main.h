@@ -27,6 +27,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class MountWatcher;
 
@@ -286,6 +287,9 @@ private:
 
     // catalogue_scan.cpp: ScanCatalogue without naming the files the listing passed over.
     void scanListedVehicles(std::uint8_t pane);
+    // catalogue_scan.cpp: called by the listing before it writes the catalogue, keeps the records
+    // of the pane's last complete scan for the scan that follows.
+    void rememberScan(std::uint8_t pane);
 
     // vehicle_copy.cpp: the copy of either direction, with the roles of the panes.
     struct CopyRoles;
@@ -351,4 +355,10 @@ private:
     // named by the scan that follows.
     std::array<QStringList, 2> unreadable_;
     std::unique_ptr<PaneInput> paneInput_;
+    // Each pane's records as its last complete scan left them (with later copies and deletions),
+    // kept by the listing for the scan after it, which reuses those whose file is unchanged
+    // together with their cells in the strip it replaces. A listing that no scan followed leaves
+    // names over records of other files, so the next listing keeps nothing.
+    std::array<std::vector<VehicleRecord>, 2> scannedRecords_;
+    std::array<bool, 2> listedSinceScan_{};
 };

@@ -52,6 +52,7 @@ RegularFile::RegularFile(RegularFile&& other) noexcept
     , status_(other.status_)
     , contentRead_(std::exchange(other.contentRead_, false))
     , content_(std::move(other.content_))
+    , contentSize_(std::exchange(other.contentSize_, 0))
     , contentError_(other.contentError_) {}
 
 RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
@@ -63,6 +64,7 @@ RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
         status_ = other.status_;
         contentRead_ = std::exchange(other.contentRead_, false);
         content_ = std::move(other.content_);
+        contentSize_ = std::exchange(other.contentSize_, 0);
         contentError_ = other.contentError_;
     }
     return *this;
@@ -73,7 +75,8 @@ void RegularFile::close() {
         ::close(descriptor_);
     descriptor_ = -1;
     contentRead_ = false;
-    content_ = {};
+    content_.reset();
+    contentSize_ = 0;
     contentError_ = 0;
 }
 
@@ -104,18 +107,17 @@ RegularFile::Read RegularFile::readAt(std::uint64_t offset, std::span<std::uint8
 RegularFile::Content RegularFile::content() {
     if (!contentRead_ && isOpen()) {
         contentRead_ = true;
-        try {
-            content_.resize(static_cast<std::size_t>(size()));
-        } catch (const std::bad_alloc&) {
+        const auto bytes = static_cast<std::size_t>(size());
+        content_.reset(new (std::nothrow) std::uint8_t[bytes]);
+        if (!content_) {
             contentError_ = ENOMEM;
-        }
-        if (contentError_ == 0) {
-            const Read read = readAt(0, content_);
-            content_.resize(read.bytes);
+        } else {
+            const Read read = readAt(0, {content_.get(), bytes});
+            contentSize_ = read.bytes;
             contentError_ = read.errorNumber;
         }
     }
-    return {content_, contentError_};
+    return {{content_.get(), contentSize_}, contentError_};
 }
 
 } // namespace files

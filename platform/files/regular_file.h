@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <span>
 #include <sys/stat.h>
 #include <vector>
@@ -84,7 +85,10 @@ private:
     int errorNumber_ = 0;
     struct stat status_ {};
     bool contentRead_ = false;
-    std::vector<std::uint8_t> content_;
+    // Not zeroed when made: the read writes every byte that counts, so a zeroing pass over the
+    // whole file before it would be wasted.
+    std::unique_ptr<std::uint8_t[]> content_;
+    std::size_t contentSize_ = 0;
     int contentError_ = 0;
 };
 

@@ -206,11 +206,12 @@ bool ReplacementFile::setModificationTime(const timespec& when) {
     return ::futimens(fd_, times) == 0 || fail(Failure::write, errno);
 }
 
-bool ReplacementFile::commit() {
+bool ReplacementFile::commit(Flush flush) {
     if (failure_ != Failure::none)
         return false;
     // A pipe, a socket and most character devices have nothing to flush and say so.
-    if (::fsync(fd_) != 0 && !(inPlace_ && (errno == EINVAL || errno == ENOTSUP)))
+    if (flush == Flush::toDevice && ::fsync(fd_) != 0 &&
+        !(inPlace_ && (errno == EINVAL || errno == ENOTSUP)))
         return fail(Failure::write, errno);
     const int fd = fd_;
     fd_ = -1;

@@ -20,6 +20,14 @@
 
 namespace files {
 
+// Whether commit() waits until the bytes are on the device. A file that is only a cache of
+// another (the working folder's copies of the navigator's vehicles) is complete after the rename
+// all the same and, lost to a power cut, is made again from its original.
+enum class Flush {
+    toDevice,
+    none,
+};
+
 enum class SpecialTarget {
     writeInPlace, // opened and written as it is: no temporary file, no rename
     refuse,       // not written: the constructor fails with ENOTSUP
@@ -51,11 +59,11 @@ public:
     // Gives the new file this modification time, to the nanosecond where the file system keeps it.
     // A target written in place keeps its own.
     bool setModificationTime(const timespec& when);
-    // Flushes the file to its device (a navigator may be unplugged right after), closes it, with
-    // the errors only the close reports, and renames it over the target. A target written in
-    // place is flushed where it can be (a pipe or /dev/null cannot, which is no failure) and
-    // closed.
-    bool commit();
+    // Flushes the file to its device (a navigator may be unplugged right after) unless `flush` is
+    // Flush::none, closes it, with the errors only the close reports, and renames it over the
+    // target. A target written in place is flushed where it can be (a pipe or /dev/null cannot,
+    // which is no failure) and closed.
+    bool commit(Flush flush = Flush::toDevice);
 
     Failure failure() const { return failure_; }
     int errorNumber() const { return errorNumber_; }

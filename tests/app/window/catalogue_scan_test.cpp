@@ -3,13 +3,16 @@
 #include "app/hourglass_cursor.h"
 #include "app/mod_main.h"
 #include "app/termination_signals.h"
+#include "app/thumbnail_cell.h"
 #include "app/vehicle_text.h"
 #include "tests/app/odd_entries.h"
 #include "tests/app/window/pane_fixture.h"
 
+#include <array>
 #include <csignal>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 #include <sys/inotify.h>
@@ -235,6 +238,46 @@ TEST_F(ScanTest, TheOverlayCountsTheVehiclesAsTheyAreRead) {
     EXPECT_EQ(form->lblMessage1->Caption(), "Loading 12 of 12");
     EXPECT_FALSE(form->fraMessage->isVisible());
     EXPECT_FALSE(isBusy());
+}
+
+// Records the first overlay line each time the overlay's line is painted.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(toolkit::Label* line)
+        : line_(line) {
+        line->installEventFilter(this);
+    }
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted.append(line_->Caption());
+        return false;
+    }
+
+private:
+    toolkit::Label* line_;
+};
+
+TEST_F(ScanTest, TheOverlayIsPaintedAtMostEveryFortyMillisecondsAndForTheLastVehicle) {
+    // Small vehicles, read far quicker than one every 40 ms.
+    const int n = 60;
+    writeVehicles(cars(), n, "Car", {.frameSize = 8, .frames = 2, .size2d = 4});
+    startOn(none(folder()), none(folder()));
+    form->state.fileDir = cars();
+    PaintRecorder recorder(form->lblMessage1);
+    QElapsedTimer scan;
+    scan.start();
+    form->RefreshPane(0);
+    const qint64 elapsed = scan.elapsed();
+    ASSERT_EQ(form->state.filesCount, n);
+    const QStringList loading = recorder.painted.filter(QStringLiteral("Loading "));
+    ASSERT_FALSE(loading.isEmpty());
+    EXPECT_EQ(loading.front(), QStringLiteral("Loading 1 of %1").arg(n));
+    EXPECT_EQ(loading.back(), QStringLiteral("Loading %1 of %1").arg(n));
+    // The first vehicle, one paint per 40 ms begun, the last one.
+    EXPECT_LE(loading.size(), elapsed / 40 + 2) << loading.join(", ").toStdString();
 }
 
 TEST_F(ScanTest, AKeyPressedDuringTheFifthVehicleCancelsTheScan) {
@@ -680,6 +723,82 @@ TEST_F(ScanTest, AScanOpensEachVehicleFileOnceAndScrollingNone) {
     ASSERT_TRUE(form->VScrollFiles->setValue(3));
     form->LayoutCards(0);
     EXPECT_EQ(local.opened(), once);
+}
+
+// The whole strip's bytes.
+QByteArray stripBytes(const cAlphaSurface& strip) {
+    return QByteArray(reinterpret_cast<const char*>(strip.DIBSectionBitsPtr()),
+                      qsizetype{kStripWidth} * kStripHeight * 4);
+}
+
+// What a pane shows and keeps of its vehicles, but the cards' dates.
+struct PaneLook {
+    std::vector<std::array<QString, 5>> records;
+    std::vector<QString> shown;
+    QByteArray strip;
+    bool operator==(const PaneLook&) const = default;
+};
+
+TEST_F(ScanTest, ARefreshOfAnUnchangedPaneReadsNoVehicleAndShowsTheSame) {
+    writeVehicles(cars(), 5, "Car", {.frameSize = 16, .frames = 2, .size2d = 8, .varied = true});
+    // Wider than its cell: its thumbnail covers the cell's first column.
+    writeVehicle(cars() + "/Wide.srf", {.frameSize = 112, .frames = 1, .varied = true});
+    writeVehicles(device(), 3, "Nav", {.frameSize = 12, .frames = 2, .size2d = 6, .varied = true});
+    startOn(cars(), device());
+    ASSERT_EQ(form->state.filesCount, 6);
+    ASSERT_EQ(form->state.garminCount, 3);
+    const auto look = [this](std::uint8_t pane) {
+        const Catalogue& catalogue =
+            pane == 0 ? form->state.filesCatalogue : form->state.garminCatalogue;
+        const int count = pane == 0 ? form->state.filesCount : form->state.garminCount;
+        PaneLook seen;
+        for (int k = 0; k < count; ++k) {
+            const VehicleRecord& r = catalogue[k];
+            seen.records.push_back({r.FileName, r.SRFType, r.Size3D, r.Size2D,
+                                    QString::number(r.StripX) + (r.Loaded ? "+" : "-")});
+        }
+        seen.shown = shownNames(pane);
+        seen.strip = stripBytes(pane == 0 ? *form->state.filesStrip : *form->state.garminStrip);
+        return seen;
+    };
+    const PaneLook files = look(0);
+    const PaneLook garmin = look(1);
+    {
+        OpenCounter local(cars(), IN_OPEN | IN_ACCESS);
+        OpenCounter copies(temp(), IN_OPEN | IN_ACCESS);
+        OpenCounter navigator(device(), IN_OPEN | IN_ACCESS);
+        ASSERT_TRUE(local.works() && copies.works() && navigator.works()) << "no inotify here";
+        form->RefreshPane(0);
+        form->RefreshPane(1);
+        EXPECT_EQ(local.touched(), QStringList());
+        EXPECT_EQ(copies.touched().filter(".srf"), QStringList());
+        EXPECT_EQ(navigator.touched(), QStringList());
+    }
+    EXPECT_EQ(look(0), files);
+    EXPECT_EQ(look(1), garmin);
+
+    // A changed vehicle, of the same size or another, is read again; the others are not.
+    const QStringList order = listedOrder(cars());
+    writeVehicle(cars() + "/" + order[1], {.frameSize = 20, .frames = 1, .varied = true});
+    setLastChange(cars() + "/" + order[3], QDateTime(QDate(2009, 5, 22), QTime(14, 30)));
+    {
+        OpenCounter local(cars(), IN_OPEN | IN_ACCESS);
+        form->RefreshPane(0);
+        QStringList touched = local.touched();
+        touched.sort();
+        EXPECT_EQ(touched, QStringList({order[1], order[3]}));
+    }
+    EXPECT_EQ(form->state.filesCatalogue[1].Size3D, "20x20");
+    const PaneLook reused = look(0);
+    // Every vehicle read anew shows as the reused ones did.
+    for (const QString& name : order)
+        setLastChange(cars() + "/" + name, QDateTime(QDate(2010, 1, 2), QTime(3, 4)));
+    {
+        OpenCounter local(cars(), IN_OPEN);
+        form->RefreshPane(0);
+        EXPECT_EQ(local.touched().size(), order.size());
+    }
+    EXPECT_EQ(look(0), reused);
 }
 
 TEST_F(ScanTest, AnUnchangedNavigatorIsNotReadAgain) {
