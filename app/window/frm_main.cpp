@@ -73,6 +73,7 @@ void frmMain::wireEvents() {
     mnuRtMenu.item(QStringLiteral("mnuDeleteVehicle"))->Click =
         std::bind_front(&frmMain::mnuDeleteVehicleClick, this);
     wirePreviewEvents();
+    wireFileDragAndDrop();
 }
 
 void frmMain::wirePaneEvents(std::uint8_t paneByte) {
