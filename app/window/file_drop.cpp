@@ -86,14 +86,17 @@ protected:
     }
 
 private:
-    bool takes(const QDropEvent& event) const {
-        return (event.possibleActions() & Qt::CopyAction) &&
+    // A drop is only ever taken as a copy: a move would have the other program delete what it
+    // offered. An X drop carries only the action last proposed, so the offer of a copy is seen on
+    // the way there and the drop itself is taken for a copy whatever it names.
+    bool takes(const QDropEvent& event, bool dropped = false) const {
+        return (dropped || (event.possibleActions() & Qt::CopyAction)) &&
                (ownCard(event) || event.mimeData()->hasUrls()) && !form_.dropRefused();
     }
 
     // The pane that would take the drop at the event's place, or -1.
-    int paneFor(const QDropEvent& event) const {
-        if (!takes(event))
+    int paneFor(const QDropEvent& event, bool dropped = false) const {
+        if (!takes(event, dropped))
             return -1;
         const int pane = form_.cardColumnAt(event.position().toPoint());
         // A card goes only to the other pane, as in the window's own drag.
@@ -107,13 +110,12 @@ private:
             event.ignore();
             return;
         }
-        // Only ever a copy: a move would have the other program delete what it offered.
         event.setDropAction(Qt::CopyAction);
         event.accept();
     }
 
     void drop(QDropEvent& event) {
-        const int pane = paneFor(event);
+        const int pane = paneFor(event, true);
         if (pane < 0) {
             event.ignore();
             return;

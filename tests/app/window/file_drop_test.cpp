@@ -321,7 +321,6 @@ TEST_F(FileDropTest, OnlyACardColumnTakesADropAndOnlyForACopy) {
 
     // A drop where the pointer shows "forbidden" copies nothing either.
     EXPECT_FALSE(dropOn(form->VScrollGarmin, {5, 200}, *files).accepted);
-    EXPECT_FALSE(dropOn(form->imgGarminCardsArea, {300, 400}, *files, Qt::MoveAction).accepted);
     EXPECT_EQ(folderFiles(device()).size(), 1u);
     EXPECT_TRUE(box.shown.empty());
 }
