@@ -70,6 +70,9 @@ protected:
             // whether the place under the pointer takes it.
             auto* enter = static_cast<QDragEnterEvent*>(event);
             enter->setAccepted(takes(*enter));
+            // Read while the drag is on its way: an X drop from another program may no longer
+            // yield its data by the time it arrives.
+            offered_ = enter->isAccepted() ? enter->mimeData()->urls() : QList<QUrl>();
             if (enter->isAccepted())
                 enter->setDropAction(Qt::CopyAction);
             return true;
@@ -122,10 +125,15 @@ private:
         }
         event.setDropAction(Qt::CopyAction);
         event.accept();
-        form_.takeDrop(static_cast<std::uint8_t>(pane), ownCard(event), event.mimeData()->urls());
+        QList<QUrl> urls = event.mimeData()->urls();
+        if (urls.isEmpty())
+            urls = offered_;
+        form_.takeDrop(static_cast<std::uint8_t>(pane), ownCard(event), std::move(urls));
     }
 
     frmMain& form_;
+    // The files the drag under way offered when it entered the window.
+    QList<QUrl> offered_;
 };
 
 // A dropped item named for the user: a local file by its path, anything else by its address.
