@@ -584,6 +584,21 @@ Registrieren Sie es, und starten Sie das Programm dann neu:
     </message>
 </context>
 <context>
+    <name>frmMain::FileDrop</name>
+    <message>
+        <source>Copying Vehicle</source>
+        <translation>Fahrzeug wird kopiert</translation>
+    </message>
+    <message>
+        <source>Not Copied</source>
+        <translation>Nicht kopiert</translation>
+    </message>
+    <message>
+        <source>Only vehicle files (files ending in .srf) can be copied. These were passed over:</source>
+        <translation>Nur Fahrzeugdateien (Dateien mit der Endung .srf) können kopiert werden. Diese wurden übergangen:</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::FolderTreeDialog</name>
     <message>
         <source>Home</source>

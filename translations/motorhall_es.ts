@@ -584,6 +584,21 @@ Regístrelo y vuelva a iniciar el programa:
     </message>
 </context>
 <context>
+    <name>frmMain::FileDrop</name>
+    <message>
+        <source>Copying Vehicle</source>
+        <translation>Copiando vehículo</translation>
+    </message>
+    <message>
+        <source>Not Copied</source>
+        <translation>No copiado</translation>
+    </message>
+    <message>
+        <source>Only vehicle files (files ending in .srf) can be copied. These were passed over:</source>
+        <translation>Solo se pueden copiar archivos de vehículo (archivos que terminan en .srf). Se han pasado por alto:</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::FolderTreeDialog</name>
     <message>
         <source>Home</source>

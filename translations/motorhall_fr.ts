@@ -584,6 +584,21 @@ Enregistrez-le, puis relancez le programme&#xa0;:
     </message>
 </context>
 <context>
+    <name>frmMain::FileDrop</name>
+    <message>
+        <source>Copying Vehicle</source>
+        <translation>Copie du véhicule</translation>
+    </message>
+    <message>
+        <source>Not Copied</source>
+        <translation>Non copié</translation>
+    </message>
+    <message>
+        <source>Only vehicle files (files ending in .srf) can be copied. These were passed over:</source>
+        <translation>Seuls les fichiers de véhicule (se terminant par .srf) peuvent être copiés. Ceux-ci ont été ignorés :</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::FolderTreeDialog</name>
     <message>
         <source>Home</source>

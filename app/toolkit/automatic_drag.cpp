@@ -116,7 +116,18 @@ void AutomaticDrag::begin(QWidget* control, const QPoint& globalPosition) {
 }
 
 void AutomaticDrag::follow(const QPoint& globalPosition) {
-    outline_->move(window_->mapFromGlobal(globalPosition) - grabOffset_);
+    const QPoint inWindow = window_->mapFromGlobal(globalPosition);
+    if (LeftWindow && !window_->rect().contains(inWindow)) {
+        const DragSource source = draggedSource_;
+        const QPointer<QWidget> control = dragged_;
+        const QPoint grabOffset = grabOffset_;
+        cancel();
+        // A copy: the handler runs a drag of its own, during which the handlers may change.
+        const auto handler = LeftWindow;
+        handler(source, control.data(), grabOffset);
+        return;
+    }
+    outline_->move(inWindow - grabOffset_);
 }
 
 void AutomaticDrag::finish(const QPoint& globalPosition) {

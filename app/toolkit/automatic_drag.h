@@ -3,7 +3,8 @@
 // follows the pointer; the release over a drop target raises that target's drop handler with the
 // source's array name and index and the release position in twips relative to the target. A
 // release anywhere else ends the drag without effect. No platform drag and drop is involved, so
-// plain mouse events drive it.
+// plain mouse events drive it. A window that hands drags on to other programs sets LeftWindow:
+// the pointer leaving the window then ends the drag, and the handler may start the system's.
 #pragma once
 
 #include "app/toolkit/drag_source.h"
@@ -33,6 +34,12 @@ public:
     void removeDropTarget(QWidget* target);
 
     bool dragging() const { return !dragged_.isNull(); }
+
+    // Raised, once the drag has ended, when the pointer leaves the window while a control is
+    // dragged; the mouse button is still held. Without a handler the drag follows the pointer
+    // outside as inside.
+    std::function<void(const DragSource& source, QWidget* control, const QPoint& grabOffset)>
+        LeftWindow;
     // The outline while a drag runs, for the window's users to see where it is.
     QWidget* outline() const;
 

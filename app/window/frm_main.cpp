@@ -78,6 +78,7 @@ void frmMain::wireEvents() {
         std::bind_front(&frmMain::mnuDeleteVehicleClick, this);
     wirePreviewEvents();
     wireKeyboard();
+    wireFileDragAndDrop();
 }
 
 void frmMain::wirePaneEvents(std::uint8_t paneByte) {

@@ -7,6 +7,7 @@
 #include "app/start_target.h"
 #include "app/state_folders.h"
 #include "app/toolkit/card_array.h"
+#include "app/toolkit/drag_source.h"
 #include "app/toolkit/form_window.h"
 #include "app/toolkit/frame.h"
 #include "app/toolkit/image_control.h"
@@ -25,15 +26,20 @@
 #include <memory>
 #include <optional>
 #include <QPoint>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
 class MountWatcher;
 
+class QMimeData;
+class QPoint;
+class QUrl;
+class QWidget;
+
 namespace toolkit {
 class AutomaticDrag;
-struct DragSource;
 } // namespace toolkit
 class PaneInput;
 
@@ -159,6 +165,30 @@ public:
     // folder is kept), with the target's vehicle selected, scrolled into view and previewed.
     void setStartTarget(const StartTarget& target);
 
+    // file_drop.cpp: drag and drop with other programs.
+
+    // The pane whose card column (a card or the column around the cards) lies at a point of the
+    // window; -1 for any other place.
+    int cardColumnAt(const QPoint& windowPosition);
+    // Whether a drop is refused whatever it carries: while a scan, a copy or deletion, a question
+    // or a box runs, or a drop taken is yet to be copied.
+    bool dropRefused() const;
+    // Takes a drop onto a pane: after the drop event has returned, the card a drag of this window
+    // carries is copied as the window's own drag copies it, otherwise the files are dropped.
+    void takeDrop(std::uint8_t pane, std::optional<toolkit::DragSource> card, QList<QUrl> urls);
+    // Copies the local vehicle files (a regular file ending in ".srf", in any letter case) one
+    // after another into the pane's folder, each as a card dragged there is copied; a No or a
+    // failure for one leaves the others to go. Anything else is passed over, and one box at the
+    // end names it.
+    void DropFiles(std::uint8_t pane, const QList<QUrl>& urls);
+    // What a card dragged out of the window offers: the file of the vehicle it shows, in the
+    // pane's own folder (the navigator's for the Garmin pane), and the card itself for this
+    // window. Null for a card that shows no vehicle.
+    std::unique_ptr<QMimeData> fileDragData(const toolkit::DragSource& card);
+    // Runs the system's drag of that file, offered for a copy only; nothing while file work, a
+    // scan or the preview loader runs.
+    void StartFileDrag(const toolkit::DragSource& card, QWidget* control, const QPoint& grabOffset);
+
     // folder_choice.cpp
 
     // Runs the folder dialog for a pane, opened at the pane's folder (or the program folder). True
@@ -267,6 +297,8 @@ private:
     explicit frmMain(QString programFolder);
     void wireEvents();
     void wirePaneEvents(std::uint8_t pane);
+    // file_drop.cpp: drops taken by the window, cards dragged out of it handed on.
+    void wireFileDragAndDrop();
 
     // frm_main_layout.cpp: the controls with their settings, as the window is created.
     bool createControls(QString* error);
@@ -293,17 +325,28 @@ private:
 
     // vehicle_copy.cpp: the copy of either direction, with the roles of the panes.
     struct CopyRoles;
+    // What a copy takes from: the file, its record and the strip that holds its cell at StripX.
+    struct VehicleSource {
+        QString path;
+        VehicleRecord record;
+        const cAlphaSurface* strip;
+    };
     void CopyVehicle(const toolkit::DragSource& source, const CopyRoles& roles);
+    // The copy itself, once the source is known and file work is marked as running: the
+    // questions, then a new or a replacing entry.
+    void CopyVehicleInto(const CopyRoles& roles, const VehicleSource& source);
+    // A vehicle file dropped from another program onto a pane, copied as a dragged card is.
+    void CopyDroppedVehicle(std::uint8_t pane, const VehicleSource& source);
     // Asks "Replace it?"; true on Yes while the window is open.
     bool replaceAgreed();
-    void AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle);
-    void ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entry);
+    void AddVehicle(const CopyRoles& roles, const VehicleSource& source);
+    void ReplaceVehicle(const CopyRoles& roles, const VehicleSource& source, int entry);
     enum class EntryCopy { Copied, Failed, Closed };
     // The steps a new and a replacing copy share: the vehicle's record into the target entry with
     // its cell at `stripX`, its thumbnail into that cell, the overlay with `line1`, then the
     // file. A copy that fails puts the entry and the cell back and gives what to tell in `failure`;
     // Closed when the window was closed during the overlay's yield (nothing is written then).
-    EntryCopy copyIntoEntry(const CopyRoles& roles, const VehicleRecord& vehicle, int entry,
+    EntryCopy copyIntoEntry(const CopyRoles& roles, const VehicleSource& source, int entry,
                             std::int32_t stripX, const QString& line1, QString* failure);
     // Says in a box with an OK button what failed, unless the window has closed; the deletion
     // says its failures with it too.
@@ -351,6 +394,9 @@ private:
     QString pulledGarminDir_;
     // The file the preview was last opened on.
     QString previewPath_;
+
+    // Set from a drop taken until its copying begins.
+    bool dropPending_ = false;
     // The files of each pane's folder that its last listing could not read ("name: reason"),
     // named by the scan that follows.
     std::array<QStringList, 2> unreadable_;

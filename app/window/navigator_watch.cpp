@@ -36,7 +36,7 @@ bool frmMain::mayTakeMountChange() const {
         return true;
     // A question or a dialog waits for the user; a menu's choice and a drop name a vehicle as the
     // pane showed it.
-    return !isBusy() && !fileWorkRunning_ && !QApplication::activeModalWidget() &&
+    return !isBusy() && !fileWorkRunning_ && !dropPending_ && !QApplication::activeModalWidget() &&
            !QApplication::activePopupWidget() && !(drag && drag->dragging());
 }
 

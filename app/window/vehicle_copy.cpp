@@ -77,6 +77,22 @@ void frmMain::CopyVehicleFromGarmin(const toolkit::DragSource& source) {
                  QCoreApplication::translate("MessageOverlay", "Copying Vehicle From Garmin")});
 }
 
+void frmMain::CopyDroppedVehicle(std::uint8_t pane, const VehicleSource& source) {
+    if (pane == kGarminPane) {
+        CopyVehicleInto({QLatin1String("TesselFiles"), kFilesPane, kGarminPane,
+                         QStringLiteral("Garmin Files"),
+                         QStringLiteral("Copying Vehicle to Garmin"),
+                         QStringLiteral("Copying Vehicle to Garmin")},
+                        source);
+        return;
+    }
+    // A file from another program has not come from the navigator.
+    const QString line1 = QCoreApplication::translate("frmMain::FileDrop", "Copying Vehicle");
+    CopyVehicleInto({QLatin1String("TesselGarmin"), kGarminPane, kFilesPane,
+                     QStringLiteral("Local Files"), line1, line1},
+                    source);
+}
+
 void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& roles) {
     if (dragged.arrayName != roles.acceptedSource)
         return;
@@ -85,13 +101,19 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
     if (fileWorkRunning_ || isBusy())
         return;
     const Pane source = paneOf(roles.from);
-    const Pane target = paneOf(roles.to);
     // The vehicle the dragged card shows.
     const int number = dragged.index + source.scroll->Value() - 1;
     if (number < 1 || number > source.count)
         return;
     const RunningFlag running(fileWorkRunning_);
     const VehicleRecord vehicle = source.catalogue[number - 1];
+    CopyVehicleInto(roles, {source.folder + QLatin1Char('/') + vehicle.FileName, vehicle,
+                            &existingStrip(source.strip)});
+}
+
+void frmMain::CopyVehicleInto(const CopyRoles& roles, const VehicleSource& source) {
+    const Pane target = paneOf(roles.to);
+    const VehicleRecord& vehicle = source.record;
     // The navigator shows only what it can read; the scan found this file no vehicle.
     if (roles.to == kGarminPane && !vehicle.Loaded) {
         const int answer = toolkit::messageBox().askYesNoDefaultNo(
@@ -105,14 +127,14 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
         if (target.catalogue[entry].FileName != vehicle.FileName)
             continue;
         if (replaceAgreed())
-            ReplaceVehicle(roles, vehicle, entry);
+            ReplaceVehicle(roles, source, entry);
         return;
     }
     // A file system that ignores letter case (a navigator's) takes car.srf for CAR.SRF, and what
     // is there under the name may not be listed at all: the copy would replace it unasked. The
     // vehicle's own file, the target folder reached another way, is no such file: a copy leaves
     // it untouched.
-    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
+    const QString& from = source.path;
     const QString to = target.folder + QLatin1Char('/') + vehicle.FileName;
     const TargetOccupant occupant =
         from == to || sameFile(from, to)
@@ -126,9 +148,9 @@ void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& r
         return;
     // The entry that names the file keeps its place and cell and takes the dropped name.
     if (added)
-        AddVehicle(roles, vehicle);
+        AddVehicle(roles, source);
     else
-        ReplaceVehicle(roles, vehicle, occupant.entry);
+        ReplaceVehicle(roles, source, occupant.entry);
 }
 
 bool frmMain::replaceAgreed() {
@@ -140,19 +162,19 @@ bool frmMain::replaceAgreed() {
     return answer == toolkit::vbYes && !closed();
 }
 
-frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleRecord& vehicle,
+frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleSource& source,
                                           int entryIndex, std::int32_t stripX, const QString& line1,
                                           QString* failure) {
-    const Pane source = paneOf(roles.from);
     const Pane target = paneOf(roles.to);
-    const QString from = source.folder + QLatin1Char('/') + vehicle.FileName;
+    const VehicleRecord& vehicle = source.record;
+    const QString& from = source.path;
     VehicleRecord& entry = target.catalogue[entryIndex];
     const VehicleRecord entryBefore = entry;
     entry = vehicle;
     entry.StripX = stripX;
     cAlphaSurface& targetStrip = existingStrip(target.strip);
     const KeptCellBlock cellBefore(targetStrip, stripX);
-    copyCellBlock(existingStrip(source.strip), vehicle.StripX, targetStrip, stripX);
+    copyCellBlock(*source.strip, vehicle.StripX, targetStrip, stripX);
 
     ShowMessage(kGarminPane, line1, GetBaseName(vehicle.FileName));
     // Closed meanwhile: the strips are released, and no file is begun.
@@ -176,8 +198,9 @@ frmMain::EntryCopy frmMain::copyIntoEntry(const CopyRoles& roles, const VehicleR
     return EntryCopy::Failed;
 }
 
-void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
+void frmMain::AddVehicle(const CopyRoles& roles, const VehicleSource& source) {
     const Pane target = paneOf(roles.to);
+    const VehicleRecord& vehicle = source.record;
     if (target.count >= kCopyLimit) {
         tellFailure(QCoreApplication::translate("VehicleCopy", "Copy Refused"),
                     refusedCopyText(vehicle.FileName, roles.targetTitle));
@@ -192,7 +215,7 @@ void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
     }
     QString failure;
     switch (
-        copyIntoEntry(roles, vehicle, n - 1, (n - 1) * kStripCellSize, roles.newLine1, &failure)) {
+        copyIntoEntry(roles, source, n - 1, (n - 1) * kStripCellSize, roles.newLine1, &failure)) {
     case EntryCopy::Closed:
         return;
     case EntryCopy::Failed:
@@ -217,13 +240,13 @@ void frmMain::AddVehicle(const CopyRoles& roles, const VehicleRecord& vehicle) {
     LayoutCards(target.byte);
 }
 
-void frmMain::ReplaceVehicle(const CopyRoles& roles, const VehicleRecord& vehicle, int entryIndex) {
+void frmMain::ReplaceVehicle(const CopyRoles& roles, const VehicleSource& source, int entryIndex) {
     const Pane target = paneOf(roles.to);
     const cHourglassCursor busy;
     // The vehicle keeps its place and its cell in the target pane.
     QString failure;
     const EntryCopy copy =
-        copyIntoEntry(roles, vehicle, entryIndex, target.catalogue[entryIndex].StripX,
+        copyIntoEntry(roles, source, entryIndex, target.catalogue[entryIndex].StripX,
                       roles.replaceLine1, &failure);
     if (copy == EntryCopy::Closed)
         return;

@@ -146,4 +146,45 @@ TEST_F(AutomaticDragTest, PartsAddedLaterAlsoStartTheDrag) {
     EXPECT_EQ(drops[0].index, 1);
 }
 
+TEST_F(AutomaticDragTest, LeavingTheWindowHandsTheDragOnOnceAndEndsIt) {
+    struct Left {
+        QString arrayName;
+        int index;
+        QWidget* control;
+        QPoint grabOffset;
+    };
+    std::vector<Left> left;
+    drag->LeftWindow = [&](const toolkit::DragSource& s, QWidget* control, QPoint grabOffset) {
+        // The window's own drag has ended by the time the system's begins.
+        EXPECT_FALSE(drag->dragging());
+        EXPECT_FALSE(drag->outline()->isVisible());
+        left.push_back({s.arrayName, s.index, control, grabOffset});
+    };
+    QWidget* part = other;
+    QTest::mousePress(part, Qt::LeftButton, Qt::NoModifier, QPoint(7, 9));
+    QTest::mouseMove(part, part->mapFrom(&window, QPoint(200, 150)));
+    EXPECT_TRUE(left.empty()) << "inside the window the drag stays the window's";
+    QTest::mouseMove(part, part->mapFrom(&window, QPoint(405, 150)));
+    QTest::mouseMove(part, part->mapFrom(&window, QPoint(250, 50)));
+    QTest::mouseRelease(part, Qt::LeftButton, Qt::NoModifier,
+                        part->mapFrom(&window, QPoint(250, 50)));
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].arrayName, "TesselFiles");
+    EXPECT_EQ(left[0].index, 2);
+    EXPECT_EQ(left[0].control, other);
+    EXPECT_EQ(left[0].grabOffset, QPoint(7, 9));
+    EXPECT_TRUE(drops.empty()) << "a release after the drag left the window drops nothing here";
+}
+
+TEST_F(AutomaticDragTest, WithoutAHandlerTheDragComesBackFromOutsideTheWindow) {
+    QWidget* part = source->part;
+    QTest::mousePress(part, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseMove(part, part->mapFrom(&window, QPoint(-30, 350)));
+    EXPECT_TRUE(drag->dragging());
+    QTest::mouseRelease(part, Qt::LeftButton, Qt::NoModifier,
+                        part->mapFrom(&window, QPoint(250, 50)));
+    ASSERT_EQ(drops.size(), 1u);
+    EXPECT_EQ(drops[0].target, "area");
+}
+
 } // namespace
