@@ -25,8 +25,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <QPoint>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <vector>
