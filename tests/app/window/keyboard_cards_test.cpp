@@ -4,6 +4,7 @@
 // the mouse wheel over the cards scrolls the pane.
 #include "tests/app/window/copy_fixture.h"
 
+#include <memory>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -64,7 +65,9 @@ TEST_F(KeyboardCardsTest, MovingKeysWalkTheVehiclesAndScrollPastTheFirstAndFourt
         {Qt::Key_End, 10, 7, 4},
     };
     for (const Step& step : steps) {
-        SCOPED_TRACE(QTest::toString(step.key));
+        // QTest::toString hands over a string of new[] that the caller deletes.
+        const std::unique_ptr<char[]> keyName(QTest::toString(step.key));
+        SCOPED_TRACE(keyName.get());
         SCOPED_TRACE(step.selected);
         QTest::keyClick(focused(), step.key);
         EXPECT_EQ(form->state.selectedPane, 0);
