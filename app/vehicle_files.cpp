@@ -12,6 +12,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -204,6 +205,11 @@ Removal trashVehicleFile(const QString& path, QString* reason) {
     struct stat status {};
     // What is gone or read-only is told as a deletion tells it.
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || isReadOnlyFile(status))
+        return removeVehicleFile(path, reason);
+    // The home trash lies in the user's data folder, which a new account may not have yet; without
+    // it Qt puts the file into a "files" folder below the working directory.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty() || !QDir().mkpath(data))
         return removeVehicleFile(path, reason);
     // Fails where the volume has no trash of its own and is not the home volume (a read-only
     // one, one whose top folder refuses a trash folder): the file is deleted then, as before.

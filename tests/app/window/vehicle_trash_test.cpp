@@ -43,6 +43,7 @@ struct TrashCase {
     bool ownVolume;   // the pane's folder lies on a tmpfs of its own, not on the home volume
     bool trashBarred; // a file stands where the volume's trash folder would be made
     Ends ends;
+    bool noDataFolder = false; // a new account, whose ~/.local/share is not made yet
 };
 
 const TrashCase kTrashCases[] = {
@@ -50,6 +51,7 @@ const TrashCase kTrashCases[] = {
     {"LocalFileOnTheHomeVolume", 0, false, false, Ends::HomeTrash},
     {"LocalFileOnAVolumeWithoutATrash", 0, true, true, Ends::Deleted},
     {"NavigatorFile", 1, true, false, Ends::Deleted},
+    {"LocalFileOfANewAccount", 0, false, false, Ends::HomeTrash, true},
 };
 
 class TrashTest : public CopyFixture, public ::testing::WithParamInterface<TrashCase> {
@@ -73,7 +75,9 @@ TEST_P(TrashTest, ADeletedVehicleGoesWhereTheUserCanHaveItBack) {
         writeBytes(volume + "/" + trashName, "no trash here");
     // The home trash of the test's own, on the volume of the test's folder; its data folder is
     // there, as a user's ~/.local/share is.
-    ASSERT_TRUE(QDir().mkpath(folder() + "/data"));
+    if (!c.noDataFolder) {
+        ASSERT_TRUE(QDir().mkpath(folder() + "/data"));
+    }
     const ScopedVariable home("HOME", QFile::encodeName(folder()));
     const ScopedVariable data("XDG_DATA_HOME", QFile::encodeName(folder() + "/data"));
 
@@ -109,6 +113,8 @@ TEST_P(TrashTest, ADeletedVehicleGoesWhereTheUserCanHaveItBack) {
         return;
     }
     EXPECT_EQ(readBytes(trash + "/files/Car02.srf"), bytes);
+    // Never into a "files" folder beside wherever the program was started.
+    EXPECT_FALSE(QFile::exists(QDir::currentPath() + "/files/Car02.srf"));
     // What the file manager reads to put it back.
     const QByteArray info = readBytes(trash + "/info/Car02.srf.trashinfo");
     EXPECT_TRUE(info.startsWith("[Trash Info]\n")) << info.toStdString();
