@@ -79,17 +79,6 @@ Dateien</translation>
     </message>
 </context>
 <context>
-    <name>CardPanes</name>
-    <message>
-        <source>Local Files</source>
-        <translation>Lokale Dateien</translation>
-    </message>
-    <message>
-        <source>Garmin Files</source>
-        <translation>Garmin-Dateien</translation>
-    </message>
-</context>
-<context>
     <name>CatalogueScan</name>
     <message>
         <source>These files in %1 could not be read and are not shown:</source>

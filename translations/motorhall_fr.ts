@@ -79,17 +79,6 @@ Garmin</translation>
     </message>
 </context>
 <context>
-    <name>CardPanes</name>
-    <message>
-        <source>Local Files</source>
-        <translation>Fichiers locaux</translation>
-    </message>
-    <message>
-        <source>Garmin Files</source>
-        <translation>Fichiers Garmin</translation>
-    </message>
-</context>
-<context>
     <name>CatalogueScan</name>
     <message>
         <source>These files in %1 could not be read and are not shown:</source>

@@ -42,12 +42,12 @@ void frmMain::nameControls() {
     const struct {
         std::uint8_t pane;
         const char* name;
-    } columns[] = {{kFilesPane, QT_TRANSLATE_NOOP("CardPanes", "Local Files")},
-                   {kGarminPane, QT_TRANSLATE_NOOP("CardPanes", "Garmin Files")}};
+    } columns[] = {{kFilesPane, QT_TRANSLATE_NOOP("Panes", "Local Files")},
+                   {kGarminPane, QT_TRANSLATE_NOOP("Panes", "Garmin Files")}};
     for (const auto& [paneByte, name] : columns) {
         const std::uint8_t pane = paneByte;
         toolkit::registerAccessibleList(
-            paneOf(pane).cardsArea, {QCoreApplication::translate("CardPanes", name),
+            paneOf(pane).cardsArea, {QCoreApplication::translate("Panes", name),
                                      [this, pane] {
                                          std::vector<QWidget*> cards;
                                          // None while the window takes its cards down.

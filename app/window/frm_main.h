@@ -325,6 +325,9 @@ private:
 
     // vehicle_copy.cpp: the copy of either direction, with the roles of the panes.
     struct CopyRoles;
+    // What a copy onto each pane names and shows, whatever it copies.
+    static CopyRoles copyToGarminRoles();
+    static CopyRoles copyFromGarminRoles();
     // What a copy takes from: the file, its record and the strip that holds its cell at StripX.
     struct VehicleSource {
         QString path;

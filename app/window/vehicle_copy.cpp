@@ -61,36 +61,44 @@ struct frmMain::CopyRoles {
     QString replaceLine1;
 };
 
+// A copy onto the Garmin pane, from the Files pane's cards or from another program.
+frmMain::CopyRoles frmMain::copyToGarminRoles() {
+    return {QLatin1String("TesselFiles"),
+            kFilesPane,
+            kGarminPane,
+            QCoreApplication::translate("Panes", "Garmin Files"),
+            QCoreApplication::translate("MessageOverlay", "Copying Vehicle to Garmin"),
+            QCoreApplication::translate("MessageOverlay", "Copying Vehicle to Garmin")};
+}
+
+// A copy onto the Files pane, from the Garmin pane's cards or from another program.
+frmMain::CopyRoles frmMain::copyFromGarminRoles() {
+    return {QLatin1String("TesselGarmin"),
+            kGarminPane,
+            kFilesPane,
+            QCoreApplication::translate("Panes", "Local Files"),
+            QCoreApplication::translate("MessageOverlay", "Copying Vehicle from Garmin"),
+            QCoreApplication::translate("MessageOverlay", "Copying Vehicle From Garmin")};
+}
+
 void frmMain::CopyVehicleToGarmin(const toolkit::DragSource& source) {
-    CopyVehicle(source,
-                {QLatin1String("TesselFiles"), kFilesPane, kGarminPane,
-                 QCoreApplication::translate("Panes", "Garmin Files"),
-                 QCoreApplication::translate("MessageOverlay", "Copying Vehicle to Garmin"),
-                 QCoreApplication::translate("MessageOverlay", "Copying Vehicle to Garmin")});
+    CopyVehicle(source, copyToGarminRoles());
 }
 
 void frmMain::CopyVehicleFromGarmin(const toolkit::DragSource& source) {
-    CopyVehicle(source,
-                {QLatin1String("TesselGarmin"), kGarminPane, kFilesPane,
-                 QCoreApplication::translate("Panes", "Local Files"),
-                 QCoreApplication::translate("MessageOverlay", "Copying Vehicle from Garmin"),
-                 QCoreApplication::translate("MessageOverlay", "Copying Vehicle From Garmin")});
+    CopyVehicle(source, copyFromGarminRoles());
 }
 
 void frmMain::CopyDroppedVehicle(std::uint8_t pane, const VehicleSource& source) {
     if (pane == kGarminPane) {
-        CopyVehicleInto({QLatin1String("TesselFiles"), kFilesPane, kGarminPane,
-                         QStringLiteral("Garmin Files"),
-                         QStringLiteral("Copying Vehicle to Garmin"),
-                         QStringLiteral("Copying Vehicle to Garmin")},
-                        source);
+        CopyVehicleInto(copyToGarminRoles(), source);
         return;
     }
     // A file from another program has not come from the navigator.
-    const QString line1 = QCoreApplication::translate("frmMain::FileDrop", "Copying Vehicle");
-    CopyVehicleInto({QLatin1String("TesselGarmin"), kGarminPane, kFilesPane,
-                     QStringLiteral("Local Files"), line1, line1},
-                    source);
+    CopyRoles roles = copyFromGarminRoles();
+    roles.newLine1 = roles.replaceLine1 =
+        QCoreApplication::translate("frmMain::FileDrop", "Copying Vehicle");
+    CopyVehicleInto(roles, source);
 }
 
 void frmMain::CopyVehicle(const toolkit::DragSource& dragged, const CopyRoles& roles) {
